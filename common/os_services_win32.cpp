@@ -18,7 +18,8 @@ std::string UpToZero(const char* buffer, size_t size) {
 
 std::string TempDirectory() {
   char buffer[512] = {};
-  if (GetTempPathA(sizeof buffer, buffer) == 0) throw Error("the system reports no temporary directory");
+  if (GetTempPathA(sizeof buffer, buffer) == 0)
+    throw Error("the system reports no temporary directory");
   return UpToZero(buffer, sizeof buffer);
 }
 

@@ -7,6 +7,7 @@
 // Colours of the component world (TColor) are 0x00BBGGRR; see ColorToPixel.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

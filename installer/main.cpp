@@ -31,6 +31,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   } catch (const std::exception& e) {
     text = e.what();
   }
-  MessageBoxA(nullptr, text.c_str(), "Screensaver installer for Kestrova", MB_OK | MB_ICONINFORMATION);
+  MessageBoxA(nullptr, text.c_str(), "Screensaver installer for Kestrova",
+              MB_OK | MB_ICONINFORMATION);
   return 0;
 }

@@ -60,8 +60,9 @@ ByteSpan TrailerReader::ScreensaverSpan() {
   int32_t n = LengthField();
   uint64_t start = static_cast<uint64_t>(n) + 256;
   if (n < 4 || start > size_)
-    throw Error("the installer carries no screensaver: its trailer is empty or damaged (length field " +
-                std::to_string(n) + ", file of " + std::to_string(size_) + " bytes)");
+    throw Error(
+        "the installer carries no screensaver: its trailer is empty or damaged (length field " +
+        std::to_string(n) + ", file of " + std::to_string(size_) + " bytes)");
   return {size_ - start, static_cast<uint64_t>(n) - 4};
 }
 

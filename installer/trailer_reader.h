@@ -42,7 +42,9 @@ class TrailerReader {
  private:
   // Reads `count` bytes starting `back` bytes before the end of `container`.
   void ReadBack(ByteSpan container, uint64_t back, char* buffer, size_t count);
-  void ReadAt(uint64_t fromEnd, char* buffer, size_t count) { ReadBack(Whole(), fromEnd, buffer, count); }
+  void ReadAt(uint64_t fromEnd, char* buffer, size_t count) {
+    ReadBack(Whole(), fromEnd, buffer, count);
+  }
   int32_t ReadInt32Back(ByteSpan container, uint64_t back);
   ByteSpan Whole() const { return {0, size_}; }
 

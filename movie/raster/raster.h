@@ -31,8 +31,8 @@ struct Matrix {
   Point Apply(Point p) const { return {a * p.x + c * p.y + tx, b * p.x + d * p.y + ty}; }
   // (this * other) applies `other` first, then this.
   Matrix operator*(const Matrix& o) const {
-    return {a * o.a + c * o.b,        b * o.a + d * o.b,        a * o.c + c * o.d,
-            b * o.c + d * o.d,        a * o.tx + c * o.ty + tx, b * o.tx + d * o.ty + ty};
+    return {a * o.a + c * o.b, b * o.a + d * o.b,        a * o.c + c * o.d,
+            b * o.c + d * o.d, a * o.tx + c * o.ty + tx, b * o.tx + d * o.ty + ty};
   }
   Matrix Inverse() const;  // identity-like fallback for singular matrices
 };
@@ -141,8 +141,7 @@ class Canvas {
   explicit Canvas(PixelView target);
 
   void Clear(Pixel straight);
-  void Fill(const Path& path, FillRule rule, const Paint& paint,
-            const ColorTransform& cx = {});
+  void Fill(const Path& path, FillRule rule, const Paint& paint, const ColorTransform& cx = {});
   void Stroke(const Path& path, const StrokeStyle& style, const Paint& paint,
               const ColorTransform& cx = {});
   // Coverage of a path (union with what the mask holds) for clip layers.

@@ -26,8 +26,11 @@ Bytes MovieTrailer(const Bytes& movie) {
 }
 
 Bytes Installer(const Bytes& stub, const Bytes& screensaver, const Bytes& name, uint8_t option) {
-  return Concat(
-      {stub, screensaver, Int32(static_cast<int32_t>(screensaver.size()) + 4), NameField(name), {option}});
+  return Concat({stub,
+                 screensaver,
+                 Int32(static_cast<int32_t>(screensaver.size()) + 4),
+                 NameField(name),
+                 {option}});
 }
 
 class ExtractionTest : public ::testing::Test {
@@ -50,9 +53,10 @@ class ExtractionTest : public ::testing::Test {
 
 TEST(ByteToBitString, PadsToSevenDigitsButNotEight) {
   const std::pair<int, const char*> cases[] = {
-      {0, "0000000"},   {1, "0000001"},   {2, "0000010"},    {5, "0000101"},
+      {0, "0000000"},   {1, "0000001"},    {2, "0000010"},    {5, "0000101"},
       {127, "1111111"}, {128, "10000000"}, {200, "11001000"}, {255, "11111111"}};
-  for (auto [byte, digits] : cases) EXPECT_EQ(ByteToBitString(static_cast<uint8_t>(byte)), digits) << byte;
+  for (auto [byte, digits] : cases)
+    EXPECT_EQ(ByteToBitString(static_cast<uint8_t>(byte)), digits) << byte;
 }
 
 TEST_F(ExtractionTest, ExtractsScreensaverMovieNameAndOptions) {
@@ -138,8 +142,8 @@ TEST_F(ExtractionTest, StubWithoutPayloadFailsWithAReadErrorAfterOptionsAndName)
 
 TEST_F(ExtractionTest, LyingOrTruncatedFilesRaiseErrors) {
   const Bytes installers[] = {
-      Text("short"),                                           // under 260 bytes
-      Concat({Int32(0x7FFFFFFF), Repeat('n', 255), {0}}),      // huge length
+      Text("short"),                                             // under 260 bytes
+      Concat({Int32(0x7FFFFFFF), Repeat('n', 255), {0}}),        // huge length
       Concat({Text("abc"), Int32(100), Repeat('n', 255), {0}}),  // reaches before start
       Concat({Int32(-1), Repeat(0, 255), {0}}),
   };

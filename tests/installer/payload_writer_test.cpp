@@ -45,8 +45,8 @@ TEST_F(WriterTest, InstallerRoundTripsThroughTheReader) {
 TEST_F(WriterTest, RejectsNamesThatAreNotPlainFileNames) {
   std::string stub = Put("stub.exe", Text("MZ"));
   std::string scr = Put("a.scr", Text("MZ"));
-  const std::string bad[] = {"", ".", "..", "a\\b.scr", "a/b.scr", "c:x.scr", std::string("a\tb"),
-                             std::string(256, 'x')};
+  const std::string bad[] = {
+      "", ".", "..", "a\\b.scr", "a/b.scr", "c:x.scr", std::string("a\tb"), std::string(256, 'x')};
   for (const auto& name : bad) {
     EXPECT_THROW(WriteInstaller(stub, scr, name, 0, dir_.File("o.exe")), Error) << name;
     EXPECT_FALSE(os::FileExists(dir_.File("o.exe")));

@@ -10,7 +10,8 @@ namespace kestrova::testing {
 
 TempDir::TempDir() {
   std::string guid = os::NewGuidText();
-  path_ = (std::filesystem::temp_directory_path() / ("kestrova-test-" + guid.substr(1, 8))).string();
+  path_ =
+      (std::filesystem::temp_directory_path() / ("kestrova-test-" + guid.substr(1, 8))).string();
   std::filesystem::create_directories(path_);
 }
 
@@ -19,11 +20,14 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::File(const std::string& name) const { return path_ + os::PathSeparator() + name; }
+std::string TempDir::File(const std::string& name) const {
+  return path_ + os::PathSeparator() + name;
+}
 
 void WriteFile(const std::string& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   if (!out) throw Error("cannot write " + path);
 }
 
