@@ -100,7 +100,8 @@ void Stroker::Side(const Polyline& line, bool closed, std::vector<Point>& out) c
 void Stroker::Join(Point v, Point dIn, Point dOut, float lenIn, float lenOut,
                    std::vector<Point>& out) const {
   const Point a = v + Normal(dIn) * half_, b = v + Normal(dOut) * half_;
-  const float turn = std::atan2(Cross(dIn, dOut), Dot(dIn, dOut));
+  float turn = std::atan2(Cross(dIn, dOut), Dot(dIn, dOut));
+  if (turn > kPi - 1e-4f) turn = -kPi;  // a U-turn: rounded past the end on both sides
   if (std::fabs(turn) < 1e-4f) {
     out.push_back(a);
     return;
@@ -144,16 +145,23 @@ void Stroker::Join(Point v, Point dIn, Point dOut, float lenIn, float lenOut,
   out.push_back(b);
 }
 
-// Points on the circle around `centre` after `from`, turning by `angle`.
+// Points on the circle around `centre` after `from`, turning by `angle`,
+// ending exactly at the turned `from`. The points between lie a little
+// outside the circle, where the polygon's area equals the circle's.
 void Stroker::Arc(Point centre, Point from, float angle, std::vector<Point>& out) const {
   int steps = std::max(1, int(std::ceil(std::fabs(angle) / arcStep_)));
-  for (int i = 1; i <= steps; ++i) out.push_back(centre + Rotate(from, angle * i / steps));
+  float step = std::fabs(angle) / float(steps);
+  float scale = std::sqrt(step / std::sin(step));
+  for (int i = 1; i <= steps; ++i) {
+    Point p = Rotate(from, angle * float(i) / float(steps));
+    out.push_back(centre + (i < steps ? p * scale : p));
+  }
 }
 
 // From the left offset at `end` round to the right offset; `outward` is
 // the unit direction leaving the line.
 void Stroker::AddCap(Point end, Point outward, Cap cap, std::vector<Point>& out) const {
-  const Point n = Normal(outward) * -half_;  // the left of the line arriving here
+  const Point n = Normal(outward) * half_;  // the left of the line arriving here
   switch (cap) {
     case Cap::None:
       break;
@@ -173,6 +181,9 @@ void Stroker::AddDot(Point c) {
   std::vector<Point> outline;
   if (style_.startCap == Cap::Round) {
     Arc(c, {half_, 0}, 2 * kPi, outline);
+    outline.pop_back();  // the start again, on the circle
+    float step = 2 * kPi / float(outline.size() + 1);
+    outline.push_back(c + Point{half_, 0} * std::sqrt(step / std::sin(step)));
   } else if (style_.startCap == Cap::Square) {
     outline = {{c.x - half_, c.y - half_},
                {c.x + half_, c.y - half_},
@@ -200,8 +211,10 @@ void Stroker::Add(const Contour& contour) {
     AddDot(points[0]);
     return;
   }
-  if (forward.points.size() == 2) closed = false;
-  if (closed) forward = Segments(points, true);
+  if (closed && forward.points.size() == 2) {
+    closed = false;  // there and back: a line with caps
+    forward = Segments(points, false);
+  }
   std::vector<Point> reversedPoints(forward.points.rbegin(), forward.points.rend());
   Polyline backward = Segments(reversedPoints, closed);
   std::vector<Point> outline;
