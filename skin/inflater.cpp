@@ -137,8 +137,19 @@ void Inflater::CopyMatch(uint8_t* dst, size_t distance, size_t length) {
     for (size_t i = 0; i < length; i += 8) std::memcpy(dst + i, src + i, 8);
   } else if (distance == 1) {
     std::memset(dst, *src, length);
-  } else {
+  } else if (length < 16) {
     for (size_t i = 0; i < length; ++i) dst[i] = src[i];
+  } else {
+    // Short period, long run: the bytes from src onwards repeat with the
+    // period `distance`, so a copy of everything written since src, a whole
+    // number of periods, continues the pattern; each step doubles it.
+    uint8_t* at = dst;
+    for (size_t left = length; left > 0;) {
+      size_t n = std::min(left, static_cast<size_t>(at - src));
+      std::memcpy(at, src, n);
+      at += n;
+      left -= n;
+    }
   }
 }
 
