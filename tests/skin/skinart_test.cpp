@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "common/bmp.h"
 #include "skin/blit.h"
 #include "skin/frames.h"
 #include "skin/style_table.h"
@@ -106,23 +107,16 @@ TEST_F(BuiltInArt, MenuCheckMarkSitsOnWhite) {
   EXPECT_GT(dark, 10);
 }
 
-TEST(Bmp, WritesBottomUpRowsPaddedToFourBytes) {
+TEST_F(BuiltInArt, PicturesWrittenAsBmpReadBackUnchanged) {
   kestrova::testing::TempDir dir;
-  PixelBuffer picture(3, 2);
-  picture.At(0, 0) = MakePixel(1, 2, 3);
-  picture.At(2, 1) = MakePixel(4, 5, 6);
-  WriteBmp24(dir.File("p.bmp"), picture.View());
-  const auto bytes = kestrova::testing::ReadFile(dir.File("p.bmp"));
-  ASSERT_EQ(bytes.size(), 54u + 2 * 12);
-  EXPECT_EQ(bytes[0], 'B');
-  EXPECT_EQ(bytes[28], 24);  // bits per pixel
-  EXPECT_EQ(bytes[22], 2);   // positive height: bottom-up
-  // Bottom row first: (2, 1) is at byte 54 + 6, stored B, G, R.
-  EXPECT_EQ(bytes[60], 6);
-  EXPECT_EQ(bytes[62], 4);
-  // Then the top row after 3 bytes of padding: (0, 0).
-  EXPECT_EQ(bytes[66], 3);
-  EXPECT_EQ(bytes[68], 1);
+  const Picture& p = Get("MACOS_BUTTON");
+  WriteBmpFile(dir.File("p.bmp"), p.pixels.View());
+  const PixelBuffer back = DecodeBmp(kestrova::testing::ReadFile(dir.File("p.bmp")));
+  ASSERT_EQ(back.Width(), p.pixels.Width());
+  ASSERT_EQ(back.Height(), p.pixels.Height());
+  for (int y = 0; y < back.Height(); ++y)
+    for (int x = 0; x < back.Width(); ++x)
+      ASSERT_EQ(PixelToColor(back.At(x, y)), PixelToColor(p.pixels.At(x, y))) << x << "," << y;
 }
 
 }  // namespace

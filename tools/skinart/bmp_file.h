@@ -7,8 +7,7 @@
 
 namespace kestrova::skinart {
 
-// Bottom-up rows padded to 4 bytes, as every BMP reader expects. Raises
-// Error when the file cannot be written.
-void WriteBmp24(const std::string& path, PixelView pixels);
+// Raises Error when the file cannot be written.
+void WriteBmpFile(const std::string& path, PixelView pixels);
 
 }  // namespace kestrova::skinart
