@@ -63,7 +63,8 @@ struct LineStyle {
   JoinStyle join = JoinStyle::Round;
   float miterLimit = 3;
   bool noClose = false;
-  std::optional<FillStyle> fill;  // LINESTYLE2 fill-in-line
+  bool hasFill = false;  // LINESTYLE2 fill-in-line: `fill` paints the line
+  FillStyle fill;
 };
 
 // One edge; straight edges keep their midpoint as control so that morphs

@@ -88,7 +88,8 @@ LineStyle ReadLineStyle(Reader& in, int version) {
   if (line.join == JoinStyle::Miter) line.miterLimit = in.U16() / 256.0f;
   if (hasFill) {
     line.fill = ReadFillStyle(in, version);
-    if (line.fill->kind == FillKind::Solid) line.color = line.fill->color;
+    line.hasFill = line.fill.kind != FillKind::Solid;
+    if (!line.hasFill) line.color = line.fill.color;
   } else {
     line.color = in.Rgba();
   }
@@ -268,6 +269,7 @@ void ReadMorphLineStyle(Reader& in, int version, LineStyle& start, LineStyle& en
       start.color = s.color;
       end.color = e.color;
       if (s.kind != FillKind::Solid) {
+        start.hasFill = end.hasFill = true;
         start.fill = std::move(s);
         end.fill = std::move(e);
       }
