@@ -11,8 +11,9 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: kestrova-mkswf KIND -o OUT.swf [--uncompressed]\n"
-                       "       kestrova-mkswf --list\n");
+  std::fprintf(stderr,
+               "usage: kestrova-mkswf KIND -o OUT.swf [--uncompressed]\n"
+               "       kestrova-mkswf --list\n");
   return 2;
 }
 
@@ -47,7 +48,8 @@ int main(int argc, char** argv) {
   try {
     std::vector<uint8_t> bytes = movie->build(compress);
     std::ofstream file(out, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     if (!file.flush()) throw Error("cannot write \"" + out + "\"");
   } catch (const Error& e) {
     std::fprintf(stderr, "kestrova-mkswf: %s\n", e.what());

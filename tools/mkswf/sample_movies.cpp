@@ -115,7 +115,8 @@ std::vector<uint8_t> Shapes(bool compress) {
   s.Rect(20 * kPx, 20 * kPx, 120 * kPx, 140 * kPx, red, black);
   s.Circle(190 * kPx, 85 * kPx, 60 * kPx, blue, black);
   s.Styles(0, 0, green).MoveTo(270 * kPx, 140 * kPx);
-  s.CurveTo(300 * kPx, 10 * kPx, 330 * kPx, 140 * kPx).CurveTo(350 * kPx, 40 * kPx, 375 * kPx, 30 * kPx);
+  s.CurveTo(300 * kPx, 10 * kPx, 330 * kPx, 140 * kPx)
+      .CurveTo(350 * kPx, 40 * kPx, 375 * kPx, 30 * kPx);
   swf.Tag(tag::kDefineShape3, DefineShapeBody(1, s, 3));
   Place(swf, 1, 1, {});
   swf.ShowFrame();
@@ -131,9 +132,9 @@ std::vector<uint8_t> Gradients(bool compress) {
   uint16_t radial = s.AddFill(Gradient(FillKind::RadialGradient,
                                        {{0, 0xFFFFFFFF}, {200, 0xFF2080C0}, {255, 0x002080C0}},
                                        GradientBox(150 * kPx, 0, 196 * kPx, 85 * kPx)));
-  uint16_t reflect = s.AddFill(Gradient(FillKind::LinearGradient, {{0, 0xFF000000}, {255, 0xFF40FF80}},
-                                        GradientBox(30 * kPx, kPi / 4, 325 * kPx, 85 * kPx),
-                                        SpreadMode::Reflect));
+  uint16_t reflect =
+      s.AddFill(Gradient(FillKind::LinearGradient, {{0, 0xFF000000}, {255, 0xFF40FF80}},
+                         GradientBox(30 * kPx, kPi / 4, 325 * kPx, 85 * kPx), SpreadMode::Reflect));
   s.Rect(10 * kPx, 15 * kPx, 130 * kPx, 155 * kPx, linear);
   s.Circle(196 * kPx, 85 * kPx, 70 * kPx, radial);
   s.Rect(265 * kPx, 15 * kPx, 385 * kPx, 155 * kPx, reflect);
@@ -207,7 +208,7 @@ void DefineBlob(SwfWriter& swf, uint16_t id) {
   start.Circle(0, 0, 50 * kPx, 1, 1);
   // The circle's eight arc ends, moved onto a square's outline (edges
   // pair one to one; the square's are straight).
-  const int32_t square[8][2] = {{40, 40}, {0, 40},   {-40, 40}, {-40, 0},
+  const int32_t square[8][2] = {{40, 40},   {0, 40},  {-40, 40}, {-40, 0},
                                 {-40, -40}, {0, -40}, {40, -40}, {40, 0}};
   end.Styles(0, 1, 1).MoveTo(40 * kPx, 0);
   for (const auto& p : square) end.LineTo(p[0] * kPx, p[1] * kPx);
@@ -278,9 +279,9 @@ std::vector<uint8_t> Sample(bool compress) {
   SwfWriter swf = NewMovie(0xFF102040);
   ShapeBuilder sky;
   sky.Rect(0, 0, kStageWidth * kPx, kStageHeight * kPx,
-           sky.AddFill(Gradient(FillKind::LinearGradient,
-                                {{0, 0xFF0B1E50}, {160, 0xFF2F6FB0}, {255, 0xFFF0B070}},
-                                GradientBox(kStageHeight * kPx, kPi / 2, 0, kStageHeight * kPx / 2))));
+           sky.AddFill(Gradient(
+               FillKind::LinearGradient, {{0, 0xFF0B1E50}, {160, 0xFF2F6FB0}, {255, 0xFFF0B070}},
+               GradientBox(kStageHeight * kPx, kPi / 2, 0, kStageHeight * kPx / 2))));
   sky.Circle(330 * kPx, 40 * kPx, 26 * kPx,
              sky.AddFill(Gradient(FillKind::RadialGradient,
                                   {{0, 0xFFFFFFE0}, {180, 0xFFFFE070}, {255, 0x00FFB040}},
