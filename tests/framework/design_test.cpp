@@ -298,7 +298,7 @@ TEST(StoredDesign, ErrorsNameTheLineAndTheProperty) {
       {"object F: TDesignForm\n  Left = 1\n", "test line 3: 'end' expected"},
       {"object F: TDesignForm\n  object P: TProbe\n    Sections = <\n      item\n"
        "        Picture.Data = {424D00}\n      end>\n  end\nend\n",
-       "test line 5: property Picture.Data: BMP: not a bitmap file"},
+       "test line 5: property Picture.Data: BMP: header is truncated"},
   };
   for (const BadDesign& c : cases) {
     OwnedComponent<TDesignForm> form(new TDesignForm(nullptr));
