@@ -133,6 +133,7 @@ void TForm::CreateParams(TCreateParams& p) {
   p.caption = Widen(Text());
   WindowStyle(p.style, p.ex_style);
   if (!Enabled()) p.style |= WS_DISABLED;
+  if (Visible()) p.style |= WS_VISIBLE;  // a window made again while shown
   p.x = left_, p.y = top_, p.width = width_, p.height = height_;
   if (position_ == TPosition::poDefault || position_ == TPosition::poDefaultPosOnly)
     p.x = p.y = CW_USEDEFAULT;
@@ -301,6 +302,11 @@ void TForm::SetFocusedControl(TWinControl* control) {
   Perform(CM_FOCUSCHANGED, 0, LPARAM(static_cast<TControl*>(control)));
 }
 
+void TForm::SendCancelMode(TControl* sender) {
+  if (active_control_ && active_control_ != sender)
+    active_control_->Perform(CM_CANCELMODE, 0, LPARAM(sender));
+}
+
 void TForm::ControlRemoved(TWinControl* control) {
   for (TControl* c = active_control_; c; c = c->Parent())
     if (c == control) {
@@ -415,6 +421,9 @@ void TForm::WndProc(TMessage& m) {
     case CM_RELEASE:
       Free();
       return;
+    case WM_CANCELMODE:
+      SendCancelMode(nullptr);
+      break;
     case CM_DIALOGKEY:
       if (GetKeyState(VK_MENU) >= 0) {
         bool shift = GetKeyState(VK_SHIFT) < 0;

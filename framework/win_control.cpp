@@ -207,9 +207,8 @@ void TWinControl::DestroyWnd() {
 }
 
 void TWinControl::RecreateWnd() {
-  if (!handle_) return;
-  DestroyWnd();
-  CreateHandleTree();
+  // Through the window procedure, so a component that took it over hears of it.
+  if (handle_) Perform(CM_RECREATEWND);
 }
 
 void TWinControl::InsertControl(TControl* c) {
@@ -678,6 +677,12 @@ void TWinControl::WndProc(TMessage& m) {
     case CM_DIALOGCHAR:
     case CM_FOCUSCHANGED:
       return Broadcast(m);
+    case CM_RECREATEWND:
+      if (handle_) {
+        DestroyWnd();
+        CreateHandleTree();
+      }
+      return;
     case CM_FONTCHANGED:
       if (handle_ && system_class_)
         SendMessageW(handle_.Get(), WM_SETFONT, WPARAM(Font().Handle()), TRUE);
