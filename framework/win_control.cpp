@@ -92,9 +92,14 @@ const ClassInfo& TWinControl::StaticClass() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) { brush_.SetColor(Color()); }
 
 TWinControl::~TWinControl() {
-  // Reached without Free(): the window must not call into a half-gone object.
+  // Reached without Free(): children outlive this parent, and the window must
+  // not call into a half-gone object.
+  for (TControl* c : controls_) c->parent_ = nullptr;
+  controls_.clear();
   if (handle_) {
+    HWND window = handle_.Get();
     Detach();
+    DestroyWindow(window);
   }
 }
 
