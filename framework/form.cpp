@@ -25,6 +25,7 @@ const ClassInfo& TForm::StaticClass() {
           .Integer("BorderWidth", &TForm::BorderWidth, &TForm::SetBorderWidth, 0)
           .Integer("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
           .Integer("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
+          .Object("Icon", &TForm::Icon)
           .Boolean("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview, false)
           .Boolean("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder, false)
           .Enumeration<TPosition>(
@@ -141,9 +142,14 @@ void TForm::CreateParams(TCreateParams& p) {
 
 void TForm::CreateWindowHandle() {
   HWND h = handle_value();
-  if (!icon_.Empty()) {
-    SendMessageW(h, WM_SETICON, ICON_BIG, LPARAM(icon_.Handle()));
-    SendMessageW(h, WM_SETICON, ICON_SMALL, LPARAM(icon_.SmallHandle()));
+  // The form's own icon, else the application's.
+  TApplication* app = TApplication::Current();
+  const TIcon* icon = !icon_.Empty()                ? &icon_
+                      : app && !app->Icon().Empty() ? &app->Icon()
+                                                    : nullptr;
+  if (icon) {
+    SendMessageW(h, WM_SETICON, ICON_BIG, LPARAM(icon->Handle()));
+    SendMessageW(h, WM_SETICON, ICON_SMALL, LPARAM(icon->SmallHandle()));
   }
   if (client_width_ >= 0 || client_height_ >= 0) {
     RECT c;

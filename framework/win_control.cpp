@@ -535,6 +535,22 @@ void TWinControl::TrackMouse(TMessage& m) {
   if (target) target->Perform(CM_MOUSEENTER, 0, LPARAM(target));
 }
 
+// A release outside after a drag: the window's leave was held back while it
+// had the capture, so the control the mouse left is told now.
+void TWinControl::LeaveIfMouseOutside() {
+  POINT p;
+  if (!handle_ || !GetCursorPos(&p)) return;
+  ::ScreenToClient(handle_.Get(), &p);
+  RECT r = ClientRect();
+  if (p.x >= r.left && p.y >= r.top && p.x < r.right && p.y < r.bottom) return;
+  TWinControl* top = TopParent();
+  TControl* old = top->mouse_control_;
+  if (old != this && !(old && old->Parent() == this)) return;
+  top->mouse_control_ = nullptr;
+  tracking_leave_ = false;
+  old->Perform(CM_MOUSELEAVE, 0, LPARAM(old));
+}
+
 // Mouse messages over a graphic child (or held by one through capture) are
 // that child's, in its own coordinates.
 bool TWinControl::RouteMouseToChild(TMessage& m) {
@@ -628,6 +644,7 @@ void TWinControl::WndProc(TMessage& m) {
         capture_child_->control_state_.Exclude(TControlStateFlag::csClicked);
         capture_child_ = nullptr;
       }
+      LeaveIfMouseOutside();
       break;
     case WM_PAINT:
       if (!system_class_) return PaintHandler(m);

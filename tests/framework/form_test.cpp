@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,11 @@
 
 namespace kestrova::framework {
 namespace {
+
+// Sets the "Data" property as a design would.
+void SetObjectData(TPersistent& object, const std::vector<uint8_t>& data) {
+  FindPublishedProperty(object, "Data")->set_binary(object, data);
+}
 
 class FormTest : public ::testing::Test {
  protected:
@@ -303,6 +309,21 @@ TEST(Icon, LoadsWithASmallCopy) {
   TIcon copy(icon);
   EXPECT_NE(copy.Handle(), icon.Handle());
   EXPECT_EQ(copy.Width(), 32);
+}
+
+TEST(Icon, ReadsIcoFilesAsDesignDataAndFormsShowIt) {
+  std::string path = std::string(KESTROVA_SOURCE_DIR) + "/tests/framework/kestrova.ico";
+  FILE* f = fopen(path.c_str(), "rb");
+  ASSERT_NE(f, nullptr);
+  std::vector<uint8_t> ico;
+  for (int c; (c = fgetc(f)) != EOF;) ico.push_back(uint8_t(c));
+  fclose(f);
+  OwnedComponent<TForm> form(new TForm(nullptr));
+  SetObjectData(form->Icon(), ico);
+  EXPECT_EQ(form->Icon().Width(), 32);
+  EXPECT_EQ(form->Icon().Data(), ico);
+  EXPECT_EQ(HICON(SendMessageW(form->Handle(), WM_GETICON, ICON_BIG, 0)), form->Icon().Handle());
+  EXPECT_THROW(form->Icon().SetData({1, 2, 3}), Error);
 }
 
 }  // namespace
