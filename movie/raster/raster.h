@@ -86,7 +86,7 @@ struct Gradient {
   float focal = 0;  // -1..1, Focal only
 };
 
-// Straight-alpha source picture for bitmap fills.
+// Source picture for bitmap fills. Channels above alpha are read as alpha.
 struct Image {
   PixelBuffer pixels;  // premultiplied 0xAARRGGBB
 };
@@ -118,6 +118,7 @@ struct StrokeStyle {
   Cap startCap = Cap::Round;
   Cap endCap = Cap::Round;
   Join join = Join::Round;
+  // A miter's tip is cut off this many widths from the corner (at least 1).
   float miterLimit = 3;
 };
 
@@ -162,10 +163,14 @@ class Canvas {
 };
 
 // Converts a stroke to the polygon outline filled non-zero (exposed for tests
-// and for benchmarks against other rasterizers).
+// and for benchmarks against other rasterizers). A contour ended by Close, or
+// one that comes back to its start, is joined there instead of capped; a
+// zero-length one is a dot shaped like its start cap.
 Path StrokeToPath(const Path& path, const StrokeStyle& style);
 
-// Flattens curves into line segments within `tolerance` pixels.
+// Flattens curves into line segments within `tolerance` pixels. A closed
+// contour ends with its first point again; contours with a non-finite
+// coordinate are left out.
 std::vector<std::vector<Point>> Flatten(const Path& path, float tolerance = 0.2f);
 
 }  // namespace kestrova::raster

@@ -20,6 +20,7 @@ namespace {
 constexpr float kStrokeTolerance = 0.05f;
 constexpr float kPi = 3.14159265f;
 constexpr int kMaxArcSteps = 128;  // per half turn, whatever the width
+constexpr float kMaxWidth = 1e7f;
 
 Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
 Point operator-(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
@@ -37,7 +38,9 @@ class Stroker {
  public:
   explicit Stroker(const StrokeStyle& style) : style_(style) {
     float width = std::isfinite(style.width) ? style.width : 1;
-    half_ = std::max(width, 1.0f) / 2;  // hairlines draw one pixel wide
+    // Hairlines draw one pixel wide; a stroke wider than ten million pixels
+    // already covers any target it comes near.
+    half_ = std::clamp(width, 1.0f, kMaxWidth) / 2;
     float step = half_ > kStrokeTolerance ? 2 * std::acos(1 - kStrokeTolerance / half_) : kPi;
     arcStep_ = std::max(step, kPi / kMaxArcSteps);
   }
@@ -77,10 +80,12 @@ Stroker::Polyline Stroker::Segments(const std::vector<Point>& points, bool close
   size_t n = line.points.size();
   size_t segments = closed ? n : n - 1;
   for (size_t i = 0; n > 1 && i < segments; ++i) {
-    Point d = line.points[(i + 1) % n] - line.points[i];
-    float len = Length(d);
-    line.dirs.push_back(d * (1 / len));
-    line.lengths.push_back(len);
+    // In double: the difference of two far-apart floats may not be a float.
+    Point a = line.points[i], b = line.points[(i + 1) % n];
+    double dx = double(b.x) - a.x, dy = double(b.y) - a.y;
+    double len = std::sqrt(dx * dx + dy * dy);
+    line.dirs.push_back({float(dx / len), float(dy / len)});
+    line.lengths.push_back(float(len));
   }
   return line;
 }
@@ -149,7 +154,8 @@ void Stroker::Join(Point v, Point dIn, Point dOut, float lenIn, float lenOut,
 // ending exactly at the turned `from`. The points between lie a little
 // outside the circle, where the polygon's area equals the circle's.
 void Stroker::Arc(Point centre, Point from, float angle, std::vector<Point>& out) const {
-  int steps = std::max(1, int(std::ceil(std::fabs(angle) / arcStep_)));
+  float count = std::ceil(std::fabs(angle) / arcStep_);
+  int steps = count >= 1 ? int(std::min(count, 2.0f * kMaxArcSteps)) : 1;
   float step = std::fabs(angle) / float(steps);
   float scale = std::sqrt(step / std::sin(step));
   for (int i = 1; i <= steps; ++i) {

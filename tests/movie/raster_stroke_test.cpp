@@ -190,5 +190,19 @@ TEST(RasterStroke, UTurnsAndHugeWidthsStayBounded) {
   EXPECT_EQ(Alpha(all, 31, 31), 255);
 }
 
+// Found by fuzzing: the difference of two far-apart floats overflowed to
+// infinity and made the segment direction NaN.
+TEST(RasterStroke, SegmentBetweenOppositeFloatLimitsHasADirection) {
+  Path path;
+  path.MoveTo({-3e38f, 5});
+  path.LineTo({3e38f, 5});
+  path.LineTo({3e38f, 3e38f});
+  Path outline = StrokeToPath(path, Style(4, Cap::Round, Join::Round));
+  for (Point p : outline.Points()) ASSERT_FALSE(std::isnan(p.x) || std::isnan(p.y));
+  PixelBuffer b = RenderStroke(path, Style(4, Cap::Round, Join::Round));
+  EXPECT_EQ(Alpha(b, 10, 4), 255);
+  EXPECT_EQ(Alpha(b, 10, 8), 0);
+}
+
 }  // namespace
 }  // namespace kestrova::raster
