@@ -58,7 +58,10 @@ void PaintSink::ConstantChunk(Pixel* dst, int y, int x, int count, uint8_t cover
   }
   shader_.Fetch(y, x, count, source_);
   if (cover == 255) {
-    for (int i = 0; i < count; ++i) dst[i] = SourceOver(dst[i], source_[i]);
+    for (int i = 0; i < count; ++i) {
+      const Pixel s = source_[i];
+      dst[i] = (s >> 24) == 255 ? s : SourceOver(dst[i], s);
+    }
   } else {
     for (int i = 0; i < count; ++i) dst[i] = SourceOver(dst[i], ScalePixel(source_[i], cover));
   }

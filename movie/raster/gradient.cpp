@@ -133,14 +133,27 @@ Pixel GradientShader::At(float position) const {
   return ramp_[int(SpreadPosition(position, spread_) * 255 + 0.5f)];
 }
 
+// Linear gradients step evenly along a row; padding, the common case,
+// needs no floor.
+void GradientShader::FetchLinear(float t, float step, int count, Pixel* out) const {
+  const float last = t + float(count) * step;
+  if (spread_ != Spread::Pad || !std::isfinite(t) || !std::isfinite(last)) {
+    for (int i = 0; i < count; ++i) out[i] = At(t + float(i) * step);
+    return;
+  }
+  const float start = t * 255 + 0.5f, delta = step * 255;
+  for (int i = 0; i < count; ++i) {
+    float v = start + float(i) * delta;
+    v = v > 0 ? v : 0;
+    v = v < 255 ? v : 255;
+    out[i] = ramp_[int(v)];
+  }
+}
+
 void GradientShader::Fetch(int y, int x, int count, Pixel* out) const {
   const float py = float(y) + 0.5f;
   if (kind_ == Gradient::Kind::Linear) {
-    // Linear in x: one step per pixel.
-    const Matrix& m = toGradient_;
-    const float t = Position(float(x) + 0.5f, py);
-    const float step = m.a / (2 * kGradientSquare);
-    for (int i = 0; i < count; ++i) out[i] = At(t + float(i) * step);
+    FetchLinear(Position(float(x) + 0.5f, py), toGradient_.a / (2 * kGradientSquare), count, out);
     return;
   }
   for (int i = 0; i < count; ++i) out[i] = At(Position(float(x + i) + 0.5f, py));
