@@ -156,7 +156,25 @@ void GradientShader::Fetch(int y, int x, int count, Pixel* out) const {
     FetchLinear(Position(float(x) + 0.5f, py), toGradient_.a / (2 * kGradientSquare), count, out);
     return;
   }
+  if (kind_ == Gradient::Kind::Radial && spread_ == Spread::Pad) {
+    FetchRadialPad(float(x) + 0.5f, py, count, out);
+    return;
+  }
   for (int i = 0; i < count; ++i) out[i] = At(Position(float(x + i) + 0.5f, py));
+}
+
+// The distance from the centre in ramp units, stepped along the row.
+void GradientShader::FetchRadialPad(float px, float py, int count, Pixel* out) const {
+  const Matrix& m = toGradient_;
+  const float scale = 255 / kGradientSquare;
+  const float gx = (m.a * px + m.c * py + m.tx) * scale, gy = (m.b * px + m.d * py + m.ty) * scale;
+  const float dx = m.a * scale, dy = m.b * scale;
+  for (int i = 0; i < count; ++i) {
+    const float x = gx + float(i) * dx, y = gy + float(i) * dy;
+    float v = std::sqrt(x * x + y * y) + 0.5f;
+    v = v < 255 ? v : (v >= 255 ? 255 : 0);  // NaN: the first entry, as At gives
+    out[i] = ramp_[int(v)];
+  }
 }
 
 }  // namespace kestrova::raster

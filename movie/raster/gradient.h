@@ -25,6 +25,7 @@ class GradientShader {
 
  private:
   void FetchLinear(float t, float step, int count, Pixel* out) const;
+  void FetchRadialPad(float px, float py, int count, Pixel* out) const;
 
   Ramp ramp_;
   Gradient::Kind kind_;

@@ -105,17 +105,18 @@ void Stroker::Side(const Polyline& line, bool closed, std::vector<Point>& out) c
 void Stroker::Join(Point v, Point dIn, Point dOut, float lenIn, float lenOut,
                    std::vector<Point>& out) const {
   const Point a = v + Normal(dIn) * half_, b = v + Normal(dOut) * half_;
-  float turn = std::atan2(Cross(dIn, dOut), Dot(dIn, dOut));
-  if (turn > kPi - 1e-4f) turn = -kPi;  // a U-turn: rounded past the end on both sides
-  if (std::fabs(turn) < 1e-4f) {
+  const float cross = Cross(dIn, dOut), dot = Dot(dIn, dOut);
+  // A U-turn counts as an outer corner on both sides: rounded (or cut)
+  // past the end.
+  const bool uTurn = dot < 0 && std::fabs(cross) < 1e-4f;
+  if (!uTurn && std::fabs(cross) < 1e-4f) {
     out.push_back(a);
     return;
   }
-  const Point bisector = Normal(dIn) + Normal(dOut);
-  const float tanHalf = std::tan(std::fabs(turn) / 2);
-  if (turn > 0) {  // turning towards this side: the inner corner
+  if (cross > 0 && !uTurn) {  // turning towards this side: the inner corner
+    const float tanHalf = cross / (1 + dot);
     if (half_ * tanHalf <= std::min(lenIn, lenOut)) {
-      out.push_back(v + bisector * (half_ / (1 + Dot(Normal(dIn), Normal(dOut)))));
+      out.push_back(v + (Normal(dIn) + Normal(dOut)) * (half_ / (1 + dot)));
     } else {
       out.push_back(a);
       out.push_back(v);
@@ -126,19 +127,20 @@ void Stroker::Join(Point v, Point dIn, Point dOut, float lenIn, float lenOut,
   out.push_back(a);
   switch (style_.join) {
     case Join::Round:
-      Arc(v, a - v, turn, out);
+      Arc(v, a - v, uTurn ? -kPi : std::atan2(cross, dot), out);
       return;
     case Join::Bevel:
       break;
     case Join::Miter: {
       // The tip is cut off miterLimit widths from the corner (the Flash
-      // player's rule), along the bisector.
-      const float cosHalf = std::cos(turn / 2);
-      const float tip = half_ / cosHalf;
-      const float limit = std::max(style_.miterLimit, 1.0f) * 2 * half_;
-      const Point unit = bisector * (1 / Length(bisector));
-      if (tip <= limit) {
-        out.push_back(v + unit * tip);
+      // player's rule), across the bisector.
+      const Point bisector = Normal(dIn) + Normal(dOut);
+      const Point unit = uTurn ? dIn : bisector * (1 / Length(bisector));
+      const float cosHalf = std::sqrt(std::max(0.0f, (1 + dot) / 2));
+      const float factor = style_.miterLimit >= 1 ? style_.miterLimit : 1;  // NaN too
+      const float limit = factor * 2 * half_;
+      if (half_ <= limit * cosHalf) {
+        out.push_back(v + unit * (half_ / cosHalf));
       } else {
         const float along = (limit - half_ * cosHalf) / Dot(dIn, unit);
         out.push_back(a + dIn * along);
