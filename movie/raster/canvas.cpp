@@ -1,6 +1,5 @@
 // The canvas: paths flattened, rasterized and painted or gathered into masks.
 #include <algorithm>
-#include <cstring>
 
 #include "movie/raster/compositor.h"
 #include "movie/raster/coverage.h"
@@ -18,25 +17,6 @@ void AddPath(CoverageRasterizer& rasterizer, const Path& path, int width, int he
 }
 
 }  // namespace
-
-Mask::Mask(int width, int height)
-    : width_(std::max(width, 0)),
-      height_(std::max(height, 0)),
-      coverage_(size_t(width_) * height_, 0) {}
-
-void Mask::Intersect(const Mask& other) {
-  for (int y = 0; y < height_; ++y) {
-    uint8_t* row = Row(y);
-    if (y >= other.height_) {
-      std::memset(row, 0, width_);
-      continue;
-    }
-    const uint8_t* o = other.Row(y);
-    const int shared = std::min(width_, other.width_);
-    for (int x = 0; x < shared; ++x) row[x] = uint8_t(Div255(uint32_t(row[x]) * o[x]));
-    std::memset(row + shared, 0, width_ - shared);
-  }
-}
 
 Canvas::Canvas(PixelView target)
     : target_(target), rasterizer_(std::make_shared<CoverageRasterizer>()) {}
