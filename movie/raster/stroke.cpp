@@ -95,7 +95,7 @@ void Stroker::Side(const Polyline& line, bool closed, std::vector<Point>& out) c
   const std::vector<Point>& p = line.points;
   const size_t segments = line.dirs.size();
   if (!closed) out.push_back(p[0] + Normal(line.dirs[0]) * half_);
-  for (size_t i = closed ? 0 : 1; i < (closed ? segments : segments); ++i) {
+  for (size_t i = closed ? 0 : 1; i < segments; ++i) {  // the corner at point i
     size_t prev = (i + segments - 1) % segments;
     Join(p[i], line.dirs[prev], line.dirs[i], line.lengths[prev], line.lengths[i], out);
   }
