@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "movie/raster/raster.h"
 
@@ -110,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Paint paint = Paint::Solid(0xFF808080);
   ColorTransform cx;
   for (int commands = 0; !in.Done() && commands < 256; ++commands) {
-    switch (in.Byte() % 16) {
+    switch (in.Byte() % 17) {
       case 0:
         path.MoveTo(in.At());
         break;
@@ -164,6 +165,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       case 15:
         path = Path();
         break;
+      case 16: {
+        std::vector<ShapeFill> fills(2);
+        fills[0] = {path, FillRule(in.Byte() % 2), paint};
+        fills[1] = {path, FillRule::NonZero, Paint::Solid(in.Word())};
+        fills[1].path.Transform(in.Transform());
+        canvas.FillShape(fills, cx);
+        break;
+      }
     }
   }
   return 0;

@@ -137,6 +137,13 @@ class Mask {
   std::vector<uint8_t> coverage_;
 };
 
+// One fill of a shape, for Canvas::FillShape.
+struct ShapeFill {
+  Path path;
+  FillRule rule = FillRule::NonZero;
+  Paint paint;
+};
+
 class CoverageRasterizer;
 
 class Canvas {
@@ -147,6 +154,11 @@ class Canvas {
   void Fill(const Path& path, FillRule rule, const Paint& paint, const ColorTransform& cx = {});
   void Stroke(const Path& path, const StrokeStyle& style, const Paint& paint,
               const ColorTransform& cx = {});
+  // Fills that tile one shape, drawn as one: a pixel split between fills
+  // takes each fill's share, so an edge two fills share shows no seam of
+  // what lies below (as it does when they are drawn one by one). Where
+  // fills overlap, later ones go over earlier ones.
+  void FillShape(const std::vector<ShapeFill>& fills, const ColorTransform& cx = {});
   // Coverage of a path (union with what the mask holds) for clip layers.
   void FillMask(Mask& mask, const Path& path, FillRule rule) const;
   void StrokeMask(Mask& mask, const Path& path, const StrokeStyle& style) const;
