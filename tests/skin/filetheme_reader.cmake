@@ -6,6 +6,7 @@ kestrova_test(skinfile_test
     ${CMAKE_CURRENT_SOURCE_DIR}/inflater_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/skin_archive_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/skin_file_reader_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/skin_writer_test.cpp
   LIBS kestrova_skinwrite kestrova_testing)
 
 # Host only: Info-ZIP zip/unzip and the host kestrova-mkskin.
