@@ -1,4 +1,4 @@
-#include "skin/inflater.h"
+#include "skin/filetheme/inflater.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "skin/skin_archive.h"
+#include "skin/filetheme/skin_archive.h"
 
 #include <gtest/gtest.h>
 
 #include "common/os_services.h"
-#include "skin/zip_crypto.h"
+#include "skin/filetheme/zip_crypto.h"
 #include "tests/testing/temp_dir.h"
 #include "tools/mkskin/zip_writer.h"
 

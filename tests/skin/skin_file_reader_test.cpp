@@ -1,4 +1,4 @@
-#include "skin/skin_file_reader.h"
+#include "skin/filetheme/skin_file_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 #include "common/bmp.h"
 #include "common/error.h"
-#include "skin/binary_file.h"
+#include "skin/filetheme/binary_file.h"
 #include "tests/testing/temp_dir.h"
 #include "tools/mkskin/skin_data_writer.h"
 #include "tools/mkskin/zip_writer.h"

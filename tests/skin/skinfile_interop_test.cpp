@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/error.h"
-#include "skin/skin_file_reader.h"
+#include "skin/filetheme/skin_file_reader.h"
 #include "tests/testing/temp_dir.h"
 #include "tools/mkskin/skin_data_writer.h"
 #include "tools/mkskin/skin_folder.h"

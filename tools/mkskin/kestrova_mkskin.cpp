@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "common/error.h"
-#include "skin/skin_file_reader.h"
+#include "skin/filetheme/skin_file_reader.h"
 #include "tools/mkskin/skin_folder.h"
 #include "tools/mkskin/zip_writer.h"
 

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "common/error.h"
-#include "skin/zip_crypto.h"
+#include "skin/filetheme/zip_crypto.h"
 
 namespace kestrova {
 namespace {

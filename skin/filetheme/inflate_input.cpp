@@ -1,9 +1,9 @@
-#include "skin/inflate_input.h"
+#include "skin/filetheme/inflate_input.h"
 
 #include <cstring>
 
 #include "common/error.h"
-#include "skin/inflater.h"
+#include "skin/filetheme/inflater.h"
 
 namespace kestrova {
 
