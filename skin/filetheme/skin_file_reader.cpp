@@ -1,4 +1,4 @@
-#include "skin/skin_file_reader.h"
+#include "skin/filetheme/skin_file_reader.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,8 +8,8 @@
 #include "common/bmp.h"
 #include "common/error.h"
 #include "common/os_services.h"
-#include "skin/binary_file.h"
-#include "skin/skin_archive.h"
+#include "skin/filetheme/binary_file.h"
+#include "skin/filetheme/skin_archive.h"
 
 namespace kestrova {
 namespace {

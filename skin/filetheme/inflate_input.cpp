@@ -1,9 +1,9 @@
-#include "skin/inflate_input.h"
+#include "skin/filetheme/inflate_input.h"
 
 #include <cstring>
 
 #include "common/error.h"
-#include "skin/inflater.h"
+#include "skin/filetheme/inflater.h"
 
 namespace kestrova {
 
@@ -16,12 +16,14 @@ void InflateInput::TopUp() {
   size_t kept = static_cast<size_t>(end - next);
   std::memmove(buffer_.data(), next, kept);
   next = buffer_.data();
-  end = next + kept;
-  while (!sourceDone_ && end < buffer_.data() + buffer_.size()) {
-    size_t got = source_.Read(const_cast<uint8_t*>(end), buffer_.data() + buffer_.size() - end);
+  uint8_t* fill = buffer_.data() + kept;
+  uint8_t* const limit = buffer_.data() + buffer_.size();
+  while (!sourceDone_ && fill < limit) {
+    size_t got = source_.Read(fill, static_cast<size_t>(limit - fill));
     if (got == 0) sourceDone_ = true;
-    end += got;
+    fill += got;
   }
+  end = fill;
 }
 
 uint32_t InflateInput::NextWord() {

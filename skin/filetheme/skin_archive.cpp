@@ -1,4 +1,4 @@
-#include "skin/skin_archive.h"
+#include "skin/filetheme/skin_archive.h"
 
 #include <cstring>
 #include <optional>
@@ -6,9 +6,9 @@
 
 #include "common/error.h"
 #include "common/os_services.h"
-#include "skin/binary_file.h"
-#include "skin/inflater.h"
-#include "skin/zip_crypto.h"
+#include "skin/filetheme/binary_file.h"
+#include "skin/filetheme/inflater.h"
+#include "skin/filetheme/zip_crypto.h"
 
 namespace kestrova {
 namespace {

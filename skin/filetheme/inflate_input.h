@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/byte_stream.h"
+#include "skin/filetheme/byte_stream.h"
 
 namespace kestrova {
 

@@ -1,4 +1,4 @@
-#include "skin/huffman_tree.h"
+#include "skin/filetheme/huffman_tree.h"
 
 #include <algorithm>
 #include <array>

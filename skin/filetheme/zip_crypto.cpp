@@ -1,4 +1,4 @@
-#include "skin/zip_crypto.h"
+#include "skin/filetheme/zip_crypto.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
-#include "skin/inflater.h"
+#include "skin/filetheme/inflater.h"
 
 #include <array>
 
 #include "common/error.h"
-#include "skin/huffman_tree.h"
-#include "skin/inflate_input.h"
-#include "skin/inflate_window.h"
+#include "skin/filetheme/huffman_tree.h"
+#include "skin/filetheme/inflate_input.h"
+#include "skin/filetheme/inflate_window.h"
 
 // Format notes (RFC 1951). A stream is a run of blocks, each opening with a
 // final-block bit and a 2-bit type: 0 stored (byte-aligned LEN, NLEN, then

@@ -7,7 +7,7 @@
 //   InflateRaw(in, out);  // raises Error with one of the messages below
 #pragma once
 
-#include "skin/byte_stream.h"
+#include "skin/filetheme/byte_stream.h"
 
 namespace kestrova {
 

@@ -1,4 +1,4 @@
-#include "skin/binary_file.h"
+#include "skin/filetheme/binary_file.h"
 
 #include <cstdint>
 

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "skin/byte_stream.h"
-#include "skin/inflater.h"
+#include "skin/filetheme/byte_stream.h"
+#include "skin/filetheme/inflater.h"
 
 namespace kestrova {
 
