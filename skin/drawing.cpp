@@ -20,22 +20,27 @@ void CutFrame(TBitmap& source, TBitmap& destination, int n, int k) {
 
 namespace {
 
-// A piece of `picture` as a bitmap of `size`, stretched from `from`; with a
-// mask colour its pixels of that colour are drawn see-through.
-TBitmap PieceBitmap(PixelView picture, Rect from, int width, int height,
-                    std::optional<TColor> mask) {
+// How a piece is drawn: opaque, or leaving one colour unpainted.
+struct PieceMask {
+  bool masked = false;
+  TColor color = 0;
+};
+constexpr PieceMask kOpaque{};
+
+// A piece of `picture` as a bitmap of the target's size, stretched from `from`.
+TBitmap PieceBitmap(PixelView picture, Rect from, int width, int height, PieceMask mask) {
   PixelBuffer pixels(width, height);
   Blit(picture, from, pixels.View(), {0, 0, width, height});
   TBitmap piece(pixels);
-  if (mask) {
+  if (mask.masked) {
     piece.SetTransparentMode(framework::TTransparentMode::tmFixed);
-    piece.SetTransparentColor(*mask);
+    piece.SetTransparentColor(mask.color);
     piece.SetTransparent(true);
   }
   return piece;
 }
 
-void DrawPiece(TCanvas& canvas, PixelView picture, Rect from, Rect to, std::optional<TColor> mask) {
+void DrawPiece(TCanvas& canvas, PixelView picture, Rect from, Rect to, PieceMask mask) {
   const TBitmap piece = PieceBitmap(picture, from, to.Width(), to.Height(), mask);
   canvas.StretchDraw(RECT{to.left, to.top, to.right, to.bottom}, piece);
 }
@@ -47,8 +52,7 @@ void DrawNinePart(TBitmap& picture, TCanvas& canvas, const RECT& rect, bool tran
   for (const NinePiece& piece :
        NinePartPieces(pixels.width, pixels.height, rect.right, rect.bottom)) {
     const bool masked = piece.kind == NinePiece::Kind::Stretched || transparent;
-    DrawPiece(canvas, pixels, piece.source, piece.target,
-              masked ? std::optional<TColor>(kMagenta) : std::nullopt);
+    DrawPiece(canvas, pixels, piece.source, piece.target, PieceMask{masked, kMagenta});
   }
 }
 
@@ -57,17 +61,16 @@ void DrawThreePart(TBitmap& picture, TCanvas& canvas, const RECT& rect, TColor m
   const PixelView pixels = picture.Pixels();
   const int fw = pixels.width / 3, h = pixels.height;
   if (fw <= 0 || h <= 0) return;
-  const auto capMask =
-      masked ? std::optional<TColor>(framework::ColorToRGB(maskColor)) : std::nullopt;
+  const PieceMask capMask{masked, framework::ColorToRGB(maskColor)};
   const int L = rect.left, T = rect.top, R = rect.right;
   if (R - L < fw) {
-    DrawPiece(canvas, pixels, {0, 0, R - L, h}, {L, T, R, T + h}, std::nullopt);
+    DrawPiece(canvas, pixels, {0, 0, R - L, h}, {L, T, R, T + h}, kOpaque);
     return;
   }
   DrawPiece(canvas, pixels, {0, 0, fw, h}, {L, T, L + fw, T + h}, capMask);
   DrawPiece(canvas, pixels, {2 * fw, 0, 3 * fw, h}, {R - fw, T, R, T + h}, capMask);
   if (R - fw > L + fw)
-    DrawPiece(canvas, pixels, {fw, 0, 2 * fw, h}, {L + fw, T, R - fw, T + h}, std::nullopt);
+    DrawPiece(canvas, pixels, {fw, 0, 2 * fw, h}, {L + fw, T, R - fw, T + h}, kOpaque);
 }
 
 namespace {

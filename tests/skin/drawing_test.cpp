@@ -119,7 +119,8 @@ TEST(ParentBackground, ControlWithoutParentIsLeftAlone) {
   TBitmap buffer(8, 8);
   buffer.LoadPixels(PixelBuffer(8, 8, kBackground));
   DrawParentBackground(buffer.Canvas(), *orphan);
-  for (Pixel p : buffer.ToPixelBuffer().Data()) EXPECT_EQ(p, kBackground);
+  const PixelBuffer out = buffer.ToPixelBuffer();
+  for (Pixel p : out.Data()) EXPECT_EQ(PixelToColor(p), PixelToColor(kBackground));
 }
 
 TEST(ControlHelpers, SetControlBoundsAndInclusiveHitTest) {

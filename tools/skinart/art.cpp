@@ -61,23 +61,18 @@ Pixel Over(Rgba d, Rgba matte) {
 }  // namespace
 
 PixelBuffer Art::Flatten(uint32_t matte, bool seeThrough) const {
+  return Flatten(std::vector<Rgba>(height_, Hex(matte)), seeThrough);
+}
+
+PixelBuffer Art::Flatten(const std::vector<Rgba>& matteRows, bool seeThrough) const {
   PixelBuffer out(width_, height_);
-  const Rgba m = Hex(matte);
   for (int y = 0; y < height_; ++y) {
+    const Rgba m = y < static_cast<int>(matteRows.size()) ? matteRows[y] : Rgba{};
     for (int x = 0; x < width_; ++x) {
       const Rgba& d = at(x, y);
       out.At(x, y) =
           seeThrough && d.a < kSeeThroughCoverage ? MakePixel(0xFF, 0x00, 0xFF) : Over(d, m);
     }
-  }
-  return out;
-}
-
-PixelBuffer Art::Flatten(const std::vector<Rgba>& matteRows) const {
-  PixelBuffer out(width_, height_);
-  for (int y = 0; y < height_; ++y) {
-    const Rgba m = y < static_cast<int>(matteRows.size()) ? matteRows[y] : Rgba{};
-    for (int x = 0; x < width_; ++x) out.At(x, y) = Over(at(x, y), m);
   }
   return out;
 }

@@ -48,7 +48,7 @@ class Art {
   // was painted on become magenta 0xFF00FF instead.
   PixelBuffer Flatten(uint32_t matte, bool seeThrough) const;
   // Over a matte given per row (title buttons over a title bar's rows).
-  PixelBuffer Flatten(const std::vector<Rgba>& matteRows) const;
+  PixelBuffer Flatten(const std::vector<Rgba>& matteRows, bool seeThrough = false) const;
 
  private:
   Rgba& at(int x, int y) { return pixels_[static_cast<size_t>(y) * width_ + x]; }

@@ -7,6 +7,7 @@ namespace {
 
 constexpr uint32_t kFormColor = 0xE7E7E7;
 constexpr int kTitleHeight = 33;
+constexpr int kTitleButtonTop = 6;
 
 Rgba TitleRow(int y) {
   if (y == 0) return Hex(0xB9D4FA);
@@ -86,14 +87,17 @@ ToggleLook Toggle(bool round) {
 PixelBuffer TitleButton(TitleRole role, ButtonState state) {
   TitleButtonLook look;
   look.inset = 1;
-  look.radius = 4;
+  look.radius = 5;
   look.glyphSize = 7;
   look.glyphWeight = 1.8f;
-  look.border = Hex(0x1E4A90, 0.85f);
-  look.gloss = 0.7f;
-  look.glyphShadow = Hex(0x0A2050, 0.45f);
-  const Rgba base = role == TitleRole::Close ? Hex(0xE04A4A) : Hex(0x4F8EE6);
-  return DrawTitleButton(19, 19, role, state, base, look).Flatten(0x4A7FD0, true);
+  look.border = Hex(0x173E7E, 0.75f);
+  look.gloss = 0.85f;
+  look.glyphShadow = Hex(0x0A2050, 0.5f);
+  // Glass: a light body that lets the bar's blue through.
+  const Rgba base = role == TitleRole::Close ? Hex(0xE85A5A, 0.92f) : Hex(0x7DB4F5, 0.85f);
+  std::vector<Rgba> rows;
+  for (int y = 0; y < 19; ++y) rows.push_back(TitleRow(y + kTitleButtonTop));
+  return DrawTitleButton(19, 19, role, state, base, look).Flatten(rows, true);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ namespace {
 
 constexpr uint32_t kFormColor = 0xFBFBFB;
 constexpr int kTitleHeight = 23;
+constexpr int kTitleButtonTop = 2;
 
 Rgba TitleRow(int y) {
   if (y == 0) return Hex(0x8C98FF);
@@ -96,7 +97,9 @@ PixelBuffer TitleButton(TitleRole role, ButtonState state) {
   look.gloss = 0.6f;
   look.glyphShadow = Hex(0x000000, 0.3f);
   const Rgba base = role == TitleRole::Close ? Hex(0xFF5A2E) : Hex(0x22B4FF);
-  return DrawTitleButton(19, 19, role, state, base, look).Flatten(0x2D30C4, true);
+  std::vector<Rgba> rows;
+  for (int y = 0; y < 19; ++y) rows.push_back(TitleRow(y + kTitleButtonTop));
+  return DrawTitleButton(19, 19, role, state, base, look).Flatten(rows, true);
 }
 
 }  // namespace
