@@ -52,7 +52,8 @@ void MakeDefault(const std::string& target) {
 }
 
 void RecordOptionBits(const InstallRequest& request) {
-  RegistryKey options = RegistryKey::OpenOrCreate(HKEY_CURRENT_USER, "software\\mervale\\screenSaver");
+  RegistryKey options =
+      RegistryKey::OpenOrCreate(HKEY_CURRENT_USER, "software\\mervale\\screenSaver");
   options.SetString(request.fileName, request.optionBits);
 }
 

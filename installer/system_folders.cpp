@@ -44,13 +44,9 @@ std::string DirectoryFromBuffer(const char* buffer, size_t size) {
   return directory;
 }
 
-std::string SystemDirectory() {
-  return AskDirectory(GetSystemDirectoryA, "system directory");
-}
+std::string SystemDirectory() { return AskDirectory(GetSystemDirectoryA, "system directory"); }
 
-std::string WindowsDirectory() {
-  return AskDirectory(GetWindowsDirectoryA, "Windows directory");
-}
+std::string WindowsDirectory() { return AskDirectory(GetWindowsDirectoryA, "Windows directory"); }
 
 bool IsWow64() {
   auto isWow64Process = Kernel32<IsWow64ProcessFn>("IsWow64Process");

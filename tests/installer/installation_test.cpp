@@ -118,8 +118,14 @@ TEST_F(InstallationTest, ReplacesAnExistingFileWithoutAsking) {
 
 TEST_F(InstallationTest, NamesThatAreNotPlainFileNamesAreCopyFailures) {
   const std::string directory = ScreensaverDirectory();
-  const std::string names[] = {"",           ".",         "..",     "..\\escaped.scr",
-                               "sub/x.scr",  "C:x.scr",   "a\tb.scr", directory + "\\x.scr",
+  const std::string names[] = {"",
+                               ".",
+                               "..",
+                               "..\\escaped.scr",
+                               "sub/x.scr",
+                               "C:x.scr",
+                               "a\tb.scr",
+                               directory + "\\x.scr",
                                "\\\\h\\s.scr"};
   for (const std::string& name : names) {
     InstallRequest request = Request(true);
@@ -154,9 +160,9 @@ TEST_F(InstallationTest, MissingDesktopKeyFailsAfterTheCopyAndIsNotCreated) {
     EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kDesktop, 0, KEY_READ, &probe), ERROR_SUCCESS);
     testing::DeleteRegistryValue(HKEY_CURRENT_USER, kOptionsKey, name_);
   }
-  EXPECT_TRUE(Installed());                           // the copy stays
-  EXPECT_EQ(OptionBits(name_), std::nullopt);         // the failed step stopped the rest
-  EXPECT_EQ(CurrentScreensaver(), desktopBefore_);    // and the key came back whole
+  EXPECT_TRUE(Installed());                         // the copy stays
+  EXPECT_EQ(OptionBits(name_), std::nullopt);       // the failed step stopped the rest
+  EXPECT_EQ(CurrentScreensaver(), desktopBefore_);  // and the key came back whole
 }
 
 TEST_F(InstallationTest, ReadOnlyOptionsKeyIsAGeneralFailure) {

@@ -31,7 +31,9 @@ void DeleteRegistryValue(HKEY root, const std::string& key, const std::string& n
 
 std::optional<std::string> ReadProfileString(const std::string& file, const std::string& section,
                                              const std::string& key) {
-  const char* absent = "\x01" "absent";
+  const char* absent =
+      "\x01"
+      "absent";
   char buffer[1024];
   GetPrivateProfileStringA(section.c_str(), key.c_str(), absent, buffer, sizeof buffer,
                            file.c_str());
@@ -64,8 +66,8 @@ void CopyTree(HKEY root, const std::string& from, const std::string& to) {
   HKEY source, target;
   if (RegOpenKeyExA(root, from.c_str(), 0, KEY_READ, &source) != ERROR_SUCCESS)
     throw Error("cannot open " + from);
-  if (RegCreateKeyExA(root, to.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target,
-                      nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExA(root, to.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target, nullptr) !=
+      ERROR_SUCCESS) {
     RegCloseKey(source);
     throw Error("cannot create " + to);
   }
@@ -113,8 +115,8 @@ void SetEveryoneAccess(HKEY key, DWORD rights) {
 }  // namespace
 
 ReadOnlyRegistryKey::ReadOnlyRegistryKey(HKEY root, const std::string& key) {
-  if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
-                      nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr) !=
+      ERROR_SUCCESS)
     throw Error("cannot open " + key);
   SetEveryoneAccess(key_, KEY_READ | READ_CONTROL | WRITE_DAC);
 }

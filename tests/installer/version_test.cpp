@@ -67,14 +67,14 @@ struct VersionCase {
 
 TEST(InstallationByVersion, CheckedBoxWritesTheEntryTheSystemReads) {
   const VersionCase cases[] = {
-      {"win98", "installation_probe.exe", Entry::kSystemIni},           // 4.10
-      {"winme", "installation_probe.exe", Entry::kSystemIni},           // 4.90
-      {"win95", "installation_probe.exe", Entry::kNone},                // 4.0
-      {"win2k", "installation_probe.exe", Entry::kRegistry},            // 5.0
-      {"winxp", "installation_probe.exe", Entry::kRegistry},            // 5.1
-      {"win7", "installation_probe.exe", Entry::kRegistry},             // 6.1
-      {"win10", "installation_probe.exe", Entry::kRegistry},            // 6.2
-      {"win10", "installation_probe_win10.exe", Entry::kRegistry},      // 10.0
+      {"win98", "installation_probe.exe", Entry::kSystemIni},       // 4.10
+      {"winme", "installation_probe.exe", Entry::kSystemIni},       // 4.90
+      {"win95", "installation_probe.exe", Entry::kNone},            // 4.0
+      {"win2k", "installation_probe.exe", Entry::kRegistry},        // 5.0
+      {"winxp", "installation_probe.exe", Entry::kRegistry},        // 5.1
+      {"win7", "installation_probe.exe", Entry::kRegistry},         // 6.1
+      {"win10", "installation_probe.exe", Entry::kRegistry},        // 6.2
+      {"win10", "installation_probe_win10.exe", Entry::kRegistry},  // 10.0
   };
   const std::string desktop = "Control Panel\\Desktop";
   const std::string windowsIni = WindowsDirectory() + "\\system.ini";
