@@ -23,3 +23,11 @@ if(WIN32)
       ${CMAKE_SOURCE_DIR} ${kestrova_build_root} $<TARGET_FILE:installation_test>)
   set_tests_properties(installation_test_wow64 PROPERTIES TIMEOUT 600)
 endif()
+
+# Helpers of the end-to-end run (scripts/tests.d/installer-e2e): reading a
+# message box's texts, making a registry key read-only.
+if(WIN32)
+  add_executable(window_text window_text.cpp)
+  add_executable(key_access key_access.cpp registry_state.cpp)
+  target_link_libraries(key_access PRIVATE kestrova_common advapi32)
+endif()

@@ -94,8 +94,7 @@ RemovedRegistryKey::~RemovedRegistryKey() {
   }
 }
 
-namespace {
-void SetEveryoneAccess(HKEY key, DWORD rights) {
+void SetEveryoneKeyAccess(HKEY key, DWORD rights) {
   EXPLICIT_ACCESS_A entry = {};
   entry.grfAccessPermissions = rights;
   entry.grfAccessMode = SET_ACCESS;
@@ -112,18 +111,17 @@ void SetEveryoneAccess(HKEY key, DWORD rights) {
   LocalFree(acl);
   if (status != ERROR_SUCCESS) throw Error("cannot set a key's access list");
 }
-}  // namespace
 
 ReadOnlyRegistryKey::ReadOnlyRegistryKey(HKEY root, const std::string& key) {
   if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr) !=
       ERROR_SUCCESS)
     throw Error("cannot open " + key);
-  SetEveryoneAccess(key_, KEY_READ | READ_CONTROL | WRITE_DAC);
+  SetEveryoneKeyAccess(key_, KEY_READ | READ_CONTROL | WRITE_DAC);
 }
 
 ReadOnlyRegistryKey::~ReadOnlyRegistryKey() {
   try {
-    SetEveryoneAccess(key_, KEY_ALL_ACCESS);
+    SetEveryoneKeyAccess(key_, KEY_ALL_ACCESS);
   } catch (const Error&) {
   }
   RegCloseKey(key_);

@@ -42,6 +42,10 @@ class RemovedRegistryKey {
   std::string key_, backup_;
 };
 
+// Replaces a key's access list with one entry granting everyone `rights`.
+// Raises Error.
+void SetEveryoneKeyAccess(HKEY key, DWORD rights);
+
 // A key whose access list grants everyone reading only, until destruction.
 class ReadOnlyRegistryKey {
  public:
