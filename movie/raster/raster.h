@@ -136,6 +136,8 @@ class Mask {
   std::vector<uint8_t> coverage_;
 };
 
+class CoverageRasterizer;
+
 class Canvas {
  public:
   explicit Canvas(PixelView target);
@@ -155,6 +157,8 @@ class Canvas {
  private:
   PixelView target_;
   const Mask* mask_ = nullptr;
+  // Scratch buffers kept between fills (copies of a canvas share them).
+  std::shared_ptr<CoverageRasterizer> rasterizer_;
 };
 
 // Converts a stroke to the polygon outline filled non-zero (exposed for tests

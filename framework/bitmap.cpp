@@ -1,0 +1,217 @@
+#include "framework/bitmap.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "framework/bmp_codec.h"
+#include "framework/class_builder.h"
+#include "framework/text.h"
+
+namespace kestrova::framework {
+namespace {
+
+TPixelFormat FormatOfDepth(int bpp) {
+  switch (bpp) {
+    case 1:
+      return TPixelFormat::pf1bit;
+    case 4:
+      return TPixelFormat::pf4bit;
+    case 8:
+      return TPixelFormat::pf8bit;
+    case 16:
+      return TPixelFormat::pf16bit;
+    case 24:
+      return TPixelFormat::pf24bit;
+    default:
+      return TPixelFormat::pf32bit;
+  }
+}
+
+}  // namespace
+
+const ClassInfo& TBitmap::StaticClass() {
+  static const ClassInfo info = ClassBuilder<TBitmap>("TBitmap", &TPersistent::StaticClass())
+                                    .Binary("Data", &TBitmap::Data, &TBitmap::SetData)
+                                    .StoredWhen([](const TBitmap& b) { return !b.Empty(); })
+                                    .Build();
+  return info;
+}
+
+TBitmap::TBitmap() = default;
+
+TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
+
+TBitmap::TBitmap(const PixelBuffer& pixels) { LoadPixels(pixels); }
+
+TBitmap::TBitmap(const TBitmap& other) : TPersistent() { Assign(other); }
+
+TBitmap& TBitmap::operator=(const TBitmap& other) {
+  if (this != &other) Assign(other);
+  return *this;
+}
+
+TBitmap::~TBitmap() {
+  canvas_.reset();
+  if (dc_ && dc_old_) SelectObject(dc_.Get(), dc_old_);
+}
+
+void TBitmap::Assign(const TPersistent& source) {
+  auto* o = dynamic_cast<const TBitmap*>(&source);
+  if (!o) return TPersistent::Assign(source);
+  if (o == this) return;
+  LoadPixels(o->ToPixelBuffer());
+  format_ = o->format_;
+  transparent_ = o->transparent_;
+  mode_ = o->mode_;
+  transparent_color_ = o->transparent_color_;
+  Changed();
+}
+
+void TBitmap::Allocate(int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  BitmapHandle fresh;
+  Pixel* bits = nullptr;
+  if (width > 0 && height > 0) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;  // top-down
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* p = nullptr;
+    fresh.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &p, nullptr, 0));
+    if (!fresh)
+      throw Error("Out of system resources: cannot create a bitmap of " + std::to_string(width) +
+                  "x" + std::to_string(height));
+    bits = static_cast<Pixel*>(p);
+  }
+  if (dc_) {
+    // The canvas keeps its DC; the new bitmap takes the old one's place in it.
+    HGDIOBJ previous = SelectObject(dc_.Get(), fresh ? HGDIOBJ(fresh.Get()) : dc_old_);
+    if (!dc_old_) dc_old_ = previous;
+  }
+  bitmap_ = std::move(fresh);
+  bits_ = bits;
+  width_ = width;
+  height_ = height;
+}
+
+void TBitmap::SetSize(int width, int height) {
+  if (width == width_ && height == height_) return;
+  PixelBuffer old = ToPixelBuffer();
+  Allocate(width, height);
+  PixelView v = Pixels();
+  for (int y = 0; y < height_; ++y)
+    for (int x = 0; x < width_; ++x)
+      v.At(x, y) = (x < old.Width() && y < old.Height()) ? old.At(x, y) : 0xFFFFFFFFu;
+  Changed();
+}
+
+PixelView TBitmap::Pixels() {
+  GdiFlush();
+  return {bits_, width_, height_, width_};
+}
+
+PixelBuffer TBitmap::ToPixelBuffer() const {
+  GdiFlush();
+  PixelBuffer out(width_, height_);
+  if (bits_) std::memcpy(out.View().pixels, bits_, size_t(width_) * height_ * sizeof(Pixel));
+  return out;
+}
+
+void TBitmap::LoadPixels(const PixelBuffer& pixels) {
+  Allocate(pixels.Width(), pixels.Height());
+  if (bits_) std::memcpy(bits_, pixels.Data().data(), size_t(width_) * height_ * sizeof(Pixel));
+  format_ = TPixelFormat::pf32bit;
+  Changed();
+}
+
+HDC TBitmap::MemoryHandle() const {
+  if (!dc_) {
+    dc_.Reset(CreateCompatibleDC(nullptr));
+    if (bitmap_) dc_old_ = SelectObject(dc_.Get(), bitmap_.Get());
+  }
+  return dc_.Get();
+}
+
+TCanvas& TBitmap::Canvas() {
+  if (!canvas_) canvas_ = std::make_unique<TCanvas>(MemoryHandle());
+  return *canvas_;
+}
+
+void TBitmap::SetTransparent(bool transparent) {
+  if (transparent == transparent_) return;
+  transparent_ = transparent;
+  Changed();
+}
+
+void TBitmap::SetTransparentMode(TTransparentMode mode) {
+  if (mode == mode_) return;
+  mode_ = mode;
+  Changed();
+}
+
+TColor TBitmap::TransparentColor() const {
+  if (mode_ == TTransparentMode::tmFixed && transparent_color_ != clDefault)
+    return transparent_color_;
+  if (!bits_) return clDefault;
+  GdiFlush();
+  return PixelToColor(bits_[0]);
+}
+
+void TBitmap::SetTransparentColor(TColor color) {
+  transparent_color_ = color;
+  mode_ = color == clDefault ? TTransparentMode::tmAuto : TTransparentMode::tmFixed;
+  Changed();
+}
+
+void TBitmap::LoadFromBmp(const std::vector<uint8_t>& file) {
+  DecodedBmp bmp = DecodeBmp(file);
+  LoadPixels(bmp.pixels);
+  format_ = FormatOfDepth(bmp.bits_per_pixel);
+}
+
+void TBitmap::LoadFromFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw Error("Cannot open file \"" + path + "\"");
+  LoadFromBmp(std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {}));
+}
+
+void TBitmap::LoadFromResourceName(HMODULE module, const std::string& name) {
+  if (!module) module = GetModuleHandleW(nullptr);
+  std::wstring wide = Widen(name);
+  HRSRC res = FindResourceW(module, wide.c_str(), MAKEINTRESOURCEW(2) /* RT_BITMAP */);
+  HGLOBAL data = res ? LoadResource(module, res) : nullptr;
+  const void* bytes = data ? LockResource(data) : nullptr;
+  if (!bytes) throw Error("Resource " + name + " not found");
+  DecodedBmp bmp = DecodeDib({static_cast<const uint8_t*>(bytes), SizeofResource(module, res)});
+  LoadPixels(bmp.pixels);
+  format_ = FormatOfDepth(bmp.bits_per_pixel);
+}
+
+std::vector<uint8_t> TBitmap::SaveToBmp() const {
+  PixelBuffer pixels = ToPixelBuffer();
+  return EncodeBmp(pixels.View(), format_ == TPixelFormat::pf32bit ? 32 : 24);
+}
+
+std::vector<uint8_t> TBitmap::Data() const {
+  return Empty() ? std::vector<uint8_t>{} : SaveToBmp();
+}
+
+void TBitmap::SetData(const std::vector<uint8_t>& data) {
+  if (data.empty()) return Clear();
+  // Stored pictures may carry their length in front of the file.
+  if (data.size() >= 6 && data[0] != 'B' && data[4] == 'B' && data[5] == 'M')
+    return LoadFromBmp({data.begin() + 4, data.end()});
+  LoadFromBmp(data);
+}
+
+void TBitmap::Changed() {
+  if (OnChange) OnChange();
+}
+
+}  // namespace kestrova::framework

@@ -1,0 +1,48 @@
+// TCustomControl: a windowed control that draws itself on its canvas in a
+// virtual Paint. TGraphicControl: a control without a window, drawn by its
+// parent's paint on the parent's DC (and given mouse messages by it).
+//
+//   class TSwatch : public TCustomControl {
+//     void Paint() override { Canvas().Brush().SetColor(clRed); Canvas().FillRect(ClientRect()); }
+//   };
+#pragma once
+
+#include "framework/canvas.h"
+#include "framework/win_control.h"
+
+namespace kestrova::framework {
+
+class TCustomControl : public TWinControl {
+  KESTROVA_CLASS(TCustomControl)
+
+ public:
+  explicit TCustomControl(TComponent* owner);
+  // Valid during Paint (and whenever the caller gives it a DC).
+  TCanvas& Canvas() { return canvas_; }
+
+ protected:
+  virtual void Paint() {}
+  void PaintWindow(HDC dc) override;
+
+ private:
+  TCanvas canvas_;
+};
+
+class TGraphicControl : public TControl {
+  KESTROVA_CLASS(TGraphicControl)
+
+ public:
+  explicit TGraphicControl(TComponent* owner);
+  TCanvas& Canvas() { return canvas_; }
+  void WndProc(TMessage& message) override;
+  void PaintTo(HDC dc, int x, int y) override;
+  using TControl::PaintTo;
+
+ protected:
+  virtual void Paint() {}
+
+ private:
+  TCanvas canvas_;
+};
+
+}  // namespace kestrova::framework

@@ -1,0 +1,6 @@
+add_executable(fuzz_swf ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_swf.cpp)
+target_link_libraries(fuzz_swf PRIVATE kestrova_player)
+if(TARGET kestrova_raster)
+  target_compile_definitions(fuzz_swf PRIVATE KESTROVA_FUZZ_RENDER=1)
+endif()
+target_link_options(fuzz_swf PRIVATE -fsanitize=fuzzer)

@@ -1,0 +1,166 @@
+#include "movie/player/clip.h"
+
+#include <algorithm>
+
+namespace kestrova::movie {
+
+Clip::Clip(PlayerContext& context, const swf::Timeline& timeline, Clip* parent, int nesting)
+    : context_(context), timeline_(timeline), parent_(parent), nesting_(nesting) {
+  ++context_.liveClips;
+}
+
+Clip::~Clip() {
+  // A child kept alive by running actions must not reach a dead parent.
+  for (auto& [depth, object] : objects_)
+    if (object.clip) object.clip->parent_ = nullptr;
+  --context_.liveClips;
+}
+
+void Clip::Start() {
+  if (started_) return;
+  started_ = true;
+  ApplyFrame(0, objects_);
+  context_.queue.push_back({weak_from_this(), 0});
+}
+
+void Clip::Tick() {
+  // Children tick first; a clip placed by this tick's frame then shows its
+  // first frame unchanged, as in the original player.
+  std::vector<std::shared_ptr<Clip>> children;
+  for (auto& [depth, object] : objects_)
+    if (object.clip) children.push_back(object.clip);
+  for (auto& child : children) child->Tick();
+  if (playing_ && FrameCount() > 1) GotoFrame(frame_ + 1 < FrameCount() ? frame_ + 1 : 0);
+}
+
+void Clip::GotoFrame(uint32_t target) {
+  target = std::min(target, FrameCount() - 1);
+  if (target == frame_) return;
+  if (target > frame_) {
+    for (uint32_t f = frame_ + 1; f <= target; ++f) ApplyFrame(f, objects_);
+  } else {
+    // Going back rebuilds the list from the first frame; objects that stay
+    // on the same depth with the same character keep their state.
+    DisplayList rebuilt;
+    for (uint32_t f = 0; f <= target; ++f) ApplyFrame(f, rebuilt);
+    for (auto& [depth, object] : rebuilt) {
+      auto old = objects_.find(depth);
+      if (old != objects_.end() && old->second.characterId == object.characterId &&
+          old->second.clip && object.clip)
+        object.clip = old->second.clip;
+    }
+    objects_ = std::move(rebuilt);
+  }
+  frame_ = target;
+  context_.queue.push_back({weak_from_this(), target});
+}
+
+void Clip::ApplyFrame(uint32_t frame, DisplayList& objects) {
+  for (const swf::DisplayTag& tag : timeline_.frames[frame].tags) {
+    if (const auto* place = std::get_if<swf::PlaceObject>(&tag)) {
+      Place(*place, objects);
+    } else {
+      objects.erase(std::get<swf::RemoveObject>(tag).depth);
+    }
+  }
+}
+
+// A new object needs a free depth; `move` changes (and may replace the
+// character of) the object already there.
+void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
+  auto it = objects.find(place.depth);
+  if (!place.move) {
+    if (it != objects.end() || !place.character) return;
+    it = objects.emplace(place.depth, DisplayObject{}).first;
+    SetCharacter(it->second, *place.character);
+  } else {
+    if (it == objects.end()) return;
+    if (place.character && *place.character != it->second.characterId)
+      SetCharacter(it->second, *place.character);
+  }
+  DisplayObject& object = it->second;
+  if (place.matrix) object.matrix = *place.matrix;
+  if (place.colorTransform) object.colorTransform = *place.colorTransform;
+  if (place.ratio) object.ratio = *place.ratio;
+  if (place.clipDepth) object.clipDepth = *place.clipDepth;
+  if (place.name) object.name = *place.name;
+  if (place.visible) object.visible = *place.visible;
+}
+
+void Clip::SetCharacter(DisplayObject& object, uint16_t id) {
+  object.characterId = id;
+  object.clip.reset();
+  const swf::Character* character = context_.movie.Find(id);
+  const auto* sprite = character ? std::get_if<swf::Timeline>(character) : nullptr;
+  if (!sprite || nesting_ + 1 > kMaxClipNesting || context_.liveClips >= kMaxLiveClips) return;
+  object.clip = std::make_shared<Clip>(context_, *sprite, this, nesting_ + 1);
+  object.clip->Start();
+}
+
+void Clip::RunActions(uint32_t frame) {
+  if (frame >= FrameCount()) return;
+  for (const swf::Action& action : timeline_.frames[frame].actions) Run(action);
+}
+
+// "/a/b", "a.b", "_root.a", "_parent", "../a": the clip a tellTarget names.
+Clip* Clip::Resolve(const std::string& target) {
+  Clip* clip = this;
+  size_t i = 0;
+  if (!target.empty() && target[0] == '/') {
+    while (clip->parent_) clip = clip->parent_;
+    i = 1;
+  }
+  while (clip && i < target.size()) {
+    size_t end = target.find_first_of("/.:", i);
+    if (end == std::string::npos) end = target.size();
+    std::string part = target.substr(i, end - i);
+    i = end + 1;
+    if (part.empty()) continue;
+    if (part == "_root" || part == "_level0") {
+      while (clip->parent_) clip = clip->parent_;
+    } else if (part == "_parent" || part == "..") {
+      clip = clip->parent_;
+    } else {
+      Clip* found = nullptr;
+      for (auto& [depth, object] : clip->objects_)
+        if (object.clip && object.name == part) found = object.clip.get();
+      clip = found;
+    }
+  }
+  return clip;
+}
+
+void Clip::Run(const swf::Action& action) {
+  Clip* clip = action.target.empty() ? this : Resolve(action.target);
+  if (!clip) return;
+  using Kind = swf::Action::Kind;
+  switch (action.kind) {
+    case Kind::Play:
+      clip->Play();
+      break;
+    case Kind::Stop:
+      clip->Stop();
+      break;
+    case Kind::NextFrame:
+      clip->GotoFrame(clip->frame_ + 1);
+      clip->Stop();
+      break;
+    case Kind::PrevFrame:
+      if (clip->frame_ > 0) clip->GotoFrame(clip->frame_ - 1);
+      clip->Stop();
+      break;
+    case Kind::GotoFrame:
+    case Kind::GotoLabel: {
+      std::optional<uint32_t> frame = action.kind == Kind::GotoFrame
+                                          ? std::optional<uint32_t>(action.frame)
+                                          : clip->timeline_.FindLabel(action.label);
+      if (!frame) break;
+      if (action.andStop) clip->Stop();
+      if (action.andPlay) clip->Play();
+      clip->GotoFrame(*frame);
+      break;
+    }
+  }
+}
+
+}  // namespace kestrova::movie

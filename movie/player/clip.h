@@ -1,0 +1,86 @@
+// Clip: one running timeline (the root's or a placed sprite's) and its
+// display list. Clips are made and driven by Player (player.h).
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "movie/swf/movie.h"
+
+namespace kestrova::movie {
+
+class Clip;
+
+struct DisplayObject {
+  uint16_t characterId = 0;
+  swf::Matrix matrix;
+  swf::ColorTransform colorTransform;
+  uint16_t ratio = 0;
+  uint16_t clipDepth = 0;  // non-zero: a mask over depths up to this one
+  std::string name;
+  bool visible = true;
+  std::shared_ptr<Clip> clip;  // sprites only
+};
+
+using DisplayList = std::map<uint16_t, DisplayObject>;  // by depth
+
+// What every clip of one player shares: the movie, the limits that keep a
+// hostile movie from exhausting memory or time, and the queued frame
+// actions.
+struct PlayerContext {
+  const swf::Movie& movie;
+  int liveClips = 0;
+  struct QueuedActions {
+    std::weak_ptr<Clip> clip;
+    uint32_t frame;
+  };
+  std::vector<QueuedActions> queue;
+};
+
+// Sprites nested deeper than this, or beyond this many live clips, show
+// nothing: a sprite may place itself.
+constexpr int kMaxClipNesting = 16;
+constexpr int kMaxLiveClips = 4096;
+
+class Clip : public std::enable_shared_from_this<Clip> {
+ public:
+  Clip(PlayerContext& context, const swf::Timeline& timeline, Clip* parent, int nesting);
+  ~Clip();
+  Clip(const Clip&) = delete;
+  Clip& operator=(const Clip&) = delete;
+
+  uint32_t CurrentFrame() const { return frame_; }
+  uint32_t FrameCount() const { return static_cast<uint32_t>(timeline_.frames.size()); }
+  bool Playing() const { return playing_; }
+  const DisplayList& Objects() const { return objects_; }
+
+  // Shows the first frame and queues its actions (once, after creation).
+  void Start();
+  // One frame of time: the next frame (looping) if playing, then children.
+  void Tick();
+  void GotoFrame(uint32_t frame);  // 0-based; past the end: the last frame
+  void Play() { playing_ = true; }
+  void Stop() { playing_ = false; }
+  void RunActions(uint32_t frame);
+
+ private:
+  void ApplyFrame(uint32_t frame, DisplayList& objects);
+  void Place(const swf::PlaceObject& place, DisplayList& objects);
+  void SetCharacter(DisplayObject& object, uint16_t id);
+  Clip* Resolve(const std::string& target);
+  void Run(const swf::Action& action);
+
+  PlayerContext& context_;
+  const swf::Timeline& timeline_;
+  Clip* parent_;
+  int nesting_;
+  uint32_t frame_ = 0;
+  bool playing_ = true;
+  bool started_ = false;
+  DisplayList objects_;
+};
+
+}  // namespace kestrova::movie

@@ -1,0 +1,40 @@
+#include "movie/player/player.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kestrova::movie {
+
+Player::Player(std::shared_ptr<const swf::Movie> movie)
+    : movie_(std::move(movie)), context_{*movie_, 0, {}} {
+  root_ = std::make_shared<Clip>(context_, movie_->root, nullptr, 0);
+  root_->Start();
+  RunQueuedActions();
+}
+
+void Player::Advance() {
+  root_->Tick();
+  RunQueuedActions();
+}
+
+void Player::RunQueuedActions() {
+  int runs = 0;
+  while (!context_.queue.empty() && runs < kMaxActionRunsPerFrame) {
+    // Actions queued while these run go after them.
+    std::vector<PlayerContext::QueuedActions> batch;
+    batch.swap(context_.queue);
+    for (auto& entry : batch) {
+      if (++runs > kMaxActionRunsPerFrame) break;
+      if (auto clip = entry.clip.lock()) clip->RunActions(entry.frame);
+    }
+  }
+  context_.queue.clear();
+}
+
+unsigned Player::FrameInterval() const {
+  float rate = movie_->header.frameRate;
+  if (!(rate > 0)) return 1000 / 12;
+  return static_cast<unsigned>(std::clamp(std::lround(1000.0 / rate), 1l, 60000l));
+}
+
+}  // namespace kestrova::movie

@@ -1,0 +1,237 @@
+#include "movie/player/renderer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "movie/player/morph.h"
+#include "movie/player/paint.h"
+
+namespace kestrova::movie {
+
+namespace {
+
+constexpr Pixel kDefaultBackground = 0xFFFFFFFF;
+
+float ScaleOf(const raster::Matrix& m) { return std::sqrt(std::fabs(m.a * m.d - m.b * m.c)); }
+
+raster::Cap ToCap(swf::CapStyle cap) {
+  switch (cap) {
+    case swf::CapStyle::None:
+      return raster::Cap::None;
+    case swf::CapStyle::Square:
+      return raster::Cap::Square;
+    default:
+      return raster::Cap::Round;
+  }
+}
+
+raster::Join ToJoin(swf::JoinStyle join) {
+  switch (join) {
+    case swf::JoinStyle::Bevel:
+      return raster::Join::Bevel;
+    case swf::JoinStyle::Miter:
+      return raster::Join::Miter;
+    default:
+      return raster::Join::Round;
+  }
+}
+
+raster::StrokeStyle ToStroke(const swf::LineStyle& line, const raster::Matrix& world) {
+  raster::StrokeStyle s;
+  s.width = line.width.value * ScaleOf(world);
+  s.startCap = ToCap(line.startCap);
+  s.endCap = ToCap(line.endCap);
+  s.join = ToJoin(line.join);
+  s.miterLimit = line.miterLimit;
+  return s;
+}
+
+raster::Path Transformed(const raster::Path& path, const raster::Matrix& m) {
+  raster::Path out = path;
+  out.Transform(m);
+  return out;
+}
+
+}  // namespace
+
+// What one Render call shares: the canvas and its size.
+struct Renderer::Context {
+  raster::Canvas canvas;
+  int width, height;
+};
+
+raster::Matrix ShowAllMatrix(const swf::TwipsRect& stage, int width, int height) {
+  float w = std::max(stage.Width().Pixels(), 1.0f / swf::kTwipsPerPixel);
+  float h = std::max(stage.Height().Pixels(), 1.0f / swf::kTwipsPerPixel);
+  float scale = std::min(width / w, height / h);
+  float perTwip = scale / swf::kTwipsPerPixel;
+  float offsetX = (width - w * scale) / 2;
+  float offsetY = (height - h * scale) / 2;
+  return {perTwip,
+          0,
+          0,
+          perTwip,
+          offsetX - stage.xMin.value * perTwip,
+          offsetY - stage.yMin.value * perTwip};
+}
+
+Renderer::Renderer(std::shared_ptr<const swf::Movie> movie) : movie_(std::move(movie)) {}
+
+void Renderer::Render(const Player& player, PixelView target) {
+  if (target.Empty()) return;
+  Context context{raster::Canvas(target), target.width, target.height};
+  context.canvas.Clear(movie_->background.value_or(kDefaultBackground));
+  raster::Matrix world = ShowAllMatrix(movie_->header.stage, target.width, target.height);
+  DrawList(player.Root().Objects(), world, {}, nullptr, context);
+  context.canvas.SetMask(nullptr);
+}
+
+// Objects in depth order; an object with a clip depth becomes a mask over
+// the depths above it up to that depth, and is not drawn itself.
+void Renderer::DrawList(const DisplayList& objects, const raster::Matrix& world,
+                        const raster::ColorTransform& cx, const raster::Mask* mask,
+                        Context& context) {
+  struct ActiveClip {
+    uint16_t until;
+    std::unique_ptr<raster::Mask> mask;
+  };
+  std::vector<ActiveClip> clips;
+  for (const auto& [depth, object] : objects) {
+    std::erase_if(clips, [depth](const ActiveClip& c) { return depth > c.until; });
+    const raster::Mask* current = clips.empty() ? mask : clips.back().mask.get();
+    if (object.clipDepth > depth) {
+      auto layer = std::make_unique<raster::Mask>(context.width, context.height);
+      MaskObject(object, world, *layer, context);
+      if (current) layer->Intersect(*current);
+      clips.push_back({object.clipDepth, std::move(layer)});
+      continue;
+    }
+    if (object.clipDepth || !object.visible) continue;
+    DrawObject(object, world, cx, current, context);
+  }
+}
+
+void Renderer::DrawObject(const DisplayObject& object, const raster::Matrix& parentWorld,
+                          const raster::ColorTransform& parentCx, const raster::Mask* mask,
+                          Context& context) {
+  const swf::Character* character = movie_->Find(object.characterId);
+  if (!character) return;
+  raster::Matrix world = parentWorld * ToRaster(object.matrix);
+  raster::ColorTransform cx = parentCx * ToRaster(object.colorTransform);
+  if (object.clip) {
+    DrawList(object.clip->Objects(), world, cx, mask, context);
+    return;
+  }
+  context.canvas.SetMask(mask);
+  if (const auto* shape = std::get_if<swf::Shape>(character)) {
+    DrawShape(*shape, PathsOf(object.characterId, *shape), world, cx, context);
+  } else if (const auto* morph = std::get_if<swf::MorphShape>(character)) {
+    swf::Shape now = Interpolate(*morph, object.ratio / 65535.0f);
+    DrawShape(now, BuildShapePaths(now), world, cx, context);
+  } else if (const auto* text = std::get_if<swf::Text>(character)) {
+    DrawText(*text, world, cx, context);
+  }
+  context.canvas.SetMask(nullptr);
+}
+
+void Renderer::DrawShape(const swf::Shape& shape, const ShapePaths& paths,
+                         const raster::Matrix& world, const raster::ColorTransform& cx,
+                         Context& context) {
+  auto images = [this](uint16_t id) { return Image(id); };
+  raster::FillRule rule = shape.nonZero ? raster::FillRule::NonZero : raster::FillRule::EvenOdd;
+  raster::Paint paint;
+  for (const PathLayer& layer : paths.layers) {
+    for (const StyledPath& fill : layer.fills) {
+      if (fill.style > shape.fills.size()) continue;
+      if (!MakePaint(shape.fills[fill.style - 1], world, images, paint)) continue;
+      context.canvas.Fill(Transformed(fill.path, world), rule, paint, cx);
+    }
+    for (const StyledPath& stroke : layer.strokes) {
+      const swf::LineStyle& line = shape.lines[stroke.style - 1];
+      if (line.hasFill) {
+        if (!MakePaint(line.fill, world, images, paint)) continue;
+      } else {
+        paint = raster::Paint::Solid(line.color);
+      }
+      context.canvas.Stroke(Transformed(stroke.path, world), ToStroke(line, world), paint, cx);
+    }
+  }
+}
+
+// Glyph outlines are in EM units: a glyph of text height h is scaled by
+// h / units-per-EM and placed at its record's pen position.
+void Renderer::DrawText(const swf::Text& text, const raster::Matrix& world,
+                        const raster::ColorTransform& cx, Context& context) {
+  raster::Matrix base = world * ToRaster(text.matrix);
+  for (const swf::TextGlyph& glyph : text.glyphs) {
+    const ShapePaths* paths = GlyphPaths(glyph.fontId, glyph.index);
+    if (!paths) continue;
+    const auto& font = std::get<swf::Font>(*movie_->Find(glyph.fontId));
+    float scale = glyph.height.value / font.unitsPerEm;
+    raster::Matrix place{scale, 0, 0, scale, float(glyph.x.value), float(glyph.y.value)};
+    raster::Matrix m = base * place;
+    for (const PathLayer& layer : paths->layers)
+      for (const StyledPath& fill : layer.fills)
+        context.canvas.Fill(Transformed(fill.path, m), raster::FillRule::NonZero,
+                            raster::Paint::Solid(glyph.color), cx);
+  }
+}
+
+// A clip layer's coverage: every fill and line of the object (and of a
+// sprite's children), colours ignored.
+void Renderer::MaskObject(const DisplayObject& object, const raster::Matrix& parentWorld,
+                          raster::Mask& mask, Context& context) {
+  const swf::Character* character = movie_->Find(object.characterId);
+  if (!character) return;
+  raster::Matrix world = parentWorld * ToRaster(object.matrix);
+  if (object.clip) {
+    for (const auto& [depth, child] : object.clip->Objects())
+      if (!child.clipDepth) MaskObject(child, world, mask, context);
+    return;
+  }
+  auto maskShape = [&](const swf::Shape& shape, const ShapePaths& paths) {
+    raster::FillRule rule = shape.nonZero ? raster::FillRule::NonZero : raster::FillRule::EvenOdd;
+    for (const PathLayer& layer : paths.layers) {
+      for (const StyledPath& fill : layer.fills)
+        context.canvas.FillMask(mask, Transformed(fill.path, world), rule);
+      for (const StyledPath& stroke : layer.strokes)
+        context.canvas.StrokeMask(mask, Transformed(stroke.path, world),
+                                  ToStroke(shape.lines[stroke.style - 1], world));
+    }
+  };
+  if (const auto* shape = std::get_if<swf::Shape>(character)) {
+    maskShape(*shape, PathsOf(object.characterId, *shape));
+  } else if (const auto* morph = std::get_if<swf::MorphShape>(character)) {
+    swf::Shape now = Interpolate(*morph, object.ratio / 65535.0f);
+    maskShape(now, BuildShapePaths(now));
+  }
+}
+
+const ShapePaths& Renderer::PathsOf(uint16_t id, const swf::Shape& shape) {
+  auto it = shapes_.find(id);
+  if (it == shapes_.end()) it = shapes_.emplace(id, BuildShapePaths(shape)).first;
+  return it->second;
+}
+
+const ShapePaths* Renderer::GlyphPaths(uint16_t fontId, uint16_t index) {
+  auto key = std::make_pair(fontId, index);
+  auto it = glyphs_.find(key);
+  if (it != glyphs_.end()) return &it->second;
+  const swf::Character* character = movie_->Find(fontId);
+  const auto* font = character ? std::get_if<swf::Font>(character) : nullptr;
+  if (!font || index >= font->glyphs.size()) return nullptr;
+  return &glyphs_.emplace(key, BuildShapePaths(font->glyphs[index])).first->second;
+}
+
+std::shared_ptr<const raster::Image> Renderer::Image(uint16_t id) {
+  auto it = images_.find(id);
+  if (it != images_.end()) return it->second;
+  std::shared_ptr<const raster::Image> image;
+  const swf::Character* character = movie_->Find(id);
+  if (const auto* bitmap = character ? std::get_if<swf::Bitmap>(character) : nullptr)
+    image = std::make_shared<const raster::Image>(raster::Image{*bitmap->pixels});
+  images_.emplace(id, image);
+  return image;
+}
+
+}  // namespace kestrova::movie

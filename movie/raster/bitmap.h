@@ -1,0 +1,29 @@
+// Bitmap paints: nearest or bilinear samples, repeated or edge-clamped.
+#pragma once
+
+#include "movie/raster/raster.h"
+
+namespace kestrova::raster {
+
+class BitmapShader {
+ public:
+  BitmapShader(const BitmapFill& fill, const ColorTransform& cx);
+  bool Empty() const { return width_ == 0; }
+  // Premultiplied colours of pixels (x..x+count-1, y), sampled at their centres.
+  void Fetch(int y, int x, int count, Pixel* out) const;
+  Pixel At(float px, float py) const;  // one pixel-space point
+
+ private:
+  Pixel Sample(float u, float v) const;
+  Pixel Texel(int ix, int iy) const;
+  int Wrap(float coordinate, int size) const;
+
+  PixelView image_{};
+  int width_ = 0, height_ = 0;
+  Matrix toImage_;
+  bool repeat_, smooth_;
+  ColorTransform cx_;
+  bool transform_;
+};
+
+}  // namespace kestrova::raster

@@ -1,0 +1,139 @@
+#include "movie/swf/timeline_reader.h"
+
+#include <string>
+
+#include "movie/swf/action_reader.h"
+#include "movie/swf/definition_reader.h"
+#include "movie/swf/swf_error.h"
+#include "movie/swf/tag_codes.h"
+
+namespace kestrova::swf {
+
+namespace {
+
+std::string TagName(uint16_t code) { return "tag " + std::to_string(code); }
+
+// A control tag of a timeline; returns false at End.
+bool ReadControlTag(uint16_t code, Reader& body, DecodeContext& context, Timeline& timeline,
+                    Frame& frame, bool root) {
+  using namespace tag;
+  switch (code) {
+    case kEnd:
+      return false;
+    case kShowFrame:
+      timeline.frames.push_back(std::move(frame));
+      frame = Frame{};
+      break;
+    case kPlaceObject:
+      frame.tags.emplace_back(ReadPlaceObject(body));
+      break;
+    case kPlaceObject2:
+      frame.tags.emplace_back(ReadPlaceObject2(body, 2));
+      break;
+    case kPlaceObject3:
+      frame.tags.emplace_back(ReadPlaceObject2(body, 3));
+      break;
+    case kRemoveObject:
+      body.U16();
+      frame.tags.emplace_back(RemoveObject{body.U16()});
+      break;
+    case kRemoveObject2:
+      frame.tags.emplace_back(RemoveObject{body.U16()});
+      break;
+    case kFrameLabel:
+      frame.label = body.String();
+      break;
+    case kDoAction:
+      for (Action& a : ReadActions(body)) frame.actions.push_back(std::move(a));
+      break;
+    case kSetBackgroundColor:
+      if (root && !context.movie.background) context.movie.background = body.Rgb();
+      break;
+    case kJpegTables:
+      if (root) {
+        auto bytes = body.Rest();
+        context.jpegTables.assign(bytes.begin(), bytes.end());
+      }
+      break;
+    default:
+      if (root) ReadDefinition(code, body, context);
+      break;
+  }
+  return true;
+}
+
+}  // namespace
+
+// PlaceObject: U16 character, U16 depth, MATRIX, [CXFORM].
+PlaceObject ReadPlaceObject(Reader& in) {
+  PlaceObject place;
+  place.character = in.U16();
+  place.depth = in.U16();
+  place.matrix = in.ReadMatrix();
+  if (!in.AtEnd()) place.colorTransform = in.CxForm(false);
+  return place;
+}
+
+// PlaceObject2: U8 flags (clip actions, clip depth, name, ratio, colour
+// transform, matrix, character, move), U16 depth, then the present fields
+// in that order reversed: [U16 character] [MATRIX] [CXFORMWITHALPHA] [U16
+// ratio] [STRING name] [U16 clip depth] [clip actions]. PlaceObject3 adds
+// a second flag byte (opaque background, visible, image, class name, cache
+// as bitmap, blend mode, filters), [STRING class name] after the depth,
+// and after the clip depth [filters] [U8 blend mode] [U8 cache] [U8 visible].
+PlaceObject ReadPlaceObject2(Reader& in, int version) {
+  PlaceObject place;
+  uint8_t flags = in.U8();
+  uint8_t flags3 = version >= 3 ? in.U8() : 0;
+  place.depth = in.U16();
+  place.move = flags & 0x01;
+  if ((flags3 & 0x08) || ((flags3 & 0x10) && (flags & 0x02))) in.String();
+  if (flags & 0x02) place.character = in.U16();
+  if (flags & 0x04) place.matrix = in.ReadMatrix();
+  if (flags & 0x08) place.colorTransform = in.CxForm(true);
+  if (flags & 0x10) place.ratio = in.U16();
+  if (flags & 0x20) place.name = in.String();
+  if (flags & 0x40) place.clipDepth = in.U16();
+  if (version < 3 || (flags & 0x80)) return place;  // clip actions are not run
+  if (flags3 & 0x01) return place;                  // filters: not drawn, skipped
+  if (flags3 & 0x02) place.blendMode = in.U8();
+  if (flags3 & 0x04) in.U8();
+  if (flags3 & 0x20) place.visible = in.U8() != 0;
+  return place;
+}
+
+void ReadTimeline(Reader& in, DecodeContext& context, Timeline& timeline, bool root) {
+  Frame frame;
+  while (!in.AtEnd()) {
+    uint16_t header = in.U16();
+    uint16_t code = header >> 6;
+    uint32_t length = header & 0x3F;
+    if (length == 0x3F) length = in.U32();
+    if (length > in.Remaining()) {
+      context.movie.warnings.push_back(TagName(code) + ": length beyond the end of the movie");
+      break;
+    }
+    Reader body = in.Sub(length);
+    try {
+      if (!ReadControlTag(code, body, context, timeline, frame, root)) break;
+    } catch (const SwfError& e) {
+      context.movie.warnings.push_back(TagName(code) + ": " + e.what());
+    }
+  }
+  // Tags after the last ShowFrame still count when nothing else was shown.
+  if (timeline.frames.empty()) timeline.frames.push_back(std::move(frame));
+}
+
+std::optional<uint32_t> Timeline::FindLabel(const std::string& label) const {
+  for (size_t i = 0; i < frames.size(); ++i) {
+    // Labels match without regard to case, as in the original player.
+    const std::string& l = frames[i].label;
+    if (l.size() == label.size() &&
+        std::equal(l.begin(), l.end(), label.begin(),
+                   [](char a, char b) { return std::tolower(a) == std::tolower(b); }))
+      return static_cast<uint32_t>(i);
+  }
+  return std::nullopt;
+}
+
+}  // namespace kestrova::swf

@@ -1,0 +1,334 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/bitmap.h"
+#include "framework/class_builder.h"
+#include "framework/collection.h"
+#include "framework/form.h"
+#include "framework/label.h"
+#include "framework/panel.h"
+#include "framework/stored_design.h"
+
+namespace kestrova::framework {
+namespace {
+
+enum class TShade { shLight, shDark, shDeep };
+enum class TPart { ptTop, ptMiddle, ptBottom };
+
+class TSection : public TCollectionItem {
+  KESTROVA_CLASS(TSection)
+
+ public:
+  int Width() const { return width_; }
+  void SetWidth(int w) { width_ = w; }
+  TBitmap& Picture() { return picture_; }
+
+ private:
+  int width_ = 10;
+  TBitmap picture_;
+};
+
+const ClassInfo& TSection::StaticClass() {
+  static const ClassInfo info = ClassBuilder<TSection>("TSection", &TCollectionItem::StaticClass())
+                                    .Integer("Width", &TSection::Width, &TSection::SetWidth, 10)
+                                    .Object("Picture", &TSection::Picture)
+                                    .Build();
+  return info;
+}
+
+// One published property of every kind a design can hold.
+class TProbe : public TComponent {
+  KESTROVA_CLASS(TProbe)
+
+ public:
+  explicit TProbe(TComponent* owner) : TComponent(owner) {}
+  int Count() const { return count_; }
+  void SetCount(int v) { count_ = v; }
+  bool Flag() const { return flag_; }
+  void SetFlag(bool v) { flag_ = v; }
+  TShade Shade() const { return shade_; }
+  void SetShade(TShade v) { shade_ = v; }
+  SetOf<TPart> Parts() const { return parts_; }
+  void SetParts(SetOf<TPart> v) { parts_ = v; }
+  const std::string& Text() const { return text_; }
+  void SetText(const std::string& v) { text_ = v; }
+  TColor Tint() const { return tint_; }
+  void SetTint(TColor v) { tint_ = v; }
+  std::vector<uint8_t> Blob() const { return blob_; }
+  void SetBlob(const std::vector<uint8_t>& v) { blob_ = v; }
+  TFont& Font() { return font_; }
+  TOwnedCollection<TSection>& Sections() { return sections_; }
+  TComponent* Buddy() const { return buddy_; }
+  void SetBuddy(TComponent* c) { buddy_ = c; }
+  TNotifyEvent OnPoke;
+  std::vector<std::string>* loaded_log = nullptr;
+  void Loaded() override {
+    TComponent::Loaded();
+    if (loaded_log) loaded_log->push_back(Name() + (buddy_ ? " sees " + buddy_->Name() : ""));
+  }
+
+ private:
+  int count_ = 0;
+  bool flag_ = false;
+  TShade shade_ = TShade::shLight;
+  SetOf<TPart> parts_;
+  std::string text_;
+  TColor tint_ = clWindow;
+  std::vector<uint8_t> blob_;
+  TFont font_;
+  TOwnedCollection<TSection> sections_;
+  TComponent* buddy_ = nullptr;
+};
+
+const ClassInfo& TProbe::StaticClass() {
+  static const ClassInfo info =
+      ClassBuilder<TProbe>("TProbe", &TComponent::StaticClass())
+          .Integer("Count", &TProbe::Count, &TProbe::SetCount, 0)
+          .Boolean("Flag", &TProbe::Flag, &TProbe::SetFlag, false)
+          .Enumeration<TShade>("Shade", &TProbe::Shade, &TProbe::SetShade,
+                               {"shLight", "shDark", "shDeep"}, TShade::shLight)
+          .Set<TPart>("Parts", &TProbe::Parts, &TProbe::SetParts, {"ptTop", "ptMiddle", "ptBottom"},
+                      SetOf<TPart>{})
+          .String("Text", &TProbe::Text, &TProbe::SetText)
+          .StoredWhen([](const TProbe& p) { return !p.Text().empty(); })
+          .Color("Tint", &TProbe::Tint, &TProbe::SetTint, clWindow)
+          .Binary("Blob", &TProbe::Blob, &TProbe::SetBlob)
+          .Object("Font", &TProbe::Font)
+          .Collection("Sections", &TProbe::Sections)
+          .Component<TProbe>("Buddy", &TProbe::Buddy, &TProbe::SetBuddy)
+          .Event("OnPoke", &TProbe::OnPoke)
+          .Build();
+  return info;
+}
+
+class TDesignForm : public TForm {
+  KESTROVA_CLASS(TDesignForm)
+
+ public:
+  TProbe* Probe1 = nullptr;
+  TProbe* Probe2 = nullptr;
+  TLabel* Label1 = nullptr;
+  TPanel* Panel1 = nullptr;
+  int pokes = 0;
+  explicit TDesignForm(TComponent* owner) : TForm(owner) {
+    PublishField("Probe1", Probe1);
+    PublishField("Probe2", Probe2);
+    PublishField("Label1", Label1);
+    PublishField("Panel1", Panel1);
+    PublishHandler("ProbePoke", &TDesignForm::ProbePoke);
+    PublishHandler("FormResize", &TDesignForm::FormResize);
+    PublishHandler("FormKeyDown", &TDesignForm::FormKeyDown);
+  }
+  void FormKeyDown(TComponent*, uint16_t&, TShiftState) {}
+  void ProbePoke(TComponent*) { ++pokes; }
+  void FormResize(TComponent*) {}
+};
+
+const ClassInfo& TDesignForm::StaticClass() {
+  static const ClassInfo info =
+      ClassBuilder<TDesignForm>("TDesignForm", &TForm::StaticClass()).Build();
+  return info;
+}
+
+// A 2x1 24-bit BMP: red, blue.
+std::string TinyBmpHex() {
+  return "424D3E00000000000000360000002800000002000000010000000100180000000000080000000000000000000"
+         "00000000000000000000000FFFF00000000";
+}
+
+std::string FullDesign() {
+  return "object DesignForm: TDesignForm\n"
+         "  Left = 10\n"
+         "  Top = 20\n"
+         "  Caption = 'Zu'#252'rich '''#9'tab'\n"
+         "  Color = clBtnFace\n"
+         "  Font.Charset = ANSI_CHARSET\n"
+         "  Font.Color = $00FF8000\n"
+         "  Font.Height = -13\n"
+         "  Font.Name = 'Tahoma'\n"
+         "  Font.Style = [fsBold, fsItalic]\n"
+         "  BorderStyle = bsDialog\n"
+         "  ClientHeight = 120\n"
+         "  ClientWidth = 200\n"
+         "  Position = poDesktopCenter\n"
+         "  Scaled = False\n"
+         "  OnResize = FormResize\n"
+         "  object Probe1: TProbe\n"
+         "    Count = -42\n"
+         "    Flag = True\n"
+         "    Shade = shDeep\n"
+         "    Parts = [ptTop, ptBottom]\n"
+         "    Text = 'line one'#13#10'line two'\n"
+         "    Tint = 8355711\n"
+         "    Blob = {00FF10\n      20}\n"
+         "    Sections = <\n"
+         "      item\n"
+         "        Width = 48\n"
+         "        Picture.Data = {" +
+         TinyBmpHex() +
+         "}\n"
+         "      end\n"
+         "      item\n"
+         "      end>\n"
+         "    Buddy = Probe2\n"
+         "    OnPoke = ProbePoke\n"
+         "  end\n"
+         "  object Probe2: TProbe\n"
+         "    Buddy = Probe1\n"
+         "  end\n"
+         "  object Panel1: TPanel\n"
+         "    Left = 4\n"
+         "    Top = 4\n"
+         "    Width = 100\n"
+         "    Height = 50\n"
+         "    BevelOuter = bvLowered\n"
+         "    Caption = 'Panel'\n"
+         "    object Label1: TLabel\n"
+         "      Left = 2\n"
+         "      Top = 3\n"
+         "      Caption = 'Label'\n"
+         "      Transparent = True\n"
+         "    end\n"
+         "  end\n"
+         "end\n";
+}
+
+TEST(StoredDesign, ReadsEveryPropertyKindIntoFieldsHandlersAndParents) {
+  OwnedComponent<TDesignForm> form(new TDesignForm(nullptr));
+  ReadDesign(*form, FullDesign());
+  EXPECT_EQ(form->Name(), "DesignForm");
+  EXPECT_EQ(form->Caption(),
+            "Zu\xC3\xBC"
+            "rich '\ttab");
+  EXPECT_EQ(form->Color(), clBtnFace);
+  EXPECT_EQ(form->Font().Name(), "Tahoma");
+  EXPECT_EQ(form->Font().Color(), 0x00FF8000u);
+  EXPECT_EQ(form->Font().Charset(), ANSI_CHARSET);
+  EXPECT_TRUE(form->Font().Style().Contains(TFontStyle::fsItalic));
+  EXPECT_EQ(form->BorderStyle(), TFormBorderStyle::bsDialog);
+  EXPECT_EQ(form->ClientWidth(), 200);
+  EXPECT_EQ(form->ClientHeight(), 120);
+  ASSERT_NE(form->Probe1, nullptr);
+  TProbe& p = *form->Probe1;
+  EXPECT_EQ(p.Count(), -42);
+  EXPECT_TRUE(p.Flag());
+  EXPECT_EQ(p.Shade(), TShade::shDeep);
+  EXPECT_EQ(p.Parts(), (SetOf<TPart>{TPart::ptTop, TPart::ptBottom}));
+  EXPECT_EQ(p.Text(), "line one\r\nline two");
+  EXPECT_EQ(p.Tint(), 8355711u);
+  EXPECT_EQ(p.Blob(), (std::vector<uint8_t>{0x00, 0xFF, 0x10, 0x20}));
+  ASSERT_EQ(p.Sections().Count(), 2);
+  EXPECT_EQ(p.Sections().Items(0)->Width(), 48);
+  EXPECT_EQ(p.Sections().Items(1)->Width(), 10);
+  TBitmap& pic = p.Sections().Items(0)->Picture();
+  ASSERT_EQ(pic.Width(), 2);
+  EXPECT_EQ(pic.Pixels().At(0, 0), MakePixel(255, 0, 0));
+  EXPECT_EQ(pic.Pixels().At(1, 0), MakePixel(0, 0, 255));
+  // References resolve even to objects read later.
+  EXPECT_EQ(p.Buddy(), form->Probe2);
+  EXPECT_EQ(form->Probe2->Buddy(), form->Probe1);
+  p.OnPoke(&p);
+  EXPECT_EQ(form->pokes, 1);
+  ASSERT_NE(form->Label1, nullptr);
+  EXPECT_EQ(form->Label1->Parent(), form->Panel1);
+  EXPECT_EQ(form->Panel1->Parent(), form.get());
+  EXPECT_EQ(form->Label1->Owner(), form.get());
+  EXPECT_TRUE(form->Label1->Transparent());
+  // The label takes the form's font through the panel.
+  EXPECT_EQ(form->Label1->Font().Name(), "Tahoma");
+}
+
+TEST(StoredDesign, WritingAndReadingAgainGivesTheSameDesign) {
+  OwnedComponent<TDesignForm> first(new TDesignForm(nullptr));
+  ReadDesign(*first, FullDesign());
+  std::string written = WriteDesign(*first);
+  OwnedComponent<TDesignForm> second(new TDesignForm(nullptr));
+  ReadDesign(*second, written);
+  EXPECT_EQ(WriteDesign(*second), written);
+  EXPECT_EQ(ParseDesign(written), CaptureDesign(*second));
+  EXPECT_NE(written.find("Font.Style = [fsBold, fsItalic]"), std::string::npos) << written;
+  EXPECT_NE(written.find("Color = clBtnFace"), std::string::npos);
+  EXPECT_NE(written.find("OnPoke = ProbePoke"), std::string::npos);
+  EXPECT_NE(written.find("Buddy = Probe2"), std::string::npos);
+  EXPECT_EQ(second->Probe1->Sections().Items(0)->Picture().Pixels().At(1, 0), MakePixel(0, 0, 255));
+}
+
+TEST(StoredDesign, LoadedRunsAfterEveryReferenceIsResolved) {
+  OwnedComponent<TDesignForm> form(new TDesignForm(nullptr));
+  std::vector<std::string> log;
+  auto* a = new TProbe(form.get());
+  a->SetName("Probe1");
+  a->loaded_log = &log;
+  ReadDesign(*form,
+             "object F: TDesignForm\n object Probe1: TProbe\n  Buddy = Later\n end\n"
+             " object Later: TProbe\n end\nend\n");
+  EXPECT_EQ(log, (std::vector<std::string>{"Probe1 sees Later"}));
+  EXPECT_FALSE(a->Loading());
+}
+
+struct BadDesign {
+  const char* text;
+  const char* message;
+};
+
+TEST(StoredDesign, ErrorsNameTheLineAndTheProperty) {
+  const BadDesign cases[] = {
+      {"object F: TDesignForm\n  Colour = clRed\nend\n",
+       "test line 2: property Colour: TDesignForm has no such property"},
+      {"object F: TDesignForm\n  Left = 1\n  BorderStyle = bsRound\nend\n",
+       "test line 3: property BorderStyle: invalid value bsRound"},
+      {"object F: TDesignForm\n  Font.Style = [fsBold, fsWide]\nend\n",
+       "test line 2: property Font.Style: invalid set element fsWide"},
+      {"object F: TDesignForm\n  Caption = 12\nend\n",
+       "test line 2: property Caption: string expected"},
+      {"object F: TDesignForm\n  OnResize = Missing\nend\n",
+       "test line 2: property OnResize: TDesignForm publishes no handler Missing"},
+      {"object F: TDesignForm\n  object P: TProbe\n    OnPoke = FormKeyDown\n  end\nend\n",
+       "test line 3: property OnPoke: handler FormKeyDown does not fit the event"},
+      {"object F: TDesignForm\n  object P: TProbe\n    Buddy = Nobody\n  end\nend\n",
+       "test line 3: property Buddy: no component named Nobody"},
+      {"object F: TDesignForm\n  object X: TNoSuchClass\n  end\nend\n",
+       "test line 2: class TNoSuchClass not found"},
+      {"object F: TDesignForm\n  object Probe1: TLabel\n  end\nend\n",
+       "test line 2: field Probe1 does not fit class TLabel"},
+      {"object F: TDesignForm\n  object P: TProbe\n    Blob = {0F0}\n  end\nend\n",
+       "test line 3: odd number of hexadecimal digits"},
+      {"object F: TDesignForm\n  Caption = 'open\nend\n", "test line 2: unterminated string"},
+      {"object F: TDesignForm\n  Left = 1\n", "test line 3: 'end' expected"},
+      {"object F: TDesignForm\n  object P: TProbe\n    Sections = <\n      item\n"
+       "        Picture.Data = {424D00}\n      end>\n  end\nend\n",
+       "test line 5: property Picture.Data: BMP: not a bitmap file"},
+  };
+  for (const BadDesign& c : cases) {
+    OwnedComponent<TDesignForm> form(new TDesignForm(nullptr));
+    try {
+      ReadDesign(*form, c.text, "test");
+      ADD_FAILURE() << "no error for: " << c.text;
+    } catch (const DesignError& e) {
+      EXPECT_EQ(std::string(e.what()), c.message);
+    }
+  }
+}
+
+TEST(PublishedProperties, ByNameAccessFollowsInheritanceAndKinds) {
+  OwnedComponent<TDesignForm> form(new TDesignForm(nullptr));
+  auto* p = new TProbe(form.get());
+  EXPECT_TRUE(HasPublishedProperty(*p, "Shade"));
+  EXPECT_TRUE(HasPublishedProperty(*p, "tag"));  // inherited, any case
+  EXPECT_FALSE(HasPublishedProperty(*p, "UIStyle"));
+  SetEnumProperty(*p, "Shade", "shDark");
+  EXPECT_EQ(GetOrdProperty(*p, "Shade"), 1);
+  SetOrdProperty(*p, "Shade", 2);
+  EXPECT_EQ(GetEnumProperty(*p, "Shade"), "shDeep");
+  EXPECT_THROW(SetOrdProperty(*p, "Shade", 3), PropertyError);
+  EXPECT_THROW(SetStrProperty(*p, "Count", "x"), PropertyError);
+  auto* q = new TProbe(form.get());
+  SetComponentProperty(*p, "Buddy", q);
+  EXPECT_EQ(GetComponentProperty(*p, "Buddy"), q);
+  EXPECT_THROW(SetComponentProperty(*p, "Buddy", form.get()), PropertyError);
+  EXPECT_EQ(GetObjectProperty(*p, "Font"), &p->Font());
+}
+
+}  // namespace
+}  // namespace kestrova::framework

@@ -1,0 +1,25 @@
+# The SWF decoder's and the player's tests (native and under Wine).
+find_package(ZLIB REQUIRED)
+kestrova_test(swf_decoder_test
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/swf_header_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/swf_tags_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/swf_actions_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/swf_bitmap_test.cpp
+  LIBS kestrova_swf kestrova_swf_writer kestrova_testing kestrova_stb ZLIB::ZLIB)
+kestrova_test(player_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/player_test.cpp
+  LIBS kestrova_player kestrova_swf_writer kestrova_testing)
+
+# The reference corpus lives beside the repository (not in it).
+if(NOT WIN32)
+  set(KESTROVA_SWF_CORPUS "${CMAKE_SOURCE_DIR}/../shared/corpus/swf")
+  if(NOT EXISTS ${KESTROVA_SWF_CORPUS})
+    set(KESTROVA_SWF_CORPUS "${CMAKE_SOURCE_DIR}/../../shared/corpus/swf")
+  endif()
+  kestrova_test(swf_corpus_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/corpus_test.cpp
+    LIBS kestrova_player kestrova_png kestrova_testing)
+  target_compile_definitions(swf_corpus_test PRIVATE KESTROVA_SWF_CORPUS="${KESTROVA_SWF_CORPUS}")
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/movie-corpus)
+endif()

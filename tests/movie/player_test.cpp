@@ -1,0 +1,269 @@
+// Timelines: frames, display-list changes, looping, actions and sprites.
+#include <gtest/gtest.h>
+
+#include "movie/player/morph.h"
+#include "movie/player/player.h"
+#include "movie/swf/decoder.h"
+#include "tests/movie/swf_test_movies.h"
+
+namespace kestrova::movie {
+namespace {
+
+using namespace swf;
+using namespace swf::testing;
+
+const Bytes kStop = {0x07};
+const Bytes kPlay = {0x06};
+Bytes GotoFrame(uint16_t frame) { return {0x81, 2, 0, uint8_t(frame), uint8_t(frame >> 8)}; }
+Bytes GotoLabel(const std::string& label) {
+  Bytes b = {0x8C, uint8_t(label.size() + 1), 0};
+  for (char c : label) b.push_back(uint8_t(c));
+  b.push_back(0);
+  return b;
+}
+Bytes Concat(std::initializer_list<Bytes> parts) {
+  Bytes out;
+  for (const Bytes& p : parts) out.insert(out.end(), p.begin(), p.end());
+  return out;
+}
+
+// A movie whose shapes 1..3 are squares; the caller adds frames.
+SwfWriter Squares() {
+  SwfWriter swf(8, Stage(100, 100), 10);
+  for (uint16_t id = 1; id <= 3; ++id) {
+    ShapeBuilder s;
+    s.Rect(0, 0, 200, 200, s.AddFill(Solid(0xFF000000 | (id * 0x40))));
+    swf.Tag(tag::kDefineShape3, DefineShapeBody(id, s, 3));
+  }
+  return swf;
+}
+
+std::shared_ptr<Movie> Load(const SwfWriter& swf) {
+  return std::make_shared<Movie>(DecodeMovie(swf.Finish(false)));
+}
+
+std::vector<uint16_t> Characters(const Clip& clip) {
+  std::vector<uint16_t> ids;
+  for (auto& [depth, object] : clip.Objects()) ids.push_back(object.characterId);
+  return ids;
+}
+
+using Ids = std::vector<uint16_t>;
+
+TEST(PlayerTimeline, FramesApplyInOrderAndLoop) {
+  auto swf = Squares();
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  swf.ShowFrame();
+  swf.Tag(tag::kPlaceObject2, PlaceBody(2, 2));
+  swf.ShowFrame();
+  swf.Tag(tag::kRemoveObject2, RemoveObject2Body(1));
+  swf.ShowFrame();
+  Player player(Load(swf));
+  EXPECT_EQ(player.Root().CurrentFrame(), 0u);
+  EXPECT_EQ(Characters(player.Root()), (Ids{1}));
+  player.Advance();
+  EXPECT_EQ(Characters(player.Root()), (Ids{1, 2}));
+  player.Advance();
+  EXPECT_EQ(Characters(player.Root()), (Ids{2}));
+  player.Advance();
+  EXPECT_EQ(player.Root().CurrentFrame(), 0u);
+  EXPECT_EQ(Characters(player.Root()), (Ids{1})) << "looping rebuilds the first frame";
+  EXPECT_EQ(player.FrameInterval(), 100u);
+}
+
+TEST(PlayerTimeline, MoveChangesAndReplacesWhatTheDepthHolds) {
+  auto swf = Squares();
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1, 20, 40));
+  swf.ShowFrame();
+  PlaceObject move;
+  move.depth = 1;
+  move.move = true;
+  move.ratio = 7;
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(move));
+  swf.ShowFrame();
+  move.character = 3;
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(move));
+  swf.Tag(tag::kDoAction, DoActionBody(kStop));
+  swf.ShowFrame();
+  Player player(Load(swf));
+  player.Advance();
+  const DisplayObject& o = player.Root().Objects().at(1);
+  EXPECT_EQ(o.ratio, 7);
+  EXPECT_EQ(o.matrix.tx, Twips{20}) << "a move without a matrix keeps the matrix";
+  player.Advance();
+  EXPECT_EQ(Characters(player.Root()), (Ids{3}));
+  EXPECT_EQ(player.Root().Objects().at(1).matrix.ty, Twips{40});
+}
+
+// The second placement on an occupied depth is ignored (duplicate-depth-5).
+TEST(PlayerTimeline, DuplicateDepthKeepsTheFirstObject) {
+  auto swf = Squares();
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 2));
+  swf.ShowFrame();
+  Player player(Load(swf));
+  EXPECT_EQ(Characters(player.Root()), (Ids{1}));
+}
+
+TEST(PlayerActions, StopPlayAndGotoFrameOrLabel) {
+  auto swf = Squares();
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  swf.ShowFrame();  // 0
+  swf.Tag(tag::kDoAction, DoActionBody(kStop));
+  swf.ShowFrame();  // 1: stops
+  swf.Tag(tag::kFrameLabel, {'e', 'n', 'd', 0});
+  swf.Tag(tag::kPlaceObject2, PlaceBody(2, 2));
+  swf.Tag(tag::kDoAction, DoActionBody(Concat({GotoFrame(0), kPlay})));
+  swf.ShowFrame();  // 2 "end": back to the start, playing
+  auto movie = Load(swf);
+  Player player(movie);
+  player.Advance();
+  EXPECT_EQ(player.Root().CurrentFrame(), 1u);
+  EXPECT_FALSE(player.Root().Playing());
+  player.Advance();
+  EXPECT_EQ(player.Root().CurrentFrame(), 1u) << "stopped";
+  movie->root.frames[1].actions.clear();
+
+  Player again(movie);
+  again.Advance();
+  again.Advance();  // frame 2 sends the timeline back to the start
+  EXPECT_EQ(again.Root().CurrentFrame(), 0u);
+  EXPECT_EQ(Characters(again.Root()), (Ids{1}));
+  EXPECT_TRUE(again.Root().Playing());
+}
+
+TEST(PlayerActions, GotoLabelFindsTheFrameAndUnknownLabelsDoNothing) {
+  auto swf = Squares();
+  swf.Tag(tag::kDoAction, DoActionBody(Concat({GotoLabel("nowhere"), GotoLabel("Last"), kStop})));
+  swf.ShowFrame();
+  swf.ShowFrame();
+  swf.Tag(tag::kFrameLabel, {'l', 'a', 's', 't', 0});
+  swf.Tag(tag::kPlaceObject2, PlaceBody(3, 3));
+  swf.ShowFrame();
+  Player player(Load(swf));
+  EXPECT_EQ(player.Root().CurrentFrame(), 2u);
+  EXPECT_EQ(Characters(player.Root()), (Ids{3}));
+  EXPECT_FALSE(player.Root().Playing());
+}
+
+// Frame 0 jumps to 1 and frame 1 jumps back to 0, for ever: every Advance
+// still returns.
+TEST(PlayerActions, EndlessGotoLoopsAreCutOff) {
+  auto swf = Squares();
+  swf.Tag(tag::kDoAction, DoActionBody(GotoFrame(1)));
+  swf.ShowFrame();
+  swf.Tag(tag::kDoAction, DoActionBody(GotoFrame(0)));
+  swf.ShowFrame();
+  Player player(Load(swf));
+  for (int i = 0; i < 3; ++i) player.Advance();
+  SUCCEED();
+}
+
+SwfWriter WithSprite(uint16_t spriteFrames, const Bytes& firstFrameActions = {}) {
+  auto swf = Squares();
+  TagStream inner;
+  for (uint16_t f = 0; f < spriteFrames; ++f) {
+    if (f == 0 && !firstFrameActions.empty())
+      inner.Tag(tag::kDoAction, DoActionBody(firstFrameActions));
+    inner.Tag(tag::kPlaceObject2, PlaceBody(f + 1, 1 + f % 3));
+    inner.ShowFrame();
+  }
+  swf.Tag(tag::kDefineSprite, DefineSpriteBody(10, inner));
+  return swf;
+}
+
+TEST(PlayerSprites, RunTheirOwnTimelineFromWhenTheyArePlaced) {
+  auto swf = WithSprite(3);
+  swf.ShowFrame();
+  PlaceObject p;
+  p.depth = 5;
+  p.character = 10;
+  p.name = "kid";
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(p));
+  swf.ShowFrame();
+  swf.ShowFrame();
+  Player player(Load(swf));
+  player.Advance();
+  const Clip* kid = player.Root().Objects().at(5).clip.get();
+  ASSERT_NE(kid, nullptr);
+  EXPECT_EQ(kid->CurrentFrame(), 0u);
+  player.Advance();
+  kid = player.Root().Objects().at(5).clip.get();
+  EXPECT_EQ(kid->CurrentFrame(), 1u);
+  EXPECT_EQ(Characters(*kid), (Ids{1, 2}));
+}
+
+TEST(PlayerSprites, TellTargetReachesANamedClip) {
+  auto swf = WithSprite(3);
+  PlaceObject p;
+  p.depth = 5;
+  p.character = 10;
+  p.name = "kid";
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(p));
+  // tellTarget("kid") { gotoAndStop(3) }
+  Bytes code = {0x8B, 4, 0, 'k', 'i', 'd', 0};
+  code = Concat({code, GotoFrame(2), kStop, {0x8B, 1, 0, 0}, kStop});
+  swf.Tag(tag::kDoAction, DoActionBody(code));
+  swf.ShowFrame();
+  Player player(Load(swf));
+  const Clip* kid = player.Root().Objects().at(5).clip.get();
+  EXPECT_EQ(kid->CurrentFrame(), 2u);
+  EXPECT_FALSE(kid->Playing());
+  EXPECT_FALSE(player.Root().Playing());
+}
+
+// A sprite placing itself must not recurse without end.
+TEST(PlayerSprites, SelfPlacingSpriteIsCutOff) {
+  auto swf = Squares();
+  TagStream inner;
+  inner.Tag(tag::kPlaceObject2, PlaceBody(1, 10));
+  inner.Tag(tag::kPlaceObject2, PlaceBody(2, 10));
+  inner.ShowFrame();
+  swf.Tag(tag::kDefineSprite, DefineSpriteBody(10, inner));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 10));
+  swf.ShowFrame();
+  Player player(Load(swf));
+  player.Advance();
+  int depth = 0;
+  for (const Clip* c = &player.Root(); c; ++depth) {
+    auto it = c->Objects().find(1);
+    c = it == c->Objects().end() ? nullptr : it->second.clip.get();
+  }
+  EXPECT_LE(depth, kMaxClipNesting + 2);
+}
+
+TEST(PlayerSprites, GoingBackKeepsASpriteOnTheSameDepth) {
+  auto swf = WithSprite(4);
+  swf.Tag(tag::kPlaceObject2, PlaceBody(5, 10));
+  swf.ShowFrame();
+  swf.ShowFrame();
+  Player player(Load(swf));
+  player.Advance();
+  const Clip* before = player.Root().Objects().at(5).clip.get();
+  player.Advance();  // loops to frame 0
+  EXPECT_EQ(player.Root().Objects().at(5).clip.get(), before);
+  EXPECT_EQ(before->CurrentFrame(), 2u);
+}
+
+TEST(PlayerMorph, RatioInterpolatesPointsAndColours) {
+  MorphShape m;
+  m.start.fills = {Solid(0xFF000000)};
+  m.end.fills = {Solid(0xFFFFFFFF)};
+  Edge a;
+  a.from = {{0}, {0}};
+  a.to = {{100}, {0}};
+  a.fill1 = 1;
+  Edge b = a;
+  b.from = {{200}, {400}};
+  b.to = {{300}, {400}};
+  m.start.edges = {a};
+  m.end.edges = {b};
+  Shape half = Interpolate(m, 0.5f);
+  EXPECT_EQ(half.edges[0].from, (TwipsPoint{{100}, {200}}));
+  EXPECT_EQ(half.edges[0].to, (TwipsPoint{{200}, {200}}));
+  EXPECT_EQ(half.fills[0].color, 0xFF808080u);
+  EXPECT_EQ(Interpolate(m, 1).edges[0].from, b.from);
+}
+
+}  // namespace
+}  // namespace kestrova::movie

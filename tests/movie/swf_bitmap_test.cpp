@@ -1,0 +1,180 @@
+// Bitmap tags: lossless formats, JPEG variants and pictures that do not
+// decode or claim absurd sizes.
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+#include "movie/swf/bitmap_reader.h"
+#include "movie/swf/decoder.h"
+#include "movie/swf/swf_error.h"
+#include "tests/movie/swf_test_movies.h"
+
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wunused-function"
+#include <stb/stb_image_write.h>
+#pragma GCC diagnostic pop
+
+namespace kestrova::swf {
+namespace {
+
+using testing::Bytes;
+
+Bytes Zlib(const Bytes& raw) {
+  uLongf size = compressBound(static_cast<uLong>(raw.size()));
+  Bytes out(size);
+  compress(out.data(), &size, raw.data(), static_cast<uLong>(raw.size()));
+  out.resize(size);
+  return out;
+}
+
+// A 16x8 JPEG: left half red, right half blue.
+Bytes Jpeg() {
+  std::vector<uint8_t> rgb;
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 16; ++x)
+      rgb.insert(rgb.end(), {uint8_t(x < 8 ? 255 : 0), 0, uint8_t(x < 8 ? 0 : 255)});
+  Bytes out;
+  stbi_write_jpg_to_func(
+      [](void* context, void* data, int size) {
+        auto* bytes = static_cast<Bytes*>(context);
+        bytes->insert(bytes->end(), static_cast<uint8_t*>(data),
+                      static_cast<uint8_t*>(data) + size);
+      },
+      &out, 16, 8, 3, rgb.data(), 95);
+  return out;
+}
+
+Bitmap ReadTag(int code, const Bytes& body, const Bytes& tables = {}) {
+  Reader in(body);
+  switch (code) {
+    case tag::kDefineBits:
+      return ReadDefineBits(in, tables);
+    case tag::kDefineBitsJpeg2:
+      return ReadDefineBitsJpeg2(in);
+    case tag::kDefineBitsJpeg3:
+      return ReadDefineBitsJpeg3(in);
+    case tag::kDefineBitsLossless:
+      return ReadDefineBitsLossless(in, 1);
+    default:
+      return ReadDefineBitsLossless(in, 2);
+  }
+}
+
+std::string ErrorOf(int code, const Bytes& body) {
+  try {
+    ReadTag(code, body);
+  } catch (const SwfError& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+void ExpectRedBlue(const PixelBuffer& p, uint8_t alpha = 255) {
+  ASSERT_EQ(p.Width(), 16);
+  ASSERT_EQ(p.Height(), 8);
+  EXPECT_NEAR(PixelR(p.At(2, 4)), alpha, 12);
+  EXPECT_NEAR(PixelB(p.At(2, 4)), 0, 12);
+  EXPECT_NEAR(PixelB(p.At(13, 4)), alpha, 12);
+  EXPECT_EQ(PixelA(p.At(2, 4)), alpha);
+}
+
+TEST(SwfBitmap, Lossless2RoundTripsPremultipliedPixels) {
+  PixelBuffer pixels(3, 2);
+  pixels.At(0, 0) = MakePixel(0x80, 0x40, 0x00, 0x80);
+  pixels.At(2, 1) = 0xFFFFFFFF;
+  Bytes body = DefineBitsLossless2Body(1, pixels);
+  Bitmap b = ReadTag(tag::kDefineBitsLossless2, {body.begin() + 2, body.end()});
+  EXPECT_EQ(b.pixels->Data(), pixels.Data());
+}
+
+TEST(SwfBitmap, ColourMappedRowsArePaddedToFourBytes) {
+  // 3x2, table of two RGB entries, rows of 3 indexes + 1 pad byte.
+  Bytes raw = {255, 0, 0, 0, 0, 255, 0, 1, 0, 0, 1, 1, 0, 0};
+  Bytes body = {3, 3, 0, 2, 0, 1};
+  Bytes z = Zlib(raw);
+  body.insert(body.end(), z.begin(), z.end());
+  Bitmap b = ReadTag(tag::kDefineBitsLossless, body);
+  EXPECT_EQ(b.pixels->At(0, 0), 0xFFFF0000u);
+  EXPECT_EQ(b.pixels->At(1, 0), 0xFF0000FFu);
+  EXPECT_EQ(b.pixels->At(0, 1), 0xFF0000FFu);
+  EXPECT_EQ(b.pixels->At(2, 1), 0xFFFF0000u);
+}
+
+TEST(SwfBitmap, FifteenBitPixelsAreBigEndian) {
+  Bytes raw = {0x7C, 0x00, 0x00, 0x1F};  // red, blue
+  Bytes body = {4, 2, 0, 1, 0};
+  Bytes z = Zlib(raw);
+  body.insert(body.end(), z.begin(), z.end());
+  Bitmap b = ReadTag(tag::kDefineBitsLossless, body);
+  EXPECT_EQ(b.pixels->At(0, 0), 0xFFFF0000u);
+  EXPECT_EQ(b.pixels->At(1, 0), 0xFF0000FFu);
+}
+
+TEST(SwfBitmap, FaultsHaveTheirMessages) {
+  Bytes tiny = Zlib({1, 2, 3, 4});
+  Bytes shortData = {5, 4, 0, 4, 0};
+  shortData.insert(shortData.end(), tiny.begin(), tiny.end());
+  Bytes huge = {5, 0xFF, 0xFF, 0xFF, 0xFF};
+  huge.insert(huge.end(), tiny.begin(), tiny.end());
+  EXPECT_EQ(ErrorOf(tag::kDefineBitsLossless2, shortData), "lossless bitmap data too short");
+  EXPECT_EQ(ErrorOf(tag::kDefineBitsLossless2, huge), "bitmap too large");
+  EXPECT_EQ(ErrorOf(tag::kDefineBitsLossless2, {5, 0, 0, 4, 0}), "bitmap has no pixels");
+  EXPECT_EQ(ErrorOf(tag::kDefineBitsLossless2, {7, 1, 0, 1, 0}),
+            "unknown lossless bitmap format 7");
+  EXPECT_EQ(ErrorOf(tag::kDefineBitsJpeg2, {0xFF, 0xD8, 0xFF, 0xC0, 1, 2}),
+            "bitmap does not decode");
+  EXPECT_EQ(ErrorOf(tag::kDefineBitsJpeg3, {0xFF, 0, 0, 0, 1}), "JPEG size beyond the tag");
+}
+
+TEST(SwfBitmap, Jpeg2WithTheOldStrayMarkersDecodes) {
+  Bytes jpeg = Jpeg();
+  ExpectRedBlue(*ReadTag(tag::kDefineBitsJpeg2, jpeg).pixels);
+  Bytes stray = {0xFF, 0xD9, 0xFF, 0xD8};
+  stray.insert(stray.end(), jpeg.begin(), jpeg.end());
+  ExpectRedBlue(*ReadTag(tag::kDefineBitsJpeg2, stray).pixels);
+}
+
+// Splits a JPEG into (tables, image) at the frame header, as JPEGTables and
+// DefineBits hold it.
+std::pair<Bytes, Bytes> SplitTables(const Bytes& jpeg) {
+  Bytes tables = {0xFF, 0xD8}, image = {0xFF, 0xD8};
+  size_t i = 2;
+  while (i + 4 <= jpeg.size() && jpeg[i] == 0xFF && jpeg[i + 1] != 0xDA) {
+    size_t length = (jpeg[i + 2] << 8) | jpeg[i + 3];
+    Bytes& to = (jpeg[i + 1] == 0xDB || jpeg[i + 1] == 0xC4) ? tables : image;
+    to.insert(to.end(), jpeg.begin() + i, jpeg.begin() + i + 2 + length);
+    i += 2 + length;
+  }
+  image.insert(image.end(), jpeg.begin() + i, jpeg.end());
+  tables.insert(tables.end(), {0xFF, 0xD9});
+  return {tables, image};
+}
+
+TEST(SwfBitmap, DefineBitsTakesTheMovieTables) {
+  auto [tables, image] = SplitTables(Jpeg());
+  ExpectRedBlue(*ReadTag(tag::kDefineBits, image, tables).pixels);
+  SwfWriter swf(6, testing::Stage(10, 10), 12);
+  swf.Tag(tag::kJpegTables, tables);
+  Bytes body = {9, 0};
+  body.insert(body.end(), image.begin(), image.end());
+  swf.Tag(tag::kDefineBits, body);
+  Movie movie = DecodeMovie(swf.Finish(true));
+  ASSERT_TRUE(movie.warnings.empty()) << movie.warnings[0];
+  ExpectRedBlue(*std::get<Bitmap>(*movie.Find(9)).pixels);
+}
+
+TEST(SwfBitmap, Jpeg3AlphaMultipliesTheColours) {
+  Bytes jpeg = Jpeg();
+  Bytes body;
+  for (int i = 0; i < 4; ++i) body.push_back(uint8_t(jpeg.size() >> (8 * i)));
+  body.insert(body.end(), jpeg.begin(), jpeg.end());
+  Bytes alpha = Zlib(Bytes(16 * 8, 128));
+  body.insert(body.end(), alpha.begin(), alpha.end());
+  ExpectRedBlue(*ReadTag(tag::kDefineBitsJpeg3, body).pixels, 128);
+}
+
+}  // namespace
+}  // namespace kestrova::swf

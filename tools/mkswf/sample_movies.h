@@ -1,0 +1,25 @@
+// The small movies kestrova-mkswf writes, each built in code: for tests,
+// benchmarks and the sample screensaver.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kestrova::mkswf {
+
+struct MovieKind {
+  const char* name;
+  const char* description;
+  std::vector<uint8_t> (*build)(bool compress);  // CWS if compress, else FWS
+};
+
+// shapes, gradients, tween, sprite, morph, bitmap, sample.
+const std::vector<MovieKind>& MovieKinds();
+const MovieKind* FindMovieKind(const std::string& name);
+
+// The stage of every sample movie: the preview rectangle of the installer.
+constexpr int kStageWidth = 393;
+constexpr int kStageHeight = 169;
+
+}  // namespace kestrova::mkswf
