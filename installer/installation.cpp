@@ -9,9 +9,6 @@ namespace kestrova {
 
 namespace {
 
-constexpr UINT kMessageFlags = MB_OK | MB_ICONINFORMATION;  // 64
-static_assert(kMessageFlags == 64);
-
 struct Version {
   DWORD major = 0;
   DWORD minor = 0;
@@ -99,11 +96,6 @@ InstallOutcome InstallScreensaver(const InstallRequest& request) {
   } catch (...) {
     return InstallOutcome::kFailed;
   }
-}
-
-void ShowInstallMessage(HWND owner, InstallOutcome outcome) {
-  InstallMessage message = MessageFor(outcome);
-  MessageBoxA(owner, message.text, message.caption, kMessageFlags);
 }
 
 }  // namespace kestrova

@@ -2,8 +2,8 @@
 // system directory, make it the current screensaver when asked, record its
 // option bits, and tell the user the outcome in one message box.
 //
-//   InstallOutcome outcome = InstallScreensaver(RequestFromPayload(checked));
-//   ShowInstallMessage(owner, outcome);
+//   InstallMessage message = MessageFor(InstallScreensaver(RequestFromPayload(checked)));
+//   MessageBoxA(owner, message.text, message.caption, kInstallMessageFlags);
 //
 // Written, in this order (nothing is undone when a later step fails):
 //   1. <screensaver directory>\<file name>        copy of the extracted file
@@ -43,11 +43,12 @@ struct InstallMessage {
 
 InstallMessage MessageFor(InstallOutcome outcome);
 
+// Every outcome is shown with an OK button and the information icon, errors
+// included.
+inline constexpr UINT kInstallMessageFlags = MB_OK | MB_ICONINFORMATION;
+static_assert(kInstallMessageFlags == 64);
+
 // Runs the installation; never raises.
 InstallOutcome InstallScreensaver(const InstallRequest& request);
-
-// Shows the outcome's message: modal, OK button and information icon
-// (flags 64, errors included).
-void ShowInstallMessage(HWND owner, InstallOutcome outcome);
 
 }  // namespace kestrova

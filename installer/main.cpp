@@ -1,8 +1,20 @@
 // KestrovaSetup.exe entry point: the installer window, until it closes.
 #include <windows.h>
 
-#include "installer/install_window.h"
+#include <exception>
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  return kestrova::RunInstallWindow(instance);
+#include "framework/application.h"
+#include "installer/frm_install.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  kestrova::framework::TApplication app;
+  app.Initialize();
+  try {
+    app.CreateForm(kestrova::FrmInstall);
+  } catch (const std::exception& e) {
+    app.HandleException(e);  // the window could not be built: nothing to run
+    return 1;
+  }
+  app.Run();
+  return 0;
 }
