@@ -31,3 +31,10 @@ if(WIN32)
   add_executable(key_access key_access.cpp registry_state.cpp)
   target_link_libraries(key_access PRIVATE kestrova_common advapi32)
 endif()
+
+# The installer window, with the program's resources (its stored design).
+if(WIN32)
+  kestrova_test(frm_install_test
+    SOURCES frm_install_test.cpp
+    LIBS kestrova_installer_window kestrova_installer_resources)
+endif()
