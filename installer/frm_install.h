@@ -16,7 +16,7 @@
 #include "framework/form.h"
 #include "framework/label.h"
 #include "framework/panel.h"
-#include "installer/preview_placeholder.h"
+#include "installer/movie_preview.h"
 
 namespace kestrova {
 
@@ -27,7 +27,7 @@ class TFrmInstall : public framework::TForm {
   framework::TPanel* suiForm1 = nullptr;
   framework::TButton* BtnInstall = nullptr;
   framework::TButton* BtnCancel = nullptr;
-  TPreviewPlaceholder* PreviewFlash = nullptr;
+  TMoviePreview* PreviewFlash = nullptr;
   framework::TLabel* Label1 = nullptr;
   framework::TCheckBox* ChkDefaultScreensaver = nullptr;
 
