@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/bitmap.h"
 #include "framework/screen.h"
+#include "tests/testing/temp_dir.h"
 
 namespace kestrova {
 namespace {
@@ -120,6 +122,46 @@ TEST_F(FrmInstallTest, OnlyRightButtonPressesOnThePreviewAreDropped) {
   EXPECT_FALSE(Filtered(form_->BtnInstall->Handle(), WM_RBUTTONDOWN));
   EXPECT_FALSE(Filtered(form_->suiForm1->Handle(), WM_RBUTTONDOWN));
   EXPECT_FALSE(Filtered(form_->Handle(), WM_RBUTTONDOWN));
+}
+
+// One frame of a 550 x 400 stage with the background colour R 0x20, G 0x80,
+// B 0xC0: SetBackgroundColor, ShowFrame, End.
+const testing::Bytes kBackgroundMovie = {
+    0x46, 0x57, 0x53, 0x06, 0x1E, 0x00, 0x00, 0x00, 0x78, 0x00, 0x05, 0x5F, 0x00, 0x00, 0x0F,
+    0xA0, 0x00, 0x00, 0x18, 0x01, 0x00, 0x43, 0x02, 0x20, 0x80, 0xC0, 0x40, 0x00, 0x00, 0x00};
+
+void PumpFor(int milliseconds) {
+  DWORD end = GetTickCount() + DWORD(milliseconds);
+  MSG msg;
+  while (GetTickCount() < end) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(10);
+  }
+}
+
+TEST_F(FrmInstallTest, PreviewShowsAndAdvancesTheMovieItIsGiven) {
+  testing::TempDir dir;
+  std::string movie = dir.File("swf1.tmp");
+  testing::WriteFile(movie, kBackgroundMovie);
+  form_->Show();
+  form_->PreviewFlash->SetMovie(movie);
+  form_->PreviewFlash->Play();
+  PumpFor(300);  // 24 frames a second
+  EXPECT_GT(form_->PreviewFlash->FramesShown(), 2);
+
+  framework::TBitmap picture;
+  form_->PreviewFlash->PaintTo(picture);
+  EXPECT_EQ(PixelToColor(picture.Pixels().At(picture.Width() / 2, picture.Height() / 2)),
+            0x00C08020u);
+}
+
+TEST_F(FrmInstallTest, UnreadableMovieLeavesThePreviewBlank) {
+  testing::TempDir dir;
+  std::string movie = dir.File("swf2.tmp");
+  testing::WriteFile(movie, testing::Text("not a movie"));
+  form_->PreviewFlash->SetMovie(movie);
+  EXPECT_NO_THROW(form_->PreviewFlash->Play());
+  EXPECT_EQ(form_->PreviewFlash->FramesShown(), 0);
 }
 
 TEST_F(FrmInstallTest, CancelClosesTheWindowAndEndsTheProgram) {

@@ -36,5 +36,5 @@ endif()
 if(WIN32)
   kestrova_test(frm_install_test
     SOURCES frm_install_test.cpp
-    LIBS kestrova_installer_window kestrova_installer_resources)
+    LIBS kestrova_installer_window kestrova_installer_resources kestrova_testing)
 endif()
