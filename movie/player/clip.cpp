@@ -75,7 +75,8 @@ void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
     SetCharacter(it->second, *place.character);
   } else {
     if (it == objects.end()) return;
-    if (place.character && *place.character != it->second.characterId)
+    if (place.character && *place.character != it->second.characterId &&
+        !IsSprite(it->second.characterId) && !IsSprite(*place.character))
       SetCharacter(it->second, *place.character);
   }
   DisplayObject& object = it->second;
@@ -85,6 +86,13 @@ void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
   if (place.clipDepth) object.clipDepth = *place.clipDepth;
   if (place.name) object.name = *place.name;
   if (place.visible) object.visible = *place.visible;
+}
+
+// Only shapes, morphs and texts can be swapped in place; a move naming a
+// sprite (or onto one) keeps the object there, as the original player does.
+bool Clip::IsSprite(uint16_t id) const {
+  const swf::Character* character = context_.movie.Find(id);
+  return character && std::holds_alternative<swf::Timeline>(*character);
 }
 
 void Clip::SetCharacter(DisplayObject& object, uint16_t id) {

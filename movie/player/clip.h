@@ -70,6 +70,7 @@ class Clip : public std::enable_shared_from_this<Clip> {
   void ApplyFrame(uint32_t frame, DisplayList& objects);
   void Place(const swf::PlaceObject& place, DisplayList& objects);
   void SetCharacter(DisplayObject& object, uint16_t id);
+  bool IsSprite(uint16_t id) const;
   Clip* Resolve(const std::string& target);
   void Run(const swf::Action& action);
 

@@ -56,7 +56,11 @@ bool MakePaint(const swf::FillStyle& fill, const raster::Matrix& world, const Im
     default:
       break;
   }
-  if (fill.stops.empty()) return false;  // an empty gradient draws nothing
+  if (fill.stops.empty()) {
+    // A gradient without colours paints black, as the original player does.
+    paint = raster::Paint::Solid(0xFF000000);
+    return true;
+  }
   paint.kind = raster::Paint::Kind::Gradient;
   raster::Gradient& g = paint.gradient;
   g.kind = ToKind(fill.kind);

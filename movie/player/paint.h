@@ -17,8 +17,7 @@ raster::ColorTransform ToRaster(const swf::ColorTransform& cx);
 using ImageLookup = std::function<std::shared_ptr<const raster::Image>(uint16_t bitmapId)>;
 
 // `world` maps the shape's twips to target pixels. A bitmap fill whose
-// bitmap is missing yields nothing (false), as the original player draws
-// nothing there.
+// bitmap is missing yields nothing (false).
 bool MakePaint(const swf::FillStyle& fill, const raster::Matrix& world, const ImageLookup& images,
                raster::Paint& paint);
 

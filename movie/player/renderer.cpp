@@ -97,7 +97,8 @@ void Renderer::DrawList(const DisplayList& objects, const raster::Matrix& world,
   };
   std::vector<ActiveClip> clips;
   for (const auto& [depth, object] : objects) {
-    std::erase_if(clips, [depth](const ActiveClip& c) { return depth > c.until; });
+    const uint16_t at = depth;  // clang 14 cannot capture structured bindings
+    std::erase_if(clips, [at](const ActiveClip& c) { return at > c.until; });
     const raster::Mask* current = clips.empty() ? mask : clips.back().mask.get();
     if (object.clipDepth > depth) {
       auto layer = std::make_unique<raster::Mask>(context.width, context.height);

@@ -105,6 +105,32 @@ TEST(PlayerTimeline, DuplicateDepthKeepsTheFirstObject) {
   EXPECT_EQ(Characters(player.Root()), (Ids{1}));
 }
 
+// A move naming another sprite keeps the sprite there (replace-movie-movie-5,
+// replace-movie-shape-7, replace-shape-movie-6).
+TEST(PlayerTimeline, ReplaceMovieMovie5SpritesAreNotSwapped) {
+  auto swf = Squares();
+  TagStream inner;
+  inner.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  inner.ShowFrame();
+  swf.Tag(tag::kDefineSprite, DefineSpriteBody(10, inner));
+  swf.Tag(tag::kDefineSprite, DefineSpriteBody(11, inner));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 10));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(2, 2));
+  swf.ShowFrame();
+  PlaceObject move;
+  move.move = true;
+  move.depth = 1;
+  move.character = 11;
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(move));
+  move.depth = 2;
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(move));
+  swf.Tag(tag::kDoAction, DoActionBody(kStop));
+  swf.ShowFrame();
+  Player player(Load(swf));
+  player.Advance();
+  EXPECT_EQ(Characters(player.Root()), (Ids{10, 2}));
+}
+
 TEST(PlayerActions, StopPlayAndGotoFrameOrLabel) {
   auto swf = Squares();
   swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
