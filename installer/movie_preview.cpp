@@ -52,7 +52,10 @@ void TMoviePreview::NextFrame() {
 
 // The frame is drawn off screen at the preview's size and copied in one go.
 void TMoviePreview::Paint() {
-  if (!player_) return TPanel::Paint();
+  if (!player_) {
+    TPanel::Paint();  // no movie yet: the sunken empty panel
+    return;
+  }
   RECT r = ClientRect();
   frame_.SetSize(r.right - r.left, r.bottom - r.top);
   renderer_->Render(*player_, frame_.Pixels());
