@@ -1,37 +1,20 @@
-// KestrovaSetup.exe entry point: extracts the appended screensaver and
-// reports what it found.
+// KestrovaSetup.exe entry point: the installer window, until it closes.
 #include <windows.h>
 
-#include <string>
+#include <exception>
 
-#include "common/error.h"
-#include "installer/payload.h"
-
-namespace {
-
-std::string OwnPath() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return path;
-}
-
-std::string Report() {
-  return "ScreensaverFileName: " + kestrova::ScreensaverFileName +
-         "\nOptionBits: " + kestrova::OptionBits + "\nScrTempFile: " + kestrova::ScrTempFile +
-         "\nSwfTempFile: " + kestrova::SwfTempFile;
-}
-
-}  // namespace
+#include "framework/application.h"
+#include "installer/frm_install.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  std::string text;
+  kestrova::framework::TApplication app;
+  app.Initialize();
   try {
-    kestrova::ExtractScreensaver(OwnPath());
-    text = Report();
+    app.CreateForm(kestrova::FrmInstall);
   } catch (const std::exception& e) {
-    text = e.what();
+    app.HandleException(e);  // the window could not be built: nothing to run
+    return 1;
   }
-  MessageBoxA(nullptr, text.c_str(), "Screensaver installer for Kestrova",
-              MB_OK | MB_ICONINFORMATION);
+  app.Run();
   return 0;
 }

@@ -1,0 +1,47 @@
+// TFrmInstall: the installer window, built from its stored design (RCDATA
+// "TFRMINSTALL", installer/frm_install.dfm). Creating it extracts the
+// payload and starts the preview; Install installs, Cancel and the title
+// bar's close button close it without installing.
+//
+//   TApplication app;
+//   app.Initialize();
+//   app.CreateForm(FrmInstall);
+//   app.Run();
+#pragma once
+
+#include <windows.h>
+
+#include "framework/button.h"
+#include "framework/check_box.h"
+#include "framework/form.h"
+#include "framework/label.h"
+#include "framework/panel.h"
+#include "installer/movie_preview.h"
+
+namespace kestrova {
+
+class TFrmInstall : public framework::TForm {
+  KESTROVA_CLASS(TFrmInstall)
+
+ public:
+  framework::TPanel* suiForm1 = nullptr;
+  framework::TButton* BtnInstall = nullptr;
+  framework::TButton* BtnCancel = nullptr;
+  TMoviePreview* PreviewFlash = nullptr;
+  framework::TLabel* Label1 = nullptr;
+  framework::TCheckBox* ChkDefaultScreensaver = nullptr;
+
+  explicit TFrmInstall(framework::TComponent* owner);
+
+  void FormCreate(framework::TComponent* sender);
+  void BtnCancelClick(framework::TComponent* sender);
+  void BtnInstallClick(framework::TComponent* sender);
+  // The application's message hook: drops right-button presses on the
+  // preview, so the movie control never offers its menu.
+  void AppMessageFilter(MSG& message, bool& handled);
+};
+
+// The installer window while it exists.
+inline TFrmInstall* FrmInstall = nullptr;
+
+}  // namespace kestrova
