@@ -23,3 +23,9 @@ if(NOT WIN32)
   target_compile_definitions(swf_corpus_test PRIVATE KESTROVA_SWF_CORPUS="${KESTROVA_SWF_CORPUS}")
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/movie-corpus)
 endif()
+
+if(WIN32)
+  kestrova_test(shockwave_flash_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/shockwave_flash_test.cpp
+    LIBS kestrova_flash_control kestrova_sample_movies kestrova_testing)
+endif()
