@@ -26,6 +26,9 @@ TApplication::TApplication() : TComponent(nullptr) {
 TApplication::~TApplication() {
   // The forms go first, while the application is still there for them.
   while (!Components().empty()) Components().back()->Free();
+  // The quit a Terminate posted belongs to this application's loop only.
+  MSG quit;
+  if (terminated_) PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   if (g_application == this) g_application = nullptr;
 }
 

@@ -4,13 +4,57 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <span>
 
-#include "framework/bmp_codec.h"
+#include "common/bmp.h"
 #include "framework/class_builder.h"
 #include "framework/text.h"
 
 namespace kestrova::framework {
 namespace {
+
+// Format notes: a BMP file is a 14-byte file header ("BM", file size, two
+// reserved words, offset of the pixel bits) in front of a DIB: the info
+// header (its first dword is its size: 12 for the OS/2 core header, 40 and
+// up otherwise), bit-field masks after a 40-byte header with BI_BITFIELDS,
+// the palette (3-byte entries after a core header, 4-byte otherwise), bits.
+// RT_BITMAP resources hold the DIB alone.
+
+uint32_t Read32(std::span<const uint8_t> d, size_t at) {
+  return uint32_t(d[at]) | uint32_t(d[at + 1]) << 8 | uint32_t(d[at + 2]) << 16 |
+         uint32_t(d[at + 3]) << 24;
+}
+
+int DibDepth(std::span<const uint8_t> dib) {
+  if (dib.size() < 16) return 0;
+  return Read32(dib, 0) == 12 ? dib[10] | dib[11] << 8 : dib[14] | dib[15] << 8;
+}
+
+// A whole BMP file for a DIB, so the shared decoder can read resources.
+std::vector<uint8_t> FileForDib(std::span<const uint8_t> dib) {
+  if (dib.size() < 16) throw Error("BMP: header is truncated");
+  uint32_t header = Read32(dib, 0);
+  bool core = header == 12;
+  int depth = DibDepth(dib);
+  size_t offset = 14 + size_t(header);
+  if (!core && dib.size() >= 36) {
+    uint32_t compression = Read32(dib, 16), used = Read32(dib, 32);
+    if (header == 40 && compression == 3) offset += 12;
+    if (header == 40 && compression == 6) offset += 16;
+    if (depth <= 8) offset += 4 * size_t(used ? std::min<uint32_t>(used, 256) : 1u << depth);
+  } else if (core && depth <= 8) {
+    offset += 3 * (size_t(1) << depth);
+  }
+  std::vector<uint8_t> file = {'B', 'M'};
+  auto put = [&](uint32_t v) {
+    for (int i = 0; i < 4; ++i) file.push_back(uint8_t(v >> (8 * i)));
+  };
+  put(uint32_t(14 + dib.size()));
+  put(0);
+  put(uint32_t(offset));
+  file.insert(file.end(), dib.begin(), dib.end());
+  return file;
+}
 
 TPixelFormat FormatOfDepth(int bpp) {
   switch (bpp) {
@@ -170,9 +214,9 @@ void TBitmap::SetTransparentColor(TColor color) {
 }
 
 void TBitmap::LoadFromBmp(const std::vector<uint8_t>& file) {
-  DecodedBmp bmp = DecodeBmp(file);
-  LoadPixels(bmp.pixels);
-  format_ = FormatOfDepth(bmp.bits_per_pixel);
+  PixelBuffer pixels = DecodeBmp(file);
+  LoadPixels(pixels);
+  format_ = FormatOfDepth(DibDepth(std::span(file).subspan(14)));
 }
 
 void TBitmap::LoadFromFile(const std::string& path) {
@@ -188,14 +232,12 @@ void TBitmap::LoadFromResourceName(HMODULE module, const std::string& name) {
   HGLOBAL data = res ? LoadResource(module, res) : nullptr;
   const void* bytes = data ? LockResource(data) : nullptr;
   if (!bytes) throw Error("Resource " + name + " not found");
-  DecodedBmp bmp = DecodeDib({static_cast<const uint8_t*>(bytes), SizeofResource(module, res)});
-  LoadPixels(bmp.pixels);
-  format_ = FormatOfDepth(bmp.bits_per_pixel);
+  LoadFromBmp(FileForDib({static_cast<const uint8_t*>(bytes), SizeofResource(module, res)}));
 }
 
 std::vector<uint8_t> TBitmap::SaveToBmp() const {
   PixelBuffer pixels = ToPixelBuffer();
-  return EncodeBmp(pixels.View(), format_ == TPixelFormat::pf32bit ? 32 : 24);
+  return EncodeBmp24(pixels.View());
 }
 
 std::vector<uint8_t> TBitmap::Data() const {

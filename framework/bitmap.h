@@ -73,11 +73,12 @@ class TBitmap : public TPersistent {
   TColor TransparentColor() const;
   void SetTransparentColor(TColor color);
 
-  // A BMP file of any depth; raises BmpError on bad data.
+  // A BMP file of any depth (common/bmp.h); raises Error on bad data.
   void LoadFromBmp(const std::vector<uint8_t>& file);
   void LoadFromFile(const std::string& path);
   // An RT_BITMAP resource by name of `module` (nullptr: the program).
   void LoadFromResourceName(HMODULE module, const std::string& name);
+  // A 24-bit BMP file (alpha is not kept).
   std::vector<uint8_t> SaveToBmp() const;
 
   // Design data: a BMP file, optionally behind its 4-byte length.

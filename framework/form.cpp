@@ -25,6 +25,7 @@ const ClassInfo& TForm::StaticClass() {
           .Integer("BorderWidth", &TForm::BorderWidth, &TForm::SetBorderWidth, 0)
           .Integer("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
           .Integer("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
+          .Object("Icon", &TForm::Icon)
           .Boolean("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview, false)
           .Boolean("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder, false)
           .Enumeration<TPosition>(
@@ -133,6 +134,7 @@ void TForm::CreateParams(TCreateParams& p) {
   p.caption = Widen(Text());
   WindowStyle(p.style, p.ex_style);
   if (!Enabled()) p.style |= WS_DISABLED;
+  if (Visible()) p.style |= WS_VISIBLE;  // a window made again while shown
   p.x = left_, p.y = top_, p.width = width_, p.height = height_;
   if (position_ == TPosition::poDefault || position_ == TPosition::poDefaultPosOnly)
     p.x = p.y = CW_USEDEFAULT;
@@ -140,9 +142,14 @@ void TForm::CreateParams(TCreateParams& p) {
 
 void TForm::CreateWindowHandle() {
   HWND h = handle_value();
-  if (!icon_.Empty()) {
-    SendMessageW(h, WM_SETICON, ICON_BIG, LPARAM(icon_.Handle()));
-    SendMessageW(h, WM_SETICON, ICON_SMALL, LPARAM(icon_.SmallHandle()));
+  // The form's own icon, else the application's.
+  TApplication* app = TApplication::Current();
+  const TIcon* icon = !icon_.Empty()                ? &icon_
+                      : app && !app->Icon().Empty() ? &app->Icon()
+                                                    : nullptr;
+  if (icon) {
+    SendMessageW(h, WM_SETICON, ICON_BIG, LPARAM(icon->Handle()));
+    SendMessageW(h, WM_SETICON, ICON_SMALL, LPARAM(icon->SmallHandle()));
   }
   if (client_width_ >= 0 || client_height_ >= 0) {
     RECT c;
@@ -301,6 +308,11 @@ void TForm::SetFocusedControl(TWinControl* control) {
   Perform(CM_FOCUSCHANGED, 0, LPARAM(static_cast<TControl*>(control)));
 }
 
+void TForm::SendCancelMode(TControl* sender) {
+  if (active_control_ && active_control_ != sender)
+    active_control_->Perform(CM_CANCELMODE, 0, LPARAM(sender));
+}
+
 void TForm::ControlRemoved(TWinControl* control) {
   for (TControl* c = active_control_; c; c = c->Parent())
     if (c == control) {
@@ -415,6 +427,9 @@ void TForm::WndProc(TMessage& m) {
     case CM_RELEASE:
       Free();
       return;
+    case WM_CANCELMODE:
+      SendCancelMode(nullptr);
+      break;
     case CM_DIALOGKEY:
       if (GetKeyState(VK_MENU) >= 0) {
         bool shift = GetKeyState(VK_SHIFT) < 0;

@@ -84,6 +84,9 @@ class TForm : public TWinControl {
   // The focus moved to `control` (a WM_SETFOCUS of a control on the form).
   void SetFocusedControl(TWinControl* control);
   bool Active() const { return active_; }
+  // Tells the focused control (unless it is `sender`) to drop any mouse mode
+  // it is in: CM_CANCELMODE with the sender in lParam.
+  void SendCancelMode(TControl* sender);
 
   int ModalResult() const { return modal_result_; }
   void SetModalResult(int result) { modal_result_ = result; }

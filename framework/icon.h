@@ -8,7 +8,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/handles.h"
 #include "framework/persistent.h"
@@ -29,6 +31,11 @@ class TIcon : public TPersistent {
 
   // Raises Error when the module has no such icon.
   void LoadFromResourceName(HMODULE module, const std::string& name);
+  // An .ico file: the image nearest 32x32 and the one nearest 16x16.
+  void LoadFromIco(const std::vector<uint8_t>& file);
+  // Design data: the .ico file it was loaded from (empty otherwise).
+  const std::vector<uint8_t>& Data() const { return data_; }
+  void SetData(const std::vector<uint8_t>& data);
   bool Empty() const { return !icon_; }
   HICON Handle() const { return icon_.Get(); }
   HICON SmallHandle() const { return small_.Get(); }
@@ -36,6 +43,9 @@ class TIcon : public TPersistent {
   int Height() const { return height_; }
 
  private:
+  void MeasureIcon();
+
+  std::vector<uint8_t> data_;
   IconHandle icon_;
   IconHandle small_;
   int width_ = 0, height_ = 0;

@@ -92,9 +92,14 @@ const ClassInfo& TWinControl::StaticClass() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) { brush_.SetColor(Color()); }
 
 TWinControl::~TWinControl() {
-  // Reached without Free(): the window must not call into a half-gone object.
+  // Reached without Free(): children outlive this parent, and the window must
+  // not call into a half-gone object.
+  for (TControl* c : controls_) c->parent_ = nullptr;
+  controls_.clear();
   if (handle_) {
+    HWND window = handle_.Get();
     Detach();
+    DestroyWindow(window);
   }
 }
 
@@ -207,9 +212,8 @@ void TWinControl::DestroyWnd() {
 }
 
 void TWinControl::RecreateWnd() {
-  if (!handle_) return;
-  DestroyWnd();
-  CreateHandleTree();
+  // Through the window procedure, so a component that took it over hears of it.
+  if (handle_) Perform(CM_RECREATEWND);
 }
 
 void TWinControl::InsertControl(TControl* c) {
@@ -531,6 +535,22 @@ void TWinControl::TrackMouse(TMessage& m) {
   if (target) target->Perform(CM_MOUSEENTER, 0, LPARAM(target));
 }
 
+// A release outside after a drag: the window's leave was held back while it
+// had the capture, so the control the mouse left is told now.
+void TWinControl::LeaveIfMouseOutside() {
+  POINT p;
+  if (!handle_ || !GetCursorPos(&p)) return;
+  ::ScreenToClient(handle_.Get(), &p);
+  RECT r = ClientRect();
+  if (p.x >= r.left && p.y >= r.top && p.x < r.right && p.y < r.bottom) return;
+  TWinControl* top = TopParent();
+  TControl* old = top->mouse_control_;
+  if (old != this && !(old && old->Parent() == this)) return;
+  top->mouse_control_ = nullptr;
+  tracking_leave_ = false;
+  old->Perform(CM_MOUSELEAVE, 0, LPARAM(old));
+}
+
 // Mouse messages over a graphic child (or held by one through capture) are
 // that child's, in its own coordinates.
 bool TWinControl::RouteMouseToChild(TMessage& m) {
@@ -624,6 +644,7 @@ void TWinControl::WndProc(TMessage& m) {
         capture_child_->control_state_.Exclude(TControlStateFlag::csClicked);
         capture_child_ = nullptr;
       }
+      LeaveIfMouseOutside();
       break;
     case WM_PAINT:
       if (!system_class_) return PaintHandler(m);
@@ -678,6 +699,12 @@ void TWinControl::WndProc(TMessage& m) {
     case CM_DIALOGCHAR:
     case CM_FOCUSCHANGED:
       return Broadcast(m);
+    case CM_RECREATEWND:
+      if (handle_) {
+        DestroyWnd();
+        CreateHandleTree();
+      }
+      return;
     case CM_FONTCHANGED:
       if (handle_ && system_class_)
         SendMessageW(handle_.Get(), WM_SETFONT, WPARAM(Font().Handle()), TRUE);

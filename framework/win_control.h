@@ -116,6 +116,7 @@ class TWinControl : public TControl {
   void CreateHandleTree();
   void PaintHandler(TMessage& m);
   void TrackMouse(TMessage& m);
+  void LeaveIfMouseOutside();
   bool RouteMouseToChild(TMessage& m);
   void HandleDialogKey(TMessage& m);
   void ApplyStoredTabOrders();

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "common/error.h"
-#include "skin/skin_file_reader.h"
+#include "skin/filetheme/skin_file_reader.h"
 
 namespace {
 

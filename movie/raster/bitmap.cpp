@@ -6,6 +6,22 @@
 
 namespace kestrova::raster {
 
+namespace {
+
+Pixel Lerp(Pixel a, Pixel b, uint32_t w) {  // w in 0..256
+  uint32_t rb = ((a & 0x00FF00FFu) * (256 - w) + (b & 0x00FF00FFu) * w) >> 8;
+  uint32_t ag = ((a >> 8) & 0x00FF00FFu) * (256 - w) + ((b >> 8) & 0x00FF00FFu) * w;
+  return (rb & 0x00FF00FFu) | (ag & 0xFF00FF00u);
+}
+
+}  // namespace
+
+// Bilinear weights in 0..256. Interpolating keeps every channel within its
+// texels' range, so one clamp to alpha at the end mends malformed texels.
+Pixel BitmapShader::Blend4(Pixel p00, Pixel p10, Pixel p01, Pixel p11, uint32_t wx, uint32_t wy) {
+  return ClampToAlpha(Lerp(Lerp(p00, p10, wx), Lerp(p01, p11, wx), wy));
+}
+
 BitmapShader::BitmapShader(const BitmapFill& fill, const ColorTransform& cx)
     : toImage_(fill.pixelToImage),
       repeat_(fill.repeat),
@@ -47,13 +63,7 @@ Pixel BitmapShader::Sample(float u, float v) const {
   if (wy > 256) wy = 256;
   int x0 = Wrap(u0, width_), x1 = Wrap(u0 + 1, width_);
   int y0 = Wrap(v0, height_), y1 = Wrap(v0 + 1, height_);
-  Pixel p00 = Texel(x0, y0), p10 = Texel(x1, y0), p01 = Texel(x0, y1), p11 = Texel(x1, y1);
-  auto lerp = [](Pixel a, Pixel b, uint32_t w) {  // w in 0..256
-    uint32_t rb = ((a & 0x00FF00FFu) * (256 - w) + (b & 0x00FF00FFu) * w) >> 8;
-    uint32_t ag = ((a >> 8) & 0x00FF00FFu) * (256 - w) + ((b >> 8) & 0x00FF00FFu) * w;
-    return (rb & 0x00FF00FFu) | (ag & 0xFF00FF00u);
-  };
-  return lerp(lerp(p00, p10, wx), lerp(p01, p11, wx), wy);
+  return Blend4(image_.At(x0, y0), image_.At(x1, y0), image_.At(x0, y1), image_.At(x1, y1), wx, wy);
 }
 
 Pixel BitmapShader::At(float px, float py) const {
@@ -66,9 +76,74 @@ void BitmapShader::Fetch(int y, int x, int count, Pixel* out) const {
   const Matrix& m = toImage_;
   const float py = float(y) + 0.5f, px = float(x) + 0.5f;
   const float u0 = m.a * px + m.c * py + m.tx, v0 = m.b * px + m.d * py + m.ty;
-  for (int i = 0; i < count; ++i) out[i] = Sample(u0 + float(i) * m.a, v0 + float(i) * m.b);
+  if (!FetchFixed(u0, v0, m.a, m.b, count, out)) {
+    for (int i = 0; i < count; ++i) out[i] = Sample(u0 + float(i) * m.a, v0 + float(i) * m.b);
+  }
   if (transform_)
     for (int i = 0; i < count; ++i) out[i] = Premultiply(cx_.Apply(Unpremultiply(out[i])));
+}
+
+namespace {
+
+constexpr int kFraction = 16;  // fixed-point bits of a texel coordinate
+constexpr double kFixedLimit = double(int64_t(1) << 40);
+
+// One axis of a span in fixed point, wrapped into the image when repeating.
+struct Axis {
+  int64_t at, step, size;  // size: the image's extent in fixed point
+  bool repeat;
+
+  Axis(float start, float delta, int extent, bool wrap)
+      : at(int64_t(std::llround(double(start) * (1 << kFraction)))),
+        step(int64_t(std::llround(double(delta) * (1 << kFraction)))),
+        size(int64_t(extent) << kFraction),
+        repeat(wrap) {
+    if (repeat) {
+      at %= size;
+      if (at < 0) at += size;
+      step %= size;
+    }
+  }
+  void Next() {
+    at += step;
+    if (repeat) {
+      if (at >= size)
+        at -= size;
+      else if (at < 0)
+        at += size;
+    }
+  }
+  int Index(int64_t fixed, int extent) const {
+    int64_t i = fixed >> kFraction;  // floor
+    if (repeat) return int(i < 0 ? i + extent : (i >= extent ? i - extent : i));
+    return int(i < 0 ? 0 : (i >= extent ? extent - 1 : i));
+  }
+};
+
+}  // namespace
+
+// The span in 48.16 fixed point: one add per axis and pixel. Entry
+// assumptions (checked): the span's coordinates are finite and within 2^40
+// texels, so no step can overflow.
+bool BitmapShader::FetchFixed(float u0, float v0, float du, float dv, int count, Pixel* out) const {
+  const double u1 = double(u0) + double(du) * count, v1 = double(v0) + double(dv) * count;
+  for (double c : {double(u0), double(v0), u1, v1})
+    if (!(std::fabs(c) < kFixedLimit)) return false;
+  Axis u(smooth_ ? u0 - 0.5f : u0, du, width_, repeat_);
+  Axis v(smooth_ ? v0 - 0.5f : v0, dv, height_, repeat_);
+  for (int i = 0; i < count; ++i, u.Next(), v.Next()) {
+    if (!smooth_) {
+      out[i] = Texel(u.Index(u.at, width_), v.Index(v.at, height_));
+      continue;
+    }
+    const int x0 = u.Index(u.at, width_), x1 = u.Index(u.at + (int64_t(1) << kFraction), width_);
+    const int y0 = v.Index(v.at, height_), y1 = v.Index(v.at + (int64_t(1) << kFraction), height_);
+    const uint32_t wx = uint32_t(u.at >> (kFraction - 8)) & 0xFF;
+    const uint32_t wy = uint32_t(v.at >> (kFraction - 8)) & 0xFF;
+    out[i] =
+        Blend4(image_.At(x0, y0), image_.At(x1, y0), image_.At(x0, y1), image_.At(x1, y1), wx, wy);
+  }
+  return true;
 }
 
 }  // namespace kestrova::raster

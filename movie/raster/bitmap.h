@@ -14,6 +14,8 @@ class BitmapShader {
   Pixel At(float px, float py) const;  // one pixel-space point
 
  private:
+  bool FetchFixed(float u0, float v0, float du, float dv, int count, Pixel* out) const;
+  static Pixel Blend4(Pixel p00, Pixel p10, Pixel p01, Pixel p11, uint32_t wx, uint32_t wy);
   Pixel Sample(float u, float v) const;
   Pixel Texel(int ix, int iy) const;
   int Wrap(float coordinate, int size) const;

@@ -1,12 +1,13 @@
 // The canvas: paths flattened, rasterized and painted or gathered into masks.
 #include <algorithm>
-#include <cstring>
+#include <cmath>
 
 #include "movie/raster/compositor.h"
 #include "movie/raster/coverage.h"
 #include "movie/raster/flatten.h"
 #include "movie/raster/pixel_math.h"
 #include "movie/raster/raster.h"
+#include "movie/raster/shape_layer.h"
 
 namespace kestrova::raster {
 namespace {
@@ -18,25 +19,6 @@ void AddPath(CoverageRasterizer& rasterizer, const Path& path, int width, int he
 }
 
 }  // namespace
-
-Mask::Mask(int width, int height)
-    : width_(std::max(width, 0)),
-      height_(std::max(height, 0)),
-      coverage_(size_t(width_) * height_, 0) {}
-
-void Mask::Intersect(const Mask& other) {
-  for (int y = 0; y < height_; ++y) {
-    uint8_t* row = Row(y);
-    if (y >= other.height_) {
-      std::memset(row, 0, width_);
-      continue;
-    }
-    const uint8_t* o = other.Row(y);
-    const int shared = std::min(width_, other.width_);
-    for (int x = 0; x < shared; ++x) row[x] = uint8_t(Div255(uint32_t(row[x]) * o[x]));
-    std::memset(row + shared, 0, width_ - shared);
-  }
-}
 
 Canvas::Canvas(PixelView target)
     : target_(target), rasterizer_(std::make_shared<CoverageRasterizer>()) {}
@@ -54,6 +36,36 @@ void Canvas::Fill(const Path& path, FillRule rule, const Paint& paint, const Col
   AddPath(*rasterizer_, path, target_.width, target_.height);
   PaintSink sink(target_, shader, mask_);
   rasterizer_->Sweep(rule, sink);
+}
+
+void Canvas::FillShape(const std::vector<ShapeFill>& fills, const ColorTransform& cx) {
+  if (target_.Empty() || fills.empty()) return;
+  const ClipBox clip{0, 0, float(target_.width), float(target_.height)};
+  std::vector<std::vector<Contour>> contours;
+  ClipBox box{clip.x1, clip.y1, clip.x0, clip.y0};
+  for (const ShapeFill& fill : fills) {
+    contours.push_back(FlattenContours(fill.path, kFillTolerance, &clip));
+    for (const Contour& contour : contours.back())
+      for (Point p : contour.points) {
+        box = {std::min(box.x0, p.x), std::min(box.y0, p.y), std::max(box.x1, p.x),
+               std::max(box.y1, p.y)};
+      }
+  }
+  auto inside = [](float v, float limit) { return int(std::clamp(v, 0.0f, limit)); };
+  const int left = inside(std::floor(box.x0), clip.x1), right = inside(std::ceil(box.x1), clip.x1);
+  const int top = inside(std::floor(box.y0), clip.y1), bottom = inside(std::ceil(box.y1), clip.y1);
+  if (right <= left || bottom <= top) return;
+  ShapeLayer layer;
+  layer.Reset(left, top, right - left, bottom - top);
+  for (size_t i = 0; i < fills.size(); ++i) {
+    Shader shader(fills[i].paint, cx);
+    if (shader.Invisible()) continue;
+    rasterizer_->Reset(target_.width, target_.height);
+    rasterizer_->AddContours(contours[i]);
+    LayerSink sink(layer, shader, mask_);
+    rasterizer_->Sweep(fills[i].rule, sink);
+  }
+  layer.CompositeInto(target_);
 }
 
 void Canvas::Stroke(const Path& path, const StrokeStyle& style, const Paint& paint,

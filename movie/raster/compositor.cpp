@@ -58,7 +58,10 @@ void PaintSink::ConstantChunk(Pixel* dst, int y, int x, int count, uint8_t cover
   }
   shader_.Fetch(y, x, count, source_);
   if (cover == 255) {
-    for (int i = 0; i < count; ++i) dst[i] = SourceOver(dst[i], source_[i]);
+    for (int i = 0; i < count; ++i) {
+      const Pixel s = source_[i];
+      dst[i] = (s >> 24) == 255 ? s : SourceOver(dst[i], s);
+    }
   } else {
     for (int i = 0; i < count; ++i) dst[i] = SourceOver(dst[i], ScalePixel(source_[i], cover));
   }
@@ -78,10 +81,20 @@ void PaintSink::VaryingChunk(Pixel* dst, int y, int x, int count, const uint8_t*
     }
     return;
   }
-  shader_.Fetch(y, x, count, source_);
-  for (int i = 0; i < count; ++i) {
-    const uint32_t c = cover[i];
-    if (c != 0) dst[i] = SourceOver(dst[i], c == 255 ? source_[i] : ScalePixel(source_[i], c));
+  // Only the covered runs are shaded: a mask often hides most of a fill.
+  for (int i = 0; i < count;) {
+    while (i < count && cover[i] == 0) ++i;
+    int end = i;
+    while (end < count && cover[end] != 0) ++end;
+    if (end == i) break;
+    shader_.Fetch(y, x + i, end - i, source_);
+    for (int k = i; k < end; ++k) {
+      const uint32_t c = cover[k];
+      const Pixel s = source_[k - i];
+      dst[k] =
+          c == 255 && (s >> 24) == 255 ? s : SourceOver(dst[k], c == 255 ? s : ScalePixel(s, c));
+    }
+    i = end;
   }
 }
 

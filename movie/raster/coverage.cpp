@@ -149,6 +149,20 @@ void CoverageRasterizer::EmitRow(int y, float* cells, std::vector<Run>& runs, Fi
   runs.clear();
 }
 
+// A counting sort by the band each edge starts in: all a sweep needs.
+void CoverageRasterizer::SortIntoBands(int top, int bottom) {
+  const int bands = (bottom - top + kBandRows - 1) / kBandRows;
+  auto bandOf = [&](const Edge& e) {
+    return std::clamp((int(e.y0) - top) / kBandRows, 0, bands - 1);
+  };
+  bandStart_.assign(size_t(bands) + 2, 0);
+  for (const Edge& e : edges_) ++bandStart_[bandOf(e) + 2];
+  for (size_t b = 2; b < bandStart_.size(); ++b) bandStart_[b] += bandStart_[b - 1];
+  sorted_.resize(edges_.size());
+  for (const Edge& e : edges_) sorted_[bandStart_[bandOf(e) + 1]++] = e;
+  edges_.swap(sorted_);
+}
+
 void CoverageRasterizer::Sweep(FillRule rule, SpanSink& sink) {
   if (edges_.empty()) return;
   left_ = std::clamp(int(std::floor(minX_)), 0, width_);
@@ -159,12 +173,17 @@ void CoverageRasterizer::Sweep(FillRule rule, SpanSink& sink) {
   runs_.resize(kBandRows);
   const int top = std::clamp(int(std::floor(minY_)), 0, height_);
   const int bottom = std::clamp(int(std::ceil(maxY_)), top, height_);
-  std::sort(edges_.begin(), edges_.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
+  if (bottom <= top) {
+    edges_.clear();
+    return;
+  }
+  SortIntoBands(top, bottom);
   active_.clear();
   size_t next = 0;
   for (int bandTop = top; bandTop < bottom; bandTop += kBandRows) {
     const int bandBottom = std::min(bandTop + kBandRows, bottom);
-    while (next < edges_.size() && edges_[next].y0 < float(bandBottom)) active_.push_back(next++);
+    const size_t bandEnd = bandStart_[(bandTop - top) / kBandRows + 1];
+    for (; next < bandEnd; ++next) active_.push_back(next);
     size_t keep = 0;
     for (size_t index : active_) {
       const Edge& e = edges_[index];

@@ -57,7 +57,7 @@ class CoverageRasterizer {
   static constexpr int kBandRows = 16;
 
   void AddClipped(double x0, double y0, double x1, double y1);
-  void AddEdge(float x0, float y0, float x1, float y1);
+  void SortIntoBands(int top, int bottom);
   void Accumulate(const Edge& e, float top, float bottom, int bandTop);
   void EmitRow(int y, float* cells, std::vector<Run>& runs, FillRule rule, SpanSink& sink);
 
@@ -69,6 +69,8 @@ class CoverageRasterizer {
   std::vector<std::vector<Run>> runs_;
   std::vector<uint8_t> cover_;
   std::vector<size_t> active_;
+  std::vector<Edge> sorted_;
+  std::vector<size_t> bandStart_;  // first edge of each band after sorting
 };
 
 }  // namespace kestrova::raster

@@ -133,17 +133,48 @@ Pixel GradientShader::At(float position) const {
   return ramp_[int(SpreadPosition(position, spread_) * 255 + 0.5f)];
 }
 
-void GradientShader::Fetch(int y, int x, int count, Pixel* out) const {
-  const float py = float(y) + 0.5f;
-  if (kind_ == Gradient::Kind::Linear) {
-    // Linear in x: one step per pixel.
-    const Matrix& m = toGradient_;
-    const float t = Position(float(x) + 0.5f, py);
-    const float step = m.a / (2 * kGradientSquare);
+// Linear gradients step evenly along a row; padding, the common case,
+// needs no floor.
+void GradientShader::FetchLinear(float t, float step, int count, Pixel* out) const {
+  const float last = t + float(count) * step;
+  if (spread_ != Spread::Pad || !std::isfinite(t) || !std::isfinite(last)) {
     for (int i = 0; i < count; ++i) out[i] = At(t + float(i) * step);
     return;
   }
+  const float start = t * 255 + 0.5f, delta = step * 255;
+  for (int i = 0; i < count; ++i) {
+    float v = start + float(i) * delta;
+    v = v > 0 ? v : 0;
+    v = v < 255 ? v : 255;
+    out[i] = ramp_[int(v)];
+  }
+}
+
+void GradientShader::Fetch(int y, int x, int count, Pixel* out) const {
+  const float py = float(y) + 0.5f;
+  if (kind_ == Gradient::Kind::Linear) {
+    FetchLinear(Position(float(x) + 0.5f, py), toGradient_.a / (2 * kGradientSquare), count, out);
+    return;
+  }
+  if (kind_ == Gradient::Kind::Radial && spread_ == Spread::Pad) {
+    FetchRadialPad(float(x) + 0.5f, py, count, out);
+    return;
+  }
   for (int i = 0; i < count; ++i) out[i] = At(Position(float(x + i) + 0.5f, py));
+}
+
+// The distance from the centre in ramp units, stepped along the row.
+void GradientShader::FetchRadialPad(float px, float py, int count, Pixel* out) const {
+  const Matrix& m = toGradient_;
+  const float scale = 255 / kGradientSquare;
+  const float gx = (m.a * px + m.c * py + m.tx) * scale, gy = (m.b * px + m.d * py + m.ty) * scale;
+  const float dx = m.a * scale, dy = m.b * scale;
+  for (int i = 0; i < count; ++i) {
+    const float x = gx + float(i) * dx, y = gy + float(i) * dy;
+    float v = std::sqrt(x * x + y * y) + 0.5f;
+    v = v < 255 ? v : (v >= 255 ? 255 : 0);  // NaN: the first entry, as At gives
+    out[i] = ramp_[int(v)];
+  }
 }
 
 }  // namespace kestrova::raster

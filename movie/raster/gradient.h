@@ -24,6 +24,9 @@ class GradientShader {
   bool Opaque() const { return opaque_; }
 
  private:
+  void FetchLinear(float t, float step, int count, Pixel* out) const;
+  void FetchRadialPad(float px, float py, int count, Pixel* out) const;
+
   Ramp ramp_;
   Gradient::Kind kind_;
   Spread spread_;

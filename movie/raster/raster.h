@@ -86,7 +86,7 @@ struct Gradient {
   float focal = 0;  // -1..1, Focal only
 };
 
-// Straight-alpha source picture for bitmap fills.
+// Source picture for bitmap fills. Channels above alpha are read as alpha.
 struct Image {
   PixelBuffer pixels;  // premultiplied 0xAARRGGBB
 };
@@ -118,6 +118,7 @@ struct StrokeStyle {
   Cap startCap = Cap::Round;
   Cap endCap = Cap::Round;
   Join join = Join::Round;
+  // A miter's tip is cut off this many widths from the corner (at least 1).
   float miterLimit = 3;
 };
 
@@ -136,6 +137,13 @@ class Mask {
   std::vector<uint8_t> coverage_;
 };
 
+// One fill of a shape, for Canvas::FillShape.
+struct ShapeFill {
+  Path path;
+  FillRule rule = FillRule::NonZero;
+  Paint paint;
+};
+
 class CoverageRasterizer;
 
 class Canvas {
@@ -146,6 +154,11 @@ class Canvas {
   void Fill(const Path& path, FillRule rule, const Paint& paint, const ColorTransform& cx = {});
   void Stroke(const Path& path, const StrokeStyle& style, const Paint& paint,
               const ColorTransform& cx = {});
+  // Fills that tile one shape, drawn as one: a pixel split between fills
+  // takes each fill's share, so an edge two fills share shows no seam of
+  // what lies below (as it does when they are drawn one by one). Where
+  // fills overlap, later ones go over earlier ones.
+  void FillShape(const std::vector<ShapeFill>& fills, const ColorTransform& cx = {});
   // Coverage of a path (union with what the mask holds) for clip layers.
   void FillMask(Mask& mask, const Path& path, FillRule rule) const;
   void StrokeMask(Mask& mask, const Path& path, const StrokeStyle& style) const;
@@ -162,10 +175,14 @@ class Canvas {
 };
 
 // Converts a stroke to the polygon outline filled non-zero (exposed for tests
-// and for benchmarks against other rasterizers).
+// and for benchmarks against other rasterizers). A contour ended by Close, or
+// one that comes back to its start, is joined there instead of capped; a
+// zero-length one is a dot shaped like its start cap.
 Path StrokeToPath(const Path& path, const StrokeStyle& style);
 
-// Flattens curves into line segments within `tolerance` pixels.
+// Flattens curves into line segments within `tolerance` pixels. A closed
+// contour ends with its first point again; contours with a non-finite
+// coordinate are left out.
 std::vector<std::vector<Point>> Flatten(const Path& path, float tolerance = 0.2f);
 
 }  // namespace kestrova::raster

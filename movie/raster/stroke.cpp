@@ -20,6 +20,7 @@ namespace {
 constexpr float kStrokeTolerance = 0.05f;
 constexpr float kPi = 3.14159265f;
 constexpr int kMaxArcSteps = 128;  // per half turn, whatever the width
+constexpr float kMaxWidth = 1e7f;
 
 Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
 Point operator-(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
@@ -37,7 +38,9 @@ class Stroker {
  public:
   explicit Stroker(const StrokeStyle& style) : style_(style) {
     float width = std::isfinite(style.width) ? style.width : 1;
-    half_ = std::max(width, 1.0f) / 2;  // hairlines draw one pixel wide
+    // Hairlines draw one pixel wide; a stroke wider than ten million pixels
+    // already covers any target it comes near.
+    half_ = std::clamp(width, 1.0f, kMaxWidth) / 2;
     float step = half_ > kStrokeTolerance ? 2 * std::acos(1 - kStrokeTolerance / half_) : kPi;
     arcStep_ = std::max(step, kPi / kMaxArcSteps);
   }
@@ -77,10 +80,12 @@ Stroker::Polyline Stroker::Segments(const std::vector<Point>& points, bool close
   size_t n = line.points.size();
   size_t segments = closed ? n : n - 1;
   for (size_t i = 0; n > 1 && i < segments; ++i) {
-    Point d = line.points[(i + 1) % n] - line.points[i];
-    float len = Length(d);
-    line.dirs.push_back(d * (1 / len));
-    line.lengths.push_back(len);
+    // In double: the difference of two far-apart floats may not be a float.
+    Point a = line.points[i], b = line.points[(i + 1) % n];
+    double dx = double(b.x) - a.x, dy = double(b.y) - a.y;
+    double len = std::sqrt(dx * dx + dy * dy);
+    line.dirs.push_back({float(dx / len), float(dy / len)});
+    line.lengths.push_back(float(len));
   }
   return line;
 }
@@ -90,7 +95,7 @@ void Stroker::Side(const Polyline& line, bool closed, std::vector<Point>& out) c
   const std::vector<Point>& p = line.points;
   const size_t segments = line.dirs.size();
   if (!closed) out.push_back(p[0] + Normal(line.dirs[0]) * half_);
-  for (size_t i = closed ? 0 : 1; i < (closed ? segments : segments); ++i) {
+  for (size_t i = closed ? 0 : 1; i < segments; ++i) {  // the corner at point i
     size_t prev = (i + segments - 1) % segments;
     Join(p[i], line.dirs[prev], line.dirs[i], line.lengths[prev], line.lengths[i], out);
   }
@@ -100,17 +105,18 @@ void Stroker::Side(const Polyline& line, bool closed, std::vector<Point>& out) c
 void Stroker::Join(Point v, Point dIn, Point dOut, float lenIn, float lenOut,
                    std::vector<Point>& out) const {
   const Point a = v + Normal(dIn) * half_, b = v + Normal(dOut) * half_;
-  float turn = std::atan2(Cross(dIn, dOut), Dot(dIn, dOut));
-  if (turn > kPi - 1e-4f) turn = -kPi;  // a U-turn: rounded past the end on both sides
-  if (std::fabs(turn) < 1e-4f) {
+  const float cross = Cross(dIn, dOut), dot = Dot(dIn, dOut);
+  // A U-turn counts as an outer corner on both sides: rounded (or cut)
+  // past the end.
+  const bool uTurn = dot < 0 && std::fabs(cross) < 1e-4f;
+  if (!uTurn && std::fabs(cross) < 1e-4f) {
     out.push_back(a);
     return;
   }
-  const Point bisector = Normal(dIn) + Normal(dOut);
-  const float tanHalf = std::tan(std::fabs(turn) / 2);
-  if (turn > 0) {  // turning towards this side: the inner corner
+  if (cross > 0 && !uTurn) {  // turning towards this side: the inner corner
+    const float tanHalf = cross / (1 + dot);
     if (half_ * tanHalf <= std::min(lenIn, lenOut)) {
-      out.push_back(v + bisector * (half_ / (1 + Dot(Normal(dIn), Normal(dOut)))));
+      out.push_back(v + (Normal(dIn) + Normal(dOut)) * (half_ / (1 + dot)));
     } else {
       out.push_back(a);
       out.push_back(v);
@@ -121,19 +127,20 @@ void Stroker::Join(Point v, Point dIn, Point dOut, float lenIn, float lenOut,
   out.push_back(a);
   switch (style_.join) {
     case Join::Round:
-      Arc(v, a - v, turn, out);
+      Arc(v, a - v, uTurn ? -kPi : std::atan2(cross, dot), out);
       return;
     case Join::Bevel:
       break;
     case Join::Miter: {
       // The tip is cut off miterLimit widths from the corner (the Flash
-      // player's rule), along the bisector.
-      const float cosHalf = std::cos(turn / 2);
-      const float tip = half_ / cosHalf;
-      const float limit = std::max(style_.miterLimit, 1.0f) * 2 * half_;
-      const Point unit = bisector * (1 / Length(bisector));
-      if (tip <= limit) {
-        out.push_back(v + unit * tip);
+      // player's rule), across the bisector.
+      const Point bisector = Normal(dIn) + Normal(dOut);
+      const Point unit = uTurn ? dIn : bisector * (1 / Length(bisector));
+      const float cosHalf = std::sqrt(std::max(0.0f, (1 + dot) / 2));
+      const float factor = style_.miterLimit >= 1 ? style_.miterLimit : 1;  // NaN too
+      const float limit = factor * 2 * half_;
+      if (half_ <= limit * cosHalf) {
+        out.push_back(v + unit * (half_ / cosHalf));
       } else {
         const float along = (limit - half_ * cosHalf) / Dot(dIn, unit);
         out.push_back(a + dIn * along);
@@ -149,7 +156,8 @@ void Stroker::Join(Point v, Point dIn, Point dOut, float lenIn, float lenOut,
 // ending exactly at the turned `from`. The points between lie a little
 // outside the circle, where the polygon's area equals the circle's.
 void Stroker::Arc(Point centre, Point from, float angle, std::vector<Point>& out) const {
-  int steps = std::max(1, int(std::ceil(std::fabs(angle) / arcStep_)));
+  float count = std::ceil(std::fabs(angle) / arcStep_);
+  int steps = count >= 1 ? int(std::min(count, 2.0f * kMaxArcSteps)) : 1;
   float step = std::fabs(angle) / float(steps);
   float scale = std::sqrt(step / std::sin(step));
   for (int i = 1; i <= steps; ++i) {

@@ -329,3 +329,36 @@ TEST(BmpDecode, EveryPrefixOfAFileDecodesOrRaises) {
 
 }  // namespace
 }  // namespace kestrova
+
+namespace kestrova {
+namespace {
+
+// Files written by ImageMagick, with pixels as ImageMagick itself reads
+// them: the top-left, the middle and the bottom-right one.
+TEST(BmpDecode, ReadsWhatAnotherWriterWrote) {
+  const struct {
+    const char* file;
+    int width, height;
+    Pixel first, middle, last;
+  } files[] = {
+      {"argb.bmp", 4, 3, 0x80FF0000, 0x80800080, 0x800000FF},   // V5, 32-bit bitfields
+      {"mono.bmp", 11, 4, 0xFFFFFFFF, 0xFF000000, 0xFF000000},  // 1 bit
+      {"pal4.bmp", 7, 3, 0xFFFF0000, 0xFF800080, 0xFF0000FF},   // 4 bits
+      {"rgb24.bmp", 3, 8, 0xFFFF0000, 0xFF6D0092, 0xFF0000FF},
+      {"rgb565.bmp", 5, 3, 0xFFFF0000, 0xFF7B007B, 0xFF0000FF},
+      {"rle8.bmp", 9, 5, 0xFFFF0000, 0xFF800080, 0xFF0000FF},
+  };
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.file);
+    PixelBuffer picture =
+        DecodeBmp(testing::ReadFile(std::string(KESTROVA_SOURCE_DIR "/tests/data/bmp/") + f.file));
+    ASSERT_EQ(picture.Width(), f.width);
+    ASSERT_EQ(picture.Height(), f.height);
+    EXPECT_EQ(picture.At(0, 0), f.first);
+    EXPECT_EQ(picture.At(f.width / 2, f.height / 2), f.middle);
+    EXPECT_EQ(picture.At(f.width - 1, f.height - 1), f.last);
+  }
+}
+
+}  // namespace
+}  // namespace kestrova

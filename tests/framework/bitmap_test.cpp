@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "framework/bitmap.h"
-#include "framework/bmp_codec.h"
 
 namespace kestrova::framework {
 namespace {
@@ -110,12 +109,18 @@ Bytes Make(const Spec& s, const Bytes& bits_override = {}) {
   return file;
 }
 
-void ExpectPicture(const DecodedBmp& d, int tolerance, const std::string& what) {
-  ASSERT_EQ(d.pixels.Width(), 4) << what;
-  ASSERT_EQ(d.pixels.Height(), 2) << what;
+TBitmap Load(const Bytes& file) {
+  TBitmap b;
+  b.LoadFromBmp(file);
+  return b;
+}
+
+void ExpectPicture(TBitmap d, int tolerance, const std::string& what) {
+  ASSERT_EQ(d.Width(), 4) << what;
+  ASSERT_EQ(d.Height(), 2) << what;
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 4; ++x) {
-      Pixel got = d.pixels.At(x, y), want = kExpected[y][x];
+      Pixel got = d.Pixels().At(x, y), want = kExpected[y][x];
       EXPECT_EQ(PixelA(got), 255) << what;
       EXPECT_NEAR(PixelR(got), PixelR(want), tolerance) << what << " at " << x << "," << y;
       EXPECT_NEAR(PixelG(got), PixelG(want), tolerance) << what << " at " << x << "," << y;
@@ -123,23 +128,21 @@ void ExpectPicture(const DecodedBmp& d, int tolerance, const std::string& what) 
     }
 }
 
-TEST(BmpCodec, ReadsEveryDepthBottomUpAndTopDown) {
-  ExpectPicture(DecodeBmp(Make({4})), 0, "4-bit");
-  ExpectPicture(DecodeBmp(Make({8})), 0, "8-bit");
-  ExpectPicture(DecodeBmp(Make({8, 0, true})), 0, "8-bit top-down");
-  ExpectPicture(DecodeBmp(Make({8, 0, false, {}, true})), 0, "8-bit core header");
-  ExpectPicture(DecodeBmp(Make({16})), 8, "16-bit 5-5-5");
-  ExpectPicture(DecodeBmp(Make({16, 3, false, {0xF800, 0x07E0, 0x001F}})), 8, "16-bit 5-6-5");
-  ExpectPicture(DecodeBmp(Make({24})), 0, "24-bit");
-  ExpectPicture(DecodeBmp(Make({24, 0, true})), 0, "24-bit top-down");
-  ExpectPicture(DecodeBmp(Make({32})), 0, "32-bit");
-  ExpectPicture(DecodeBmp(Make({32, 3, true, {0xFF0000, 0xFF00, 0xFF}})), 0, "32-bit fields");
+TEST(Bitmap, LoadsEveryDepthBottomUpAndTopDown) {
+  ExpectPicture(Load(Make({4})), 0, "4-bit");
+  ExpectPicture(Load(Make({8})), 0, "8-bit");
+  ExpectPicture(Load(Make({8, 0, true})), 0, "8-bit top-down");
+  ExpectPicture(Load(Make({8, 0, false, {}, true})), 0, "8-bit core header");
+  ExpectPicture(Load(Make({16})), 8, "16-bit 5-5-5");
+  ExpectPicture(Load(Make({16, 3, false, {0xF800, 0x07E0, 0x001F}})), 8, "16-bit 5-6-5");
+  ExpectPicture(Load(Make({24})), 0, "24-bit");
+  ExpectPicture(Load(Make({24, 0, true})), 0, "24-bit top-down");
+  ExpectPicture(Load(Make({32})), 0, "32-bit");
+  ExpectPicture(Load(Make({32, 3, true, {0xFF0000, 0xFF00, 0xFF}})), 0, "32-bit fields");
 }
 
-TEST(BmpCodec, ReadsOneBitAndRunLengthPictures) {
+TEST(Bitmap, LoadsOneBitAndRunLengthPictures) {
   // 1 bit: two colours, pattern 1001 / 0110 bottom-up.
-  Bytes file = Make({8});
-  Spec one{1};
   Bytes info;
   Put(info, 40, 4), Put(info, 4, 4), Put(info, 2, 4), Put(info, 1, 2), Put(info, 1, 2);
   for (int i = 0; i < 6; ++i) Put(info, 0, 4);
@@ -150,48 +153,49 @@ TEST(BmpCodec, ReadsOneBitAndRunLengthPictures) {
   f.insert(f.end(), info.begin(), info.end());
   f.insert(f.end(), pal.begin(), pal.end());
   f.insert(f.end(), bits.begin(), bits.end());
-  DecodedBmp d = DecodeBmp(f);
-  EXPECT_EQ(d.pixels.At(0, 0), MakePixel(255, 255, 255));
-  EXPECT_EQ(d.pixels.At(1, 0), MakePixel(0, 0, 0));
-  EXPECT_EQ(d.pixels.At(1, 1), MakePixel(255, 255, 255));
-  EXPECT_EQ(d.bits_per_pixel, 1);
+  TBitmap d = Load(f);
+  EXPECT_EQ(d.Pixels().At(0, 0), MakePixel(255, 255, 255));
+  EXPECT_EQ(d.Pixels().At(1, 0), MakePixel(0, 0, 0));
+  EXPECT_EQ(d.Pixels().At(1, 1), MakePixel(255, 255, 255));
+  EXPECT_EQ(d.PixelFormat(), TPixelFormat::pf1bit);
   // RLE8: bottom row as a run of literals, top row as runs, then end.
   Bytes rle8 = {0, 4, 4, 5, 6, 7, 0, 0, 1, 0, 1, 1, 1, 2, 1, 3, 0, 1};
-  ExpectPicture(DecodeBmp(Make({8, 1}, rle8)), 0, "RLE8");
+  ExpectPicture(Load(Make({8, 1}, rle8)), 0, "RLE8");
   // RLE4: each pair packs two indexes.
   Bytes rle4 = {4, 0x45, 0, 0, 0, 4, 0x01, 0x23, 0, 1};
   Bytes f4 = Make({4, 2}, rle4);
-  DecodedBmp d4 = DecodeBmp(f4);
-  EXPECT_EQ(d4.pixels.At(0, 1), kExpected[1][0]);
-  EXPECT_EQ(d4.pixels.At(1, 1), kExpected[1][1]);
-  EXPECT_EQ(d4.pixels.At(2, 1), kExpected[1][0]);
-  EXPECT_EQ(d4.pixels.At(3, 0), kExpected[0][3]);
+  TBitmap b4 = Load(f4);
+  PixelView d4 = b4.Pixels();
+  EXPECT_EQ(d4.At(0, 1), kExpected[1][0]);
+  EXPECT_EQ(d4.At(1, 1), kExpected[1][1]);
+  EXPECT_EQ(d4.At(2, 1), kExpected[1][0]);
+  EXPECT_EQ(d4.At(3, 0), kExpected[0][3]);
 }
 
-TEST(BmpCodec, BadDataRaisesAClearError) {
+TEST(Bitmap, BadBmpDataRaisesAClearError) {
   auto message = [](const Bytes& b) {
     try {
-      DecodeBmp(b);
-    } catch (const BmpError& e) {
+      Load(b);
+    } catch (const Error& e) {
       return std::string(e.what());
     }
     return std::string("no error");
   };
   Bytes good = Make({24});
-  EXPECT_EQ(message({'B', 'X'}), "BMP: not a bitmap file");
-  EXPECT_EQ(message(Bytes(good.begin(), good.begin() + 30)), "BMP: truncated header");
-  EXPECT_EQ(message(Bytes(good.begin(), good.end() - 5)), "BMP: truncated pixel data");
+  EXPECT_EQ(message({'B', 'X'}), "BMP: not a BMP file");
+  EXPECT_EQ(message(Bytes(good.begin(), good.begin() + 30)), "BMP: header is truncated");
+  EXPECT_EQ(message(Bytes(good.begin(), good.end() - 5)), "BMP: pixel data is truncated");
   Bytes depth = good;
   depth[28] = 7;
-  EXPECT_EQ(message(depth), "BMP: unsupported bit depth 7");
+  EXPECT_EQ(message(depth), "BMP: unsupported bit depth");
   Bytes huge = good;
-  huge[18] = 0xFF, huge[19] = 0xFF, huge[20] = 0xFF, huge[21] = 0x00;
-  EXPECT_EQ(message(huge), "BMP: bad size 16777215x2");
+  huge[18] = 0xFF, huge[19] = 0xFF, huge[20] = 0xFF, huge[21] = 0x0F;
+  EXPECT_EQ(message(huge), "BMP: picture is too large");
   Bytes rle = Make({8, 1}, {0, 4, 4, 5});  // a literal run cut short
-  EXPECT_EQ(message(rle), "BMP: bad RLE data");
+  EXPECT_EQ(message(rle), "BMP: corrupt run-length data");
   Bytes comp = good;
   comp[30] = 4;  // JPEG inside a BMP
-  EXPECT_EQ(message(comp), "BMP: unsupported compression 4");
+  EXPECT_EQ(message(comp), "BMP: unsupported compression");
 }
 
 TEST(Bitmap, LoadsResourcesSavesAndCopiesDeeply) {

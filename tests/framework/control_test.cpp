@@ -106,6 +106,18 @@ TEST_F(ControlTest, ClickRuleReleaseInsideAfterPressOnTheControl) {
   // Released inside without a press on it: no click either.
   SendMessageW(h, WM_LBUTTONUP, 0, At(5, 5));
   EXPECT_EQ(clicks, 1);
+  // A double click is a click and a double click.
+  int doubles = 0;
+  a->OnDblClick = [&](TComponent*) { ++doubles; };
+  SendMessageW(h, WM_LBUTTONDBLCLK, MK_LBUTTON, At(5, 5));
+  SendMessageW(h, WM_LBUTTONUP, 0, At(5, 5));
+  EXPECT_EQ(doubles, 1);
+  EXPECT_EQ(clicks, 2);
+  a->SetControlStyle({TControlStyleFlag::csCaptureMouse, TControlStyleFlag::csClickEvents});
+  SendMessageW(h, WM_LBUTTONDBLCLK, MK_LBUTTON, At(5, 5));  // now a plain press
+  SendMessageW(h, WM_LBUTTONUP, 0, At(5, 5));
+  EXPECT_EQ(doubles, 1);
+  EXPECT_EQ(clicks, 3);
   // A graphic control gets the parent's mouse in its own coordinates and
   // holds the parent's capture.
   int down_x = -1;
@@ -301,6 +313,22 @@ TEST_F(DialogKeyTest, AcceleratorCharactersReachEveryControl) {
   EXPECT_EQ(Focus(), check->Handle());
   Key(other, WM_CHAR, 'x');  // nobody's accelerator
   EXPECT_EQ(clicks.size(), 1u);
+}
+
+TEST_F(DialogKeyTest, KeyPreviewLetsTheFormSeeAndSwallowKeysFirst) {
+  std::vector<std::string> keys;
+  form->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) {
+    keys.push_back("form " + std::to_string(key));
+    if (key == 'Q') key = 0;
+  };
+  probe->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) {
+    keys.push_back("probe " + std::to_string(key));
+  };
+  Key(probe, WM_KEYDOWN, 'A');
+  form->SetKeyPreview(true);
+  Key(probe, WM_KEYDOWN, 'A');
+  Key(probe, WM_KEYDOWN, 'Q');
+  EXPECT_EQ(keys, (std::vector<std::string>{"probe 65", "form 65", "probe 65", "form 81"}));
 }
 
 TEST_F(DialogKeyTest, ButtonClickSetsTheFormsModalResult) {

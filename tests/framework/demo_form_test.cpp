@@ -2,6 +2,7 @@
 
 #include "framework/application.h"
 #include "framework/button.h"
+#include "framework/capture.h"
 #include "framework/check_box.h"
 #include "framework/class_builder.h"
 #include "framework/form.h"
@@ -91,8 +92,8 @@ TEST(DemoForm, BuiltFromItsStoredDesignShownAndCaptured) {
   RECT desk = TScreen::DesktopRect();
   EXPECT_NEAR(form->Left() + form->Width() / 2, (desk.left + desk.right) / 2, 1);
 
-  TBitmap shot = testing::CaptureWindow(form->Handle());
-  testing::SavePng(shot, testing::OutputPath("demo_form.png"));
+  TBitmap shot = testing::Capture(form->Handle());
+  SaveBitmapToPng(shot, testing::OutputPath("demo_form.png"));
   POINT swatch = form->Swatch1->ClientToScreen({2, 2});
   RECT win;
   GetWindowRect(form->Handle(), &win);

@@ -8,6 +8,7 @@
 #include "framework/form.h"
 #include "framework/label.h"
 #include "framework/panel.h"
+#include "framework/picture.h"
 #include "framework/stored_design.h"
 
 namespace kestrova::framework {
@@ -58,6 +59,7 @@ class TProbe : public TComponent {
   std::vector<uint8_t> Blob() const { return blob_; }
   void SetBlob(const std::vector<uint8_t>& v) { blob_ = v; }
   TFont& Font() { return font_; }
+  TPicture& Logo() { return logo_; }
   TOwnedCollection<TSection>& Sections() { return sections_; }
   TComponent* Buddy() const { return buddy_; }
   void SetBuddy(TComponent* c) { buddy_ = c; }
@@ -77,6 +79,7 @@ class TProbe : public TComponent {
   TColor tint_ = clWindow;
   std::vector<uint8_t> blob_;
   TFont font_;
+  TPicture logo_;
   TOwnedCollection<TSection> sections_;
   TComponent* buddy_ = nullptr;
 };
@@ -95,6 +98,7 @@ const ClassInfo& TProbe::StaticClass() {
           .Color("Tint", &TProbe::Tint, &TProbe::SetTint, clWindow)
           .Binary("Blob", &TProbe::Blob, &TProbe::SetBlob)
           .Object("Font", &TProbe::Font)
+          .Object("Logo", &TProbe::Logo)
           .Collection("Sections", &TProbe::Sections)
           .Component<TProbe>("Buddy", &TProbe::Buddy, &TProbe::SetBuddy)
           .Event("OnPoke", &TProbe::OnPoke)
@@ -162,6 +166,9 @@ std::string FullDesign() {
          "    Text = 'line one'#13#10'line two'\n"
          "    Tint = 8355711\n"
          "    Blob = {00FF10\n      20}\n"
+         "    Logo.Data = {07544269746D6170" +
+         TinyBmpHex() +
+         "}\n"
          "    Sections = <\n"
          "      item\n"
          "        Width = 48\n"
@@ -218,6 +225,8 @@ TEST(StoredDesign, ReadsEveryPropertyKindIntoFieldsHandlersAndParents) {
   EXPECT_EQ(p.Text(), "line one\r\nline two");
   EXPECT_EQ(p.Tint(), 8355711u);
   EXPECT_EQ(p.Blob(), (std::vector<uint8_t>{0x00, 0xFF, 0x10, 0x20}));
+  ASSERT_EQ(p.Logo().Width(), 2);
+  EXPECT_EQ(p.Logo().Bitmap().Pixels().At(0, 0), MakePixel(255, 0, 0));
   ASSERT_EQ(p.Sections().Count(), 2);
   EXPECT_EQ(p.Sections().Items(0)->Width(), 48);
   EXPECT_EQ(p.Sections().Items(1)->Width(), 10);
@@ -251,6 +260,7 @@ TEST(StoredDesign, WritingAndReadingAgainGivesTheSameDesign) {
   EXPECT_NE(written.find("Color = clBtnFace"), std::string::npos);
   EXPECT_NE(written.find("OnPoke = ProbePoke"), std::string::npos);
   EXPECT_NE(written.find("Buddy = Probe2"), std::string::npos);
+  EXPECT_NE(written.find("Logo.Data = {"), std::string::npos);
   EXPECT_EQ(second->Probe1->Sections().Items(0)->Picture().Pixels().At(1, 0), MakePixel(0, 0, 255));
 }
 
@@ -298,7 +308,7 @@ TEST(StoredDesign, ErrorsNameTheLineAndTheProperty) {
       {"object F: TDesignForm\n  Left = 1\n", "test line 3: 'end' expected"},
       {"object F: TDesignForm\n  object P: TProbe\n    Sections = <\n      item\n"
        "        Picture.Data = {424D00}\n      end>\n  end\nend\n",
-       "test line 5: property Picture.Data: BMP: not a bitmap file"},
+       "test line 5: property Picture.Data: BMP: header is truncated"},
   };
   for (const BadDesign& c : cases) {
     OwnedComponent<TDesignForm> form(new TDesignForm(nullptr));

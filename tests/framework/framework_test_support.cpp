@@ -2,9 +2,8 @@
 
 #include <filesystem>
 
-#include "common/png.h"
 #include "framework/application.h"
-#include "framework/handles.h"
+#include "framework/capture.h"
 
 namespace kestrova::framework::testing {
 
@@ -23,24 +22,9 @@ void Pump(int rounds) {
   }
 }
 
-TBitmap CaptureWindow(HWND window) {
-  RedrawWindow(window, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+TBitmap Capture(HWND window) {
   Pump();
-  RECT r;
-  GetWindowRect(window, &r);
-  TBitmap b(r.right - r.left, r.bottom - r.top);
-  WindowDc dc(window, WindowDc::kWholeWindow);
-  BitBlt(b.Canvas().Handle(), 0, 0, b.Width(), b.Height(), dc.Get(), 0, 0, SRCCOPY);
-  GdiFlush();
-  return b;
-}
-
-void SavePng(const TBitmap& bitmap, const std::string& path) {
-  PixelBuffer pixels = bitmap.ToPixelBuffer();
-  for (int y = 0; y < pixels.Height(); ++y)
-    for (int x = 0; x < pixels.Width(); ++x) pixels.At(x, y) |= 0xFF000000u;
-  WritePng(path, pixels.View());
+  return CaptureWindow(window);
 }
 
 std::string OutputPath(const std::string& file) {

@@ -11,10 +11,8 @@ namespace kestrova::framework::testing {
 
 // Dispatches queued messages (through the application when there is one).
 void Pump(int rounds = 3);
-// A whole top-level window, frame included, as it is on screen.
-TBitmap CaptureWindow(HWND window);
-// Writes an opaque PNG of the bitmap.
-void SavePng(const TBitmap& bitmap, const std::string& path);
+// CaptureWindow once the window's messages are handled.
+TBitmap Capture(HWND window);
 // A directory for pictures the tests leave behind: build/windows/test-output.
 std::string OutputPath(const std::string& file);
 

@@ -245,5 +245,34 @@ TEST(RasterCoverage, DegeneratePathsDrawNothing) {
   Canvas(nothing.View()).Fill(Rect(0, 0, 4, 4), FillRule::NonZero, Paint::Solid(kWhite));
 }
 
+TEST(RasterCoverage, DrawsOnlyInsideAViewWithALongerStride) {
+  PixelBuffer big(20, 10, 0xFF000000);
+  PixelView inner{&big.At(5, 2), 8, 5, big.Width()};
+  Canvas(inner).Fill(Rect(-10, -10, 30, 30), FillRule::NonZero, Paint::Solid(kWhite));
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 20; ++x) {
+      bool inside = x >= 5 && x < 13 && y >= 2 && y < 7;
+      ASSERT_EQ(big.At(x, y), inside ? kWhite : 0xFF000000u) << x << "," << y;
+    }
+}
+
+TEST(RasterGeometry, MatrixInverseAndTransform) {
+  Matrix m{2, 0.5f, -1, 3, 10, -4};
+  Matrix identity = m * m.Inverse();
+  EXPECT_NEAR(identity.a, 1, 1e-6);
+  EXPECT_NEAR(identity.c, 0, 1e-6);
+  EXPECT_NEAR(identity.ty, 0, 1e-5);
+  Point p = (Matrix{1, 0, 0, 1, 5, 0} * Matrix{2, 0, 0, 2, 0, 0}).Apply({1, 1});
+  EXPECT_EQ(p.x, 7);  // scaled first, then moved
+  EXPECT_EQ(p.y, 2);
+  Matrix flat{1, 2, 2, 4, 3, 3};  // singular: no inverse, but a usable matrix
+  Matrix fallback = flat.Inverse();
+  EXPECT_TRUE(std::isfinite(fallback.a) && std::isfinite(fallback.tx));
+  Path path = Rect(0, 0, 1, 1);
+  path.Transform({1, 0, 0, 1, 3, 4});
+  EXPECT_EQ(path.Points()[2].x, 4);
+  EXPECT_EQ(path.Points()[2].y, 5);
+}
+
 }  // namespace
 }  // namespace kestrova::raster

@@ -293,5 +293,31 @@ TEST(RasterCompositing, FastPathMatchesTheReference) {
   }
 }
 
+// Rows longer than the sink's chunk and shapes taller than one band.
+TEST(RasterCompositing, WideAndTallShapesMatchTheReference) {
+  Path path;
+  path.MoveTo({-20, 3.3f});
+  path.LineTo({390, 20.7f});
+  path.QuadTo({200, 50}, {10.2f, 38.9f});
+  path.Close();
+  path.MoveTo({60, 6});
+  path.LineTo({270, 33});
+  path.LineTo({290, 3});
+  path.Close();
+  for (int round = 0; round < 3; ++round) {
+    Paint paint = round == 0   ? Paint::Solid(MakePixel(200, 100, 50, 180))
+                  : round == 1 ? TwoStopGradient(Gradient::Kind::Radial, 0xFF0000FF, 0x80FF0000,
+                                                 {60, 10, -10, 60, -16000, -2000}, Spread::Reflect)
+                               : BitmapPaint(true, true);
+    for (FillRule rule : {FillRule::NonZero, FillRule::EvenOdd}) {
+      PixelBuffer fast(300, 40, MakePixel(0, 50, 0, 255));
+      PixelBuffer plain = fast;
+      Canvas(fast.View()).Fill(path, rule, paint);
+      ReferenceFill(plain.View(), path, rule, paint);
+      ASSERT_LE(MaxDifference(fast.View(), plain.View()), 2) << round;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kestrova::raster

@@ -184,10 +184,31 @@ TEST(RasterStroke, UTurnsAndHugeWidthsStayBounded) {
   PixelBuffer b = RenderStroke(back, Style(4, Cap::None, Join::Round));
   EXPECT_EQ(Alpha(b, 26, 9), 255);  // the turn is rounded past the far end
   EXPECT_EQ(Alpha(b, 15, 12), 0);
+  // A mitred U-turn is cut square, miterLimit widths past the corner.
+  PixelBuffer m = RenderStroke(back, Style(4, Cap::None, Join::Miter, 1));
+  EXPECT_EQ(Alpha(m, 28, 9), 255);
+  EXPECT_EQ(Alpha(m, 29, 9), 0);
+  EXPECT_EQ(Alpha(m, 15, 9), 255);
+  PixelBuffer nan = RenderStroke(back, Style(4, Cap::None, Join::Miter, NAN));
+  EXPECT_EQ(MaxDifference(nan.View(), m.View()), 0);
   Path huge = StrokeToPath(Line({1, 1}, {2, 2}), Style(1e30f, Cap::Round));
   EXPECT_LT(huge.Points().size(), 1000u);
   PixelBuffer all = RenderStroke(Line({1, 1}, {2, 2}), Style(1e30f, Cap::Round));
   EXPECT_EQ(Alpha(all, 31, 31), 255);
+}
+
+// Found by fuzzing: the difference of two far-apart floats overflowed to
+// infinity and made the segment direction NaN.
+TEST(RasterStroke, SegmentBetweenOppositeFloatLimitsHasADirection) {
+  Path path;
+  path.MoveTo({-3e38f, 5});
+  path.LineTo({3e38f, 5});
+  path.LineTo({3e38f, 3e38f});
+  Path outline = StrokeToPath(path, Style(4, Cap::Round, Join::Round));
+  for (Point p : outline.Points()) ASSERT_FALSE(std::isnan(p.x) || std::isnan(p.y));
+  PixelBuffer b = RenderStroke(path, Style(4, Cap::Round, Join::Round));
+  EXPECT_EQ(Alpha(b, 10, 4), 255);
+  EXPECT_EQ(Alpha(b, 10, 8), 0);
 }
 
 }  // namespace

@@ -15,3 +15,12 @@ else()
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/pictures_test.cpp
     LIBS kestrova_skin_pictures kestrova_skin_core)
 endif()
+
+if(TARGET kestrova_skin)
+  kestrova_test(skin_styles_test
+    SOURCES
+      ${CMAKE_CURRENT_LIST_DIR}/styles_test.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/drawing_test.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/skin_stand_ins.cpp
+    LIBS kestrova_skin)
+endif()

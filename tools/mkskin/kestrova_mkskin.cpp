@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "common/error.h"
-#include "skin/skin_file_reader.h"
+#include "skin/filetheme/skin_file_reader.h"
 #include "tools/mkskin/skin_folder.h"
 #include "tools/mkskin/zip_writer.h"
 
@@ -40,15 +40,16 @@ Options ParseOptions(int argc, char** argv) {
     } else if ((arg == "--password" || arg == "--level") && i + 1 < argc) {
       std::string value = argv[++i];
       if (arg == "--password") options.password = value;
-      if (arg == "--level") options.level = std::stoi(value);
+      if (arg == "--level" && (value.size() != 1 || value[0] < '0' || value[0] > '9'))
+        throw Error(std::string("--level takes 0 to 9\n") + kUsage);
+      if (arg == "--level") options.level = value[0] - '0';
     } else if (arg.starts_with("--")) {
       throw Error(std::string("unknown option ") + arg + "\n" + kUsage);
     } else {
       options.paths.push_back(arg);
     }
   }
-  if (options.paths.size() != (options.list ? 1u : 2u) || options.level < 1 || options.level > 9)
-    throw Error(kUsage);
+  if (options.paths.size() != (options.list ? 1u : 2u)) throw Error(kUsage);
   return options;
 }
 

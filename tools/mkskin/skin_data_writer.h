@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/skin_file_reader.h"
+#include "skin/filetheme/skin_file_reader.h"
 
 namespace kestrova {
 

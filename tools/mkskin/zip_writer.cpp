@@ -5,7 +5,7 @@
 #include <random>
 
 #include "common/error.h"
-#include "skin/zip_crypto.h"
+#include "skin/filetheme/zip_crypto.h"
 
 namespace kestrova {
 namespace {
@@ -60,7 +60,8 @@ Prepared Prepare(const ZipMemberSpec& spec) {
   if (spec.dataDescriptor) p.flags |= kFlagDataDescriptor;
   if (!spec.password.empty()) {
     p.flags |= kFlagEncrypted;
-    uint8_t check = spec.dataDescriptor ? uint8_t(spec.time >> 8) : uint8_t(p.crc >> 24);
+    uint8_t check = spec.checkByte.value_or(spec.dataDescriptor ? uint8_t(spec.time >> 8)
+                                                                : uint8_t(p.crc >> 24));
     std::vector<uint8_t> header = EncryptionHeader(check);
     p.stored.insert(p.stored.begin(), header.begin(), header.end());
     ZipCrypto(spec.password).Encrypt(p.stored.data(), p.stored.size());

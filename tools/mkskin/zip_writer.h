@@ -20,6 +20,7 @@ struct ZipMemberSpec {
   uint16_t time = 0x6C21;                        // 13:33:02, DOS format
   uint16_t date = 0x5A88;                        // 2025-04-08
   std::optional<uint32_t> recordedSize;          // overrides the true size
+  std::optional<uint8_t> checkByte;              // overrides the encryption check value
 };
 
 struct ZipArchiveSpec {

@@ -1,0 +1,18 @@
+# The skin file reader and its inflater, natively and under Wine.
+kestrova_test(skinfile_test
+  SOURCES
+    ${CMAKE_CURRENT_SOURCE_DIR}/deflate_writer.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/huffman_tree_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/inflater_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/skin_archive_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/skin_file_reader_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/skin_writer_test.cpp
+  LIBS kestrova_skinwrite kestrova_testing)
+
+# Host only: Info-ZIP zip/unzip and the host kestrova-mkskin.
+if(NOT WIN32)
+  kestrova_test(skinfile_interop_test
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/skinfile_interop_test.cpp
+    LIBS kestrova_skinwrite kestrova_testing)
+  add_dependencies(skinfile_interop_test kestrova-mkskin)
+endif()

@@ -1,0 +1,69 @@
+// Stand-ins for skinned components in the tests: a skinned form frame known
+// only by its class name, and a skinned control that publishes FileTheme and
+// UIStyle and records the order its setters run in.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/custom_control.h"
+#include "skin/filetheme.h"
+#include "skin/styles.h"
+
+namespace kestrova::skin::testing {
+
+class TsuiForm : public framework::TCustomControl {
+  KESTROVA_CLASS(TsuiForm)
+
+ public:
+  explicit TsuiForm(framework::TComponent* owner) : TCustomControl(owner) {}
+  TsuiUIStyle UIStyle() const { return style_; }
+  void SetUIStyle(TsuiUIStyle style) { style_ = style; }
+
+ private:
+  TsuiUIStyle style_ = TsuiUIStyle::DeepBlue;
+};
+
+class TSkinnedControl : public framework::TCustomControl {
+  KESTROVA_CLASS(TSkinnedControl)
+
+ public:
+  explicit TSkinnedControl(framework::TComponent* owner) : TCustomControl(owner) {}
+  TsuiUIStyle UIStyle() const { return style_; }
+  void SetUIStyle(TsuiUIStyle style) {
+    style_ = style;
+    calls.push_back("UIStyle");
+  }
+  TsuiFileTheme* FileTheme() const { return theme_; }
+  void SetFileTheme(TsuiFileTheme* theme) {
+    theme_ = theme;
+    calls.push_back("FileTheme");
+  }
+  std::vector<std::string> calls;
+
+ private:
+  TsuiUIStyle style_ = TsuiUIStyle::DeepBlue;
+  TsuiFileTheme* theme_ = nullptr;
+};
+
+// Publishes UIStyle only.
+class TStyledOnly : public framework::TCustomControl {
+  KESTROVA_CLASS(TStyledOnly)
+
+ public:
+  explicit TStyledOnly(framework::TComponent* owner) : TCustomControl(owner) {}
+  TsuiUIStyle UIStyle() const { return style_; }
+  void SetUIStyle(TsuiUIStyle style) { style_ = style; }
+
+ private:
+  TsuiUIStyle style_ = TsuiUIStyle::DeepBlue;
+};
+
+// A file theme whose skin the test supplies.
+class TTestFileTheme : public TsuiFileTheme {
+ public:
+  using TsuiFileTheme::SetSkin;
+  using TsuiFileTheme::TsuiFileTheme;
+};
+
+}  // namespace kestrova::skin::testing
