@@ -58,7 +58,13 @@ raster::Path Transformed(const raster::Path& path, const raster::Matrix& m) {
 struct Renderer::Context {
   raster::Canvas canvas;
   int width, height;
+  int liveMasks = 0;
 };
+
+// Masks are the target's size; a movie stacking clip layers without end
+// must not take memory without end. Clip layers beyond this many at once
+// leave their depths under the masks already there.
+constexpr int kMaxLiveMasks = 64;
 
 raster::Matrix ShowAllMatrix(const swf::TwipsRect& stage, int width, int height) {
   float w = std::max(stage.Width().Pixels(), 1.0f / swf::kTwipsPerPixel);
@@ -96,20 +102,33 @@ void Renderer::DrawList(const DisplayList& objects, const raster::Matrix& world,
     std::unique_ptr<raster::Mask> mask;
   };
   std::vector<ActiveClip> clips;
+  auto currentMask = [&]() -> const raster::Mask* {
+    for (auto it = clips.rbegin(); it != clips.rend(); ++it)
+      if (it->mask) return it->mask.get();
+    return mask;
+  };
   for (const auto& [depth, object] : objects) {
     const uint16_t at = depth;  // clang 14 cannot capture structured bindings
+    for (const ActiveClip& c : clips)
+      if (at > c.until && c.mask) --context.liveMasks;
     std::erase_if(clips, [at](const ActiveClip& c) { return at > c.until; });
-    const raster::Mask* current = clips.empty() ? mask : clips.back().mask.get();
+    const raster::Mask* current = currentMask();
     if (object.clipDepth > depth) {
-      auto layer = std::make_unique<raster::Mask>(context.width, context.height);
-      MaskObject(object, world, *layer, context);
-      if (current) layer->Intersect(*current);
+      std::unique_ptr<raster::Mask> layer;
+      if (context.liveMasks < kMaxLiveMasks) {
+        layer = std::make_unique<raster::Mask>(context.width, context.height);
+        ++context.liveMasks;
+        MaskObject(object, world, *layer, context);
+        if (current) layer->Intersect(*current);
+      }
       clips.push_back({object.clipDepth, std::move(layer)});
       continue;
     }
     if (object.clipDepth || !object.visible) continue;
     DrawObject(object, world, cx, current, context);
   }
+  for (const ActiveClip& c : clips)
+    if (c.mask) --context.liveMasks;
 }
 
 void Renderer::DrawObject(const DisplayObject& object, const raster::Matrix& parentWorld,

@@ -163,21 +163,22 @@ std::vector<Edge> ReadShapeRecords(Reader& in, StyleTables tables, const NewStyl
     if (straight) {
       bool general = in.UB(1);
       if (general) {
-        x += in.SB(bits);
-        y += in.SB(bits);
+        x = WrappingAdd(x, in.SB(bits));
+        y = WrappingAdd(y, in.SB(bits));
       } else if (in.UB(1)) {
-        y += in.SB(bits);
+        y = WrappingAdd(y, in.SB(bits));
       } else {
-        x += in.SB(bits);
+        x = WrappingAdd(x, in.SB(bits));
       }
       e.to = {{x}, {y}};
-      e.control = {{(e.from.x.value + x) / 2}, {(e.from.y.value + y) / 2}};
+      e.control = {{static_cast<int32_t>((int64_t(e.from.x.value) + x) / 2)},
+                   {static_cast<int32_t>((int64_t(e.from.y.value) + y) / 2)}};
     } else {
-      x += in.SB(bits);
-      y += in.SB(bits);
+      x = WrappingAdd(x, in.SB(bits));
+      y = WrappingAdd(y, in.SB(bits));
       e.control = {{x}, {y}};
-      x += in.SB(bits);
-      y += in.SB(bits);
+      x = WrappingAdd(x, in.SB(bits));
+      y = WrappingAdd(y, in.SB(bits));
       e.to = {{x}, {y}};
       e.curve = true;
     }

@@ -8,7 +8,7 @@ kestrova_test(swf_decoder_test
     ${CMAKE_CURRENT_LIST_DIR}/swf_bitmap_test.cpp
   LIBS kestrova_swf kestrova_swf_writer kestrova_testing kestrova_stb ZLIB::ZLIB)
 kestrova_test(player_test
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/player_test.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/player_test.cpp ${CMAKE_CURRENT_LIST_DIR}/renderer_test.cpp
   LIBS kestrova_player kestrova_swf_writer kestrova_testing)
 
 # The reference corpus lives beside the repository (not in it).
@@ -22,4 +22,10 @@ if(NOT WIN32)
     LIBS kestrova_player kestrova_png kestrova_testing)
   target_compile_definitions(swf_corpus_test PRIVATE KESTROVA_SWF_CORPUS="${KESTROVA_SWF_CORPUS}")
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/movie-corpus)
+endif()
+
+if(WIN32)
+  kestrova_test(shockwave_flash_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/shockwave_flash_test.cpp
+    LIBS kestrova_flash_control kestrova_sample_movies kestrova_testing)
 endif()

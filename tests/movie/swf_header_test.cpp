@@ -2,6 +2,7 @@
 // and CWS.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "movie/swf/decoder.h"
@@ -76,8 +77,18 @@ TEST(SwfHeader, TruncatedCompressedBodyKeepsWhatItHolds) {
   EXPECT_EQ(movie.header.stage.Width(), Twips::FromPixels(200));
 }
 
-TEST(SwfHeader, MissingFileIsAnError) {
+TEST(SwfHeader, FilesThatCannotBePlayed) {
   EXPECT_THROW(LoadMovie("/nonexistent/movie.swf"), SwfError);
+  kestrova::testing::TempDir dir;
+  std::string huge = dir.File("huge.swf");
+  kestrova::testing::WriteFile(huge, Prefix("FWS", 100));
+  std::filesystem::resize_file(huge, uint64_t(kMaxMovieBytes) + 1);  // sparse: nothing written
+  try {
+    LoadMovie(huge);
+    ADD_FAILURE() << "no error";
+  } catch (const SwfError& e) {
+    EXPECT_STREQ(e.what(), "movie too large");
+  }
 }
 
 }  // namespace

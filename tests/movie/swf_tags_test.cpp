@@ -312,3 +312,34 @@ TEST(SwfText, GlyphCountBeyondTheTagIsRefused) {
 
 }  // namespace
 }  // namespace kestrova::swf
+
+namespace kestrova::swf {
+namespace {
+
+// Found by fuzz_swf: glyph advances summed past the int range.
+TEST(SwfText, PenAdvancesWrapInsteadOfOverflowing) {
+  BitWriter text;
+  text.U16(3);
+  text.Rect({});
+  text.WriteMatrix({});
+  text.U8(1);
+  text.U8(32);
+  text.U8(0x80 | 0x01);
+  text.U16(0x7FFF);
+  text.U8(3);
+  for (int i = 0; i < 3; ++i) {
+    text.UB(0, 1);
+    text.SB(0x7FFFFFFF, 32);
+  }
+  text.Align();
+  text.U8(0);
+  SwfWriter swf(8, Stage(10, 10), 12);
+  swf.Tag(tag::kDefineText2, text.Data());
+  Movie movie = DecodeMovie(swf.Finish(false));
+  const Text& t = std::get<Text>(*movie.Find(3));
+  ASSERT_EQ(t.glyphs.size(), 3u);
+  EXPECT_EQ(t.glyphs[2].x, Twips{WrappingAdd(WrappingAdd(0x7FFF, 0x7FFFFFFF), 0x7FFFFFFF)});
+}
+
+}  // namespace
+}  // namespace kestrova::swf

@@ -1,0 +1,78 @@
+// TShockwaveFlash: the movie preview control, a windowed framework control
+// played by the built-in SWF player (the ActiveX control of the same name is
+// gone from today's Windows). It keeps the stored initial state it is
+// created with as an opaque block, loads the movie named by Movie, and plays
+// it at the movie's frame rate, each frame drawn into a DIB and copied to
+// the window in one blit.
+//
+//   auto* flash = new TShockwaveFlash(form);
+//   flash->SetParent(form);
+//   flash->SetBounds(8, 48, 393, 169);
+//   flash->SetMovie("C:\\...\\movie.swf");  // a bad file keeps the background
+//   flash->Play();                          // raises the loading error, if any
+//   HWND h = flash->Handle();
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/bitmap.h"
+#include "framework/timer.h"
+#include "framework/win_control.h"
+#include "movie/player/player.h"
+#include "movie/player/renderer.h"
+
+namespace kestrova::movie {
+
+enum class TFlashWindowMode { Window, Opaque, Transparent };
+enum class TFlashQuality { Low, Medium, High, Best };
+enum class TFlashScaleMode { ShowAll, NoBorder, ExactFit, NoScale };
+
+class TShockwaveFlash : public framework::TWinControl {
+  KESTROVA_CLASS(TShockwaveFlash)
+
+ public:
+  explicit TShockwaveFlash(framework::TComponent* owner);
+  ~TShockwaveFlash() override;
+
+  // The initial state stored in the design, handed back unchanged.
+  const std::vector<uint8_t>& ControlData() const { return control_data_; }
+  void SetControlData(const std::vector<uint8_t>& data) { control_data_ = data; }
+  // What the player does; the stored state's own format is not interpreted,
+  // so these are the defaults the preview needs.
+  TFlashWindowMode WindowMode() const { return TFlashWindowMode::Window; }
+  TFlashQuality Quality() const { return TFlashQuality::High; }
+  TFlashScaleMode ScaleMode() const { return TFlashScaleMode::ShowAll; }
+
+  const std::string& Movie() const { return movie_path_; }
+  // Loads the movie; a movie that does not load leaves the control showing
+  // its background and the error waiting for Play.
+  void SetMovie(const std::string& path);
+  // Starts playing; raises Error with the loading error of Movie.
+  void Play();
+  bool Playing() const { return timer_->Enabled(); }
+  // The frame shown (0-based), for tests.
+  uint32_t CurrentFrame() const { return player_ ? player_->Root().CurrentFrame() : 0; }
+
+  void WndProc(framework::TMessage& message) override;
+
+ protected:
+  void PaintWindow(HDC dc) override;
+
+ private:
+  void NextFrame();
+  void DrawFrame();
+
+  std::vector<uint8_t> control_data_;
+  std::string movie_path_;
+  std::string load_error_;
+  std::shared_ptr<const swf::Movie> movie_;
+  std::unique_ptr<Player> player_;
+  std::unique_ptr<Renderer> renderer_;
+  framework::TTimer* timer_;
+  framework::TBitmap frame_;
+};
+
+}  // namespace kestrova::movie

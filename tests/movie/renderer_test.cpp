@@ -1,0 +1,122 @@
+// The renderer: "show all" placement, fill sides of edges, clip layers and
+// colour transforms, checked on pixels.
+#include <gtest/gtest.h>
+
+#include "movie/player/renderer.h"
+#include "movie/swf/decoder.h"
+#include "tests/movie/swf_test_movies.h"
+
+namespace kestrova::movie {
+namespace {
+
+using namespace swf;
+using namespace swf::testing;
+
+PixelBuffer Render(const SwfWriter& swf, int width, int height, int advances = 0) {
+  auto movie = std::make_shared<const Movie>(DecodeMovie(swf.Finish(false)));
+  Player player(movie);
+  for (int i = 0; i < advances; ++i) player.Advance();
+  PixelBuffer out(width, height);
+  Renderer(movie).Render(player, out.View());
+  return out;
+}
+
+constexpr Pixel kBackground = MakePixel(0x11, 0x22, 0x33);
+
+TEST(Renderer, ShowAllKeepsTheAspectAndCentres) {
+  auto swf = RectangleMovie();  // 200x100 stage, red 10..60 x 10..40
+  swf.ShowFrame();
+  PixelBuffer out = Render(swf, 100, 100);  // scale 0.5, 25 px bands above and below
+  EXPECT_EQ(out.At(50, 5), kBackground);
+  EXPECT_EQ(out.At(15, 37), 0xFFFF0000u) << "(30, 24) on the stage";
+  EXPECT_EQ(out.At(40, 37), kBackground);
+  raster::Matrix m = ShowAllMatrix({{-2000}, {2000}, {-2000}, {2000}}, 200, 200);
+  EXPECT_NEAR(m.Apply({-2000, -2000}).x, 0, 1e-3) << "the stage origin may be negative";
+  EXPECT_NEAR(m.Apply({2000, 2000}).y, 200, 1e-3);
+}
+
+TEST(Renderer, EdgesFillTheSideTheyName) {
+  SwfWriter swf(8, Stage(40, 20), 12);
+  ShapeBuilder s;
+  uint16_t red = s.AddFill(Solid(0xFFFF0000));
+  uint16_t blue = s.AddFill(Solid(0xFF0000FF));
+  // Two squares sharing the middle edge, which names both fills (fill1 lies
+  // on the right of the direction of travel on screen).
+  s.Styles(0, red, 0).MoveTo(0, 0).LineTo(400, 0);
+  s.Styles(blue, red, 0).LineTo(400, 400);  // going down: red on the right
+  s.Styles(0, red, 0).LineTo(0, 400).LineTo(0, 0);
+  s.Styles(0, blue, 0).MoveTo(400, 0).LineTo(800, 0).LineTo(800, 400).LineTo(400, 400);
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(1, s, 3));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  swf.ShowFrame();
+  PixelBuffer out = Render(swf, 40, 20);
+  EXPECT_EQ(out.At(10, 10), 0xFFFF0000u);
+  EXPECT_EQ(out.At(30, 10), 0xFF0000FFu);
+}
+
+SwfWriter ClippedMovie(int layers) {
+  SwfWriter swf(8, Stage(40, 40), 12);
+  ShapeBuilder mask, big;
+  mask.Rect(0, 0, 400, 400, mask.AddFill(Solid(0xFF000000)));  // 0..20 px
+  big.Rect(0, 0, 800, 800, big.AddFill(Solid(0xFFFF0000)));    // the stage
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(1, mask, 3));
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(2, big, 3));
+  for (int i = 0; i < layers; ++i) {
+    PlaceObject p;
+    p.depth = static_cast<uint16_t>(1 + i);
+    p.character = 1;
+    p.clipDepth = 1000;
+    swf.Tag(tag::kPlaceObject2, PlaceObject2Body(p));
+  }
+  swf.Tag(tag::kPlaceObject2, PlaceBody(999, 2));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1001, 2, 0, 600));  // above the clip: unclipped
+  swf.ShowFrame();
+  return swf;
+}
+
+TEST(Renderer, ClipLayersMaskTheDepthsTheyCover) {
+  PixelBuffer out = Render(ClippedMovie(1), 40, 40);
+  EXPECT_EQ(out.At(5, 5), 0xFFFF0000u);
+  EXPECT_EQ(out.At(30, 5), 0xFFFFFFFFu) << "outside the mask: the white default background";
+  EXPECT_EQ(out.At(30, 35), 0xFFFF0000u) << "depth 1001 lies above the clip";
+}
+
+// Hundreds of stacked clip layers must not each take a target-sized mask.
+TEST(Renderer, StackedClipLayersStayWithinTheMaskBudget) {
+  PixelBuffer out = Render(ClippedMovie(500), 40, 40);
+  EXPECT_EQ(out.At(5, 5), 0xFFFF0000u);
+  EXPECT_EQ(out.At(30, 5), 0xFFFFFFFFu);
+}
+
+TEST(Renderer, ColourTransformsCompose) {
+  SwfWriter swf(8, Stage(20, 20), 12);
+  ShapeBuilder s;
+  s.Rect(0, 0, 400, 400, s.AddFill(Solid(0xFFFF0000)));
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(1, s, 3));
+  TagStream inner;
+  PlaceObject p;
+  p.depth = 1;
+  p.character = 1;
+  ColorTransform toBlue;
+  toBlue.mr = 0;
+  toBlue.ab = 255;
+  p.colorTransform = toBlue;
+  inner.Tag(tag::kPlaceObject2, PlaceObject2Body(p));
+  inner.ShowFrame();
+  swf.Tag(tag::kDefineSprite, DefineSpriteBody(2, inner));
+  PlaceObject outer;
+  outer.depth = 1;
+  outer.character = 2;
+  ColorTransform half;
+  half.ma = 0.5f;
+  outer.colorTransform = half;
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(outer));
+  swf.ShowFrame();
+  Pixel p0 = Render(swf, 20, 20).At(10, 10);
+  EXPECT_NEAR(PixelB(p0), 255, 1);
+  EXPECT_NEAR(PixelR(p0), 128, 2) << "half blue over the white background";
+  EXPECT_NEAR(PixelG(p0), 128, 2);
+}
+
+}  // namespace
+}  // namespace kestrova::movie
