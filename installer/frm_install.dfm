@@ -46,7 +46,7 @@ object FrmInstall: TFrmInstall
       TabOrder = 2
       OnClick = BtnCancelClick
     end
-    object PreviewFlash: TMoviePreview
+    object PreviewFlash: TShockwaveFlash
       Left = 8
       Top = 48
       Width = 393

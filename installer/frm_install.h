@@ -16,7 +16,7 @@
 #include "framework/form.h"
 #include "framework/label.h"
 #include "framework/panel.h"
-#include "installer/movie_preview.h"
+#include "movie/control/shockwave_flash.h"
 
 namespace kestrova {
 
@@ -27,7 +27,7 @@ class TFrmInstall : public framework::TForm {
   framework::TPanel* suiForm1 = nullptr;
   framework::TButton* BtnInstall = nullptr;
   framework::TButton* BtnCancel = nullptr;
-  TMoviePreview* PreviewFlash = nullptr;
+  movie::TShockwaveFlash* PreviewFlash = nullptr;
   framework::TLabel* Label1 = nullptr;
   framework::TCheckBox* ChkDefaultScreensaver = nullptr;
 

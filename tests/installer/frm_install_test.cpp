@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/error.h"
 #include "framework/application.h"
 #include "framework/bitmap.h"
 #include "framework/screen.h"
@@ -91,10 +92,10 @@ TEST_F(FrmInstallTest, PreviewGetsItsStoredInitialStateUnchanged) {
   const std::vector<uint8_t>& state = form_->PreviewFlash->ControlData();
   ASSERT_EQ(state.size(), 300u);
   EXPECT_EQ(std::string(state.begin(), state.begin() + 4), "KSF1");
-  EXPECT_EQ(form_->PreviewFlash->StateValue("WMode"), "Window");
-  EXPECT_EQ(form_->PreviewFlash->StateValue("Quality"), "High");
-  EXPECT_EQ(form_->PreviewFlash->StateValue("Scale"), "ShowAll");
-  EXPECT_EQ(form_->PreviewFlash->StateValue("Movie"), "");
+  EXPECT_EQ(form_->PreviewFlash->WindowMode(), movie::TFlashWindowMode::Window);
+  EXPECT_EQ(form_->PreviewFlash->Quality(), movie::TFlashQuality::High);
+  EXPECT_EQ(form_->PreviewFlash->ScaleMode(), movie::TFlashScaleMode::ShowAll);
+  EXPECT_EQ(form_->PreviewFlash->Movie(), "");
 }
 
 TEST_F(FrmInstallTest, FailedExtractionIsReportedAndLeavesThePreviewEmpty) {
@@ -147,7 +148,7 @@ TEST_F(FrmInstallTest, PreviewShowsAndAdvancesTheMovieItIsGiven) {
   form_->PreviewFlash->SetMovie(movie);
   form_->PreviewFlash->Play();
   PumpFor(300);  // 24 frames a second
-  EXPECT_GT(form_->PreviewFlash->FramesShown(), 2);
+  EXPECT_TRUE(form_->PreviewFlash->Playing());
 
   framework::TBitmap picture;
   form_->PreviewFlash->PaintTo(picture);
@@ -155,13 +156,13 @@ TEST_F(FrmInstallTest, PreviewShowsAndAdvancesTheMovieItIsGiven) {
             0x00C08020u);
 }
 
-TEST_F(FrmInstallTest, UnreadableMovieLeavesThePreviewBlank) {
+TEST_F(FrmInstallTest, UnreadableMovieIsRaisedByPlay) {
   testing::TempDir dir;
   std::string movie = dir.File("swf2.tmp");
   testing::WriteFile(movie, testing::Text("not a movie"));
   form_->PreviewFlash->SetMovie(movie);
-  EXPECT_NO_THROW(form_->PreviewFlash->Play());
-  EXPECT_EQ(form_->PreviewFlash->FramesShown(), 0);
+  EXPECT_THROW(form_->PreviewFlash->Play(), Error);
+  EXPECT_FALSE(form_->PreviewFlash->Playing());
 }
 
 TEST_F(FrmInstallTest, CancelClosesTheWindowAndEndsTheProgram) {
