@@ -22,7 +22,7 @@ const Pixel kExpected[2][4] = {
     {MakePixel(0, 0, 0), MakePixel(128, 128, 128), MakePixel(255, 255, 0), MakePixel(255, 0, 255)}};
 const uint8_t kIndex[2][4] = {{0, 1, 2, 3}, {4, 5, 6, 7}};
 
-struct Spec {
+struct BmpLayout {
   int bpp;
   uint32_t compression = 0;
   bool top_down = false;
@@ -42,7 +42,7 @@ Bytes Palette(bool core) {
   return b;
 }
 
-Bytes Row(const Spec& s, int y) {
+Bytes Row(const BmpLayout& s, int y) {
   Bytes r;
   for (int x = 0; x < 4; ++x) {
     Pixel p = kExpected[y][x];
@@ -75,7 +75,7 @@ Bytes Row(const Spec& s, int y) {
   return r;
 }
 
-Bytes Make(const Spec& s, const Bytes& bits_override = {}) {
+Bytes Make(const BmpLayout& s, const Bytes& bits_override = {}) {
   Bytes info;
   if (s.core) {
     Put(info, 12, 4), Put(info, 4, 2), Put(info, 2, 2), Put(info, 1, 2), Put(info, s.bpp, 2);

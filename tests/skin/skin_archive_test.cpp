@@ -14,8 +14,8 @@ using testing::Bytes;
 
 const Bytes kContent = testing::Text("skin data, skin data, skin data, and some more skin data");
 
-ZipMemberSpec Member(const std::string& name = "SKINDATA.SK2", const Bytes& data = kContent) {
-  ZipMemberSpec member;
+ZipMemberInput Member(const std::string& name = "SKINDATA.SK2", const Bytes& data = kContent) {
+  ZipMemberInput member;
   member.name = name;
   member.data = data;
   return member;
@@ -24,8 +24,8 @@ ZipMemberSpec Member(const std::string& name = "SKINDATA.SK2", const Bytes& data
 class SkinArchiveTest : public ::testing::Test {
  protected:
   // Writes the archive and extracts SKINDATA.SK2 with the password.
-  int Extract(const ZipArchiveSpec& spec, const std::string& password = "") {
-    return ExtractBytes(BuildZip(spec), password);
+  int Extract(const ZipArchiveInput& archive, const std::string& password = "") {
+    return ExtractBytes(BuildZip(archive), password);
   }
   int ExtractBytes(const Bytes& archive, const std::string& password = "") {
     testing::WriteFile(archivePath_, archive);
@@ -86,7 +86,7 @@ TEST_F(SkinArchiveTest, ReplacesAnExistingOutputFile) {
 
 TEST_F(SkinArchiveTest, AMemberOfAnotherSizeThanRecordedIsRefusedAndDeleted) {
   for (uint32_t recorded : {uint32_t(kContent.size() - 1), uint32_t(kContent.size() + 1), 0u}) {
-    ZipMemberSpec member = Member();
+    ZipMemberInput member = Member();
     member.recordedSize = recorded;
     EXPECT_EQ(Extract({"SK", "", {member}}), kExtractRefused) << recorded;
     EXPECT_FALSE(OutputExists());
@@ -95,7 +95,7 @@ TEST_F(SkinArchiveTest, AMemberOfAnotherSizeThanRecordedIsRefusedAndDeleted) {
 
 TEST_F(SkinArchiveTest, AnEmptyMemberFailsAndCorruptDataIsRefused) {
   EXPECT_EQ(Extract({"SK", "", {Member("SKINDATA.SK2", {})}}), kExtractFailed);
-  ZipMemberSpec corrupt = Member();
+  ZipMemberInput corrupt = Member();
   corrupt.deflated = Bytes{0xFD, 0xFF, 0xFF, 0xFF};  // a dynamic block with 288 codes
   EXPECT_EQ(Extract({"SK", "", {corrupt}}), kExtractRefused);
   EXPECT_FALSE(OutputExists());
@@ -113,16 +113,16 @@ TEST_F(SkinArchiveTest, MembersOfManyWindowsInflateWhole) {
 
 // ---- Encryption ---------------------------------------------------------------
 
-ZipMemberSpec Encrypted(const std::string& password, bool dataDescriptor = false) {
-  ZipMemberSpec member = Member();
+ZipMemberInput Encrypted(const std::string& password, bool dataDescriptor = false) {
+  ZipMemberInput member = Member();
   member.password = password;
   member.dataDescriptor = dataDescriptor;
   return member;
 }
 
 TEST_F(SkinArchiveTest, AnEncryptedMemberNeedsItsPassword) {
-  ZipArchiveSpec spec{"SK", "", {Encrypted("s3cret")}};
-  Bytes archive = BuildZip(spec);
+  ZipArchiveInput input{"SK", "", {Encrypted("s3cret")}};
+  Bytes archive = BuildZip(input);
   EXPECT_EQ(ExtractBytes(archive, ""), kExtractRefused);
   EXPECT_FALSE(OutputExists());
   EXPECT_EQ(ExtractBytes(archive, "S3CRET"), kExtractRefused);
@@ -140,11 +140,11 @@ TEST_F(SkinArchiveTest, TheCheckValueComesFromTheCrcOrWithFlagBit3FromTheTime) {
   EXPECT_EQ(Output(), kContent);
 
   // A check byte from the wrong source is refused, in both directions.
-  ZipMemberSpec timeChecked = Encrypted("pw", true);
+  ZipMemberInput timeChecked = Encrypted("pw", true);
   timeChecked.time = 0x1234;
   timeChecked.checkByte = static_cast<uint8_t>(~0x12);
   EXPECT_EQ(Extract({"SK", "", {timeChecked}}, "pw"), kExtractRefused);
-  ZipMemberSpec crcChecked = Encrypted("pw");
+  ZipMemberInput crcChecked = Encrypted("pw");
   uint8_t notTheCrc = static_cast<uint8_t>((Crc32(kContent.data(), kContent.size()) >> 24) ^ 0x55);
   crcChecked.time = static_cast<uint16_t>(notTheCrc << 8);
   crcChecked.checkByte = notTheCrc;  // the time's high byte, but flag bit 3 is clear
@@ -152,7 +152,7 @@ TEST_F(SkinArchiveTest, TheCheckValueComesFromTheCrcOrWithFlagBit3FromTheTime) {
 }
 
 TEST_F(SkinArchiveTest, AnEncryptedMemberBeforeOthersInflatesFromTheDecryptedRest) {
-  ZipMemberSpec first = Encrypted("pw");
+  ZipMemberInput first = Encrypted("pw");
   EXPECT_EQ(Extract({"SK", "", {first, Member("other.bin", Bytes(5000, 7))}}, "pw"),
             kExtractSucceeded);
   EXPECT_EQ(Output(), kContent);

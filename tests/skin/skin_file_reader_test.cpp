@@ -37,7 +37,7 @@ Bytes SmallBmp(int width, int height, Pixel fill) {
 class SkinFileReaderTest : public ::testing::Test {
  protected:
   std::string WriteSkin(const Bytes& skinData, const std::string& password = "") {
-    ZipMemberSpec member;
+    ZipMemberInput member;
     member.name = kSkinMemberName;
     member.data = skinData;
     member.password = password;
@@ -67,7 +67,7 @@ class SkinFileReaderTest : public ::testing::Test {
 
 TEST_F(SkinFileReaderTest, FileThatIsNoSkinArchiveRaisesTheReadFailure) {
   std::string path = dir_.File("plain.zip");
-  ZipMemberSpec member;
+  ZipMemberInput member;
   member.name = kSkinMemberName;
   member.data = BuildSkinData({});
   testing::WriteFile(path, BuildZip({"PK", "", {member}}));

@@ -65,7 +65,7 @@ int List(const Options& options) {
 }
 
 int Build(const Options& options) {
-  ZipMemberSpec member;
+  ZipMemberInput member;
   member.name = kSkinMemberName;
   member.data = BuildSkinData(ReadSkinFolder(options.paths[0]));
   member.level = options.level;

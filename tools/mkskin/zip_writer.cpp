@@ -34,7 +34,7 @@ class Bytes {
 };
 
 struct Prepared {
-  const ZipMemberSpec* spec = nullptr;
+  const ZipMemberInput* member = nullptr;
   uint16_t flags = 0;
   uint32_t crc = 0;
   uint32_t size = 0;
@@ -51,20 +51,20 @@ std::vector<uint8_t> EncryptionHeader(uint8_t check) {
   return header;
 }
 
-Prepared Prepare(const ZipMemberSpec& spec) {
+Prepared Prepare(const ZipMemberInput& member) {
   Prepared p;
-  p.spec = &spec;
-  p.crc = Crc32(spec.data.data(), spec.data.size());
-  p.size = spec.recordedSize.value_or(static_cast<uint32_t>(spec.data.size()));
-  p.stored = spec.deflated ? *spec.deflated : DeflateRaw(spec.data, spec.level);
-  if (spec.dataDescriptor) p.flags |= kFlagDataDescriptor;
-  if (!spec.password.empty()) {
+  p.member = &member;
+  p.crc = Crc32(member.data.data(), member.data.size());
+  p.size = member.recordedSize.value_or(static_cast<uint32_t>(member.data.size()));
+  p.stored = member.deflated ? *member.deflated : DeflateRaw(member.data, member.level);
+  if (member.dataDescriptor) p.flags |= kFlagDataDescriptor;
+  if (!member.password.empty()) {
     p.flags |= kFlagEncrypted;
-    uint8_t check = spec.checkByte.value_or(spec.dataDescriptor ? uint8_t(spec.time >> 8)
-                                                                : uint8_t(p.crc >> 24));
+    uint8_t check = member.checkByte.value_or(member.dataDescriptor ? uint8_t(member.time >> 8)
+                                                                    : uint8_t(p.crc >> 24));
     std::vector<uint8_t> header = EncryptionHeader(check);
     p.stored.insert(p.stored.begin(), header.begin(), header.end());
-    ZipCrypto(spec.password).Encrypt(p.stored.data(), p.stored.size());
+    ZipCrypto(member.password).Encrypt(p.stored.data(), p.stored.size());
   }
   return p;
 }
@@ -75,14 +75,14 @@ void LocalHeader(Bytes& out, const Prepared& p) {
   out.U16(kVersion);
   out.U16(p.flags);
   out.U16(kMethodDeflate);
-  out.U16(p.spec->time);
-  out.U16(p.spec->date);
+  out.U16(p.member->time);
+  out.U16(p.member->date);
   out.U32(descriptor ? 0 : p.crc);
   out.U32(descriptor ? 0 : static_cast<uint32_t>(p.stored.size()));
   out.U32(descriptor ? 0 : p.size);
-  out.U16(static_cast<uint32_t>(p.spec->name.size()));
+  out.U16(static_cast<uint32_t>(p.member->name.size()));
   out.U16(0);
-  out.Append(p.spec->name);
+  out.Append(p.member->name);
   out.Append(p.stored);
   if (descriptor) {
     out.U32(0x08074B50);
@@ -98,26 +98,26 @@ void DirectoryEntry(Bytes& out, const Prepared& p) {
   out.U16(kVersion);
   out.U16(p.flags);
   out.U16(kMethodDeflate);
-  out.U16(p.spec->time);
-  out.U16(p.spec->date);
+  out.U16(p.member->time);
+  out.U16(p.member->date);
   out.U32(p.crc);
   out.U32(static_cast<uint32_t>(p.stored.size()));
   out.U32(p.size);
-  out.U16(static_cast<uint32_t>(p.spec->name.size()));
+  out.U16(static_cast<uint32_t>(p.member->name.size()));
   out.U16(0);  // extra field
   out.U16(0);  // comment
   out.U16(0);  // disk
   out.U16(0);  // internal attributes
   out.U32(0);  // external attributes
   out.U32(p.localOffset);
-  out.Append(p.spec->name);
+  out.Append(p.member->name);
 }
 
 }  // namespace
 
-std::vector<uint8_t> BuildZip(const ZipArchiveSpec& archive) {
+std::vector<uint8_t> BuildZip(const ZipArchiveInput& archive) {
   std::vector<Prepared> members;
-  for (const ZipMemberSpec& spec : archive.members) members.push_back(Prepare(spec));
+  for (const ZipMemberInput& member : archive.members) members.push_back(Prepare(member));
   Bytes out;
   for (Prepared& p : members) {
     p.localOffset = out.Size();

@@ -10,7 +10,7 @@
 
 namespace kestrova {
 
-struct ZipMemberSpec {
+struct ZipMemberInput {
   std::string name;
   std::vector<uint8_t> data;                     // the member's content
   std::optional<std::vector<uint8_t>> deflated;  // raw DEFLATE to store as is
@@ -23,13 +23,13 @@ struct ZipMemberSpec {
   std::optional<uint8_t> checkByte;              // overrides the encryption check value
 };
 
-struct ZipArchiveSpec {
+struct ZipArchiveInput {
   std::string marker = "SK";
   std::string comment;
-  std::vector<ZipMemberSpec> members;
+  std::vector<ZipMemberInput> members;
 };
 
-std::vector<uint8_t> BuildZip(const ZipArchiveSpec& archive);
+std::vector<uint8_t> BuildZip(const ZipArchiveInput& archive);
 
 // A raw DEFLATE stream of `data` made by zlib.
 std::vector<uint8_t> DeflateRaw(const std::vector<uint8_t>& data, int level, int strategy = 0,
