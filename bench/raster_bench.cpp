@@ -12,9 +12,13 @@
 #include <vector>
 
 #include "movie/raster/raster.h"
+#include "tests/movie/raster_test_util.h"
 
 namespace kestrova::raster {
 namespace {
+
+using testing::Circle;
+using testing::Star;
 
 struct Item {
   std::vector<std::vector<Point>> lines;  // flattened once, given to both
@@ -29,34 +33,6 @@ struct Scene {
   int width, height;
   std::vector<Item> items;
 };
-
-Path Circle(float cx, float cy, float r) {
-  Path path;
-  const float k = r / float(std::cos(std::numbers::pi / 8));
-  path.MoveTo({cx + r, cy});
-  for (int i = 1; i <= 8; ++i) {
-    double a = i * std::numbers::pi / 4, m = a - std::numbers::pi / 8;
-    path.QuadTo({cx + k * float(std::cos(m)), cy + k * float(std::sin(m))},
-                {cx + r * float(std::cos(a)), cy + r * float(std::sin(a))});
-  }
-  path.Close();
-  return path;
-}
-
-Path Star(float cx, float cy, float outer, float inner, int points) {
-  Path path;
-  for (int i = 0; i < 2 * points; ++i) {
-    double a = -std::numbers::pi / 2 + i * std::numbers::pi / points;
-    float r = i % 2 ? inner : outer;
-    Point p{cx + r * float(std::cos(a)), cy + r * float(std::sin(a))};
-    if (i == 0)
-      path.MoveTo(p);
-    else
-      path.LineTo(p);
-  }
-  path.Close();
-  return path;
-}
 
 Item Fill(const Path& path, Pixel color, FillRule rule = FillRule::NonZero) {
   Item item;

@@ -10,36 +10,9 @@
 namespace kestrova::raster {
 namespace {
 
+using testing::Circle;
 using testing::Rect;
-
-Path Star(float cx, float cy, float outer, float inner, int points) {
-  Path path;
-  for (int i = 0; i < 2 * points; ++i) {
-    double a = -std::numbers::pi / 2 + i * std::numbers::pi / points;
-    float r = i % 2 ? inner : outer;
-    Point p{cx + r * float(std::cos(a)), cy + r * float(std::sin(a))};
-    if (i == 0)
-      path.MoveTo(p);
-    else
-      path.LineTo(p);
-  }
-  path.Close();
-  return path;
-}
-
-Path Circle(float cx, float cy, float r) {
-  // Eight quadratics: control points at r / cos(22.5 deg).
-  Path path;
-  const float k = r / float(std::cos(std::numbers::pi / 8));
-  path.MoveTo({cx + r, cy});
-  for (int i = 1; i <= 8; ++i) {
-    double a = i * std::numbers::pi / 4, m = a - std::numbers::pi / 8;
-    path.QuadTo({cx + k * float(std::cos(m)), cy + k * float(std::sin(m))},
-                {cx + r * float(std::cos(a)), cy + r * float(std::sin(a))});
-  }
-  path.Close();
-  return path;
-}
+using testing::Star;
 
 void DrawScene(Canvas& canvas) {
   canvas.Clear(MakePixel(250, 250, 245));
