@@ -8,10 +8,10 @@
 // by list: "picture NAME WxH", "integer NAME=VALUE", "flag NAME=VALUE",
 // "text NAME=VALUE".
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "common/atomic_file.h"
 #include "common/error.h"
 #include "skin/filetheme/skin_file_reader.h"
 #include "tools/mkskin/skin_folder.h"
@@ -71,9 +71,9 @@ int Build(const Options& options) {
   member.level = options.level;
   member.password = options.password;
   std::vector<uint8_t> file = BuildZip({"SK", "", {member}});
-  std::ofstream out(options.paths[1], std::ios::binary);
-  out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  if (!out.flush()) throw Error("cannot write " + options.paths[1]);
+  AtomicFile out(options.paths[1]);  // a failed run never leaves a half-written skin
+  out.Write(file.data(), file.size());
+  out.Commit();
   return 0;
 }
 

@@ -1,10 +1,9 @@
 // kestrova-mkswf KIND -o OUT.swf [--uncompressed] | --list
 // Writes one of the small movies built in code (see --list).
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "common/atomic_file.h"
 #include "common/error.h"
 #include "tools/mkswf/sample_movies.h"
 
@@ -47,21 +46,9 @@ int main(int argc, char** argv) {
   }
   try {
     std::vector<uint8_t> bytes = movie->build(compress);
-    // Written beside the target and renamed over it: a failed run never
-    // leaves a half-written movie.
-    std::string partial = out + ".partial";
-    {
-      std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-      file.write(reinterpret_cast<const char*>(bytes.data()),
-                 static_cast<std::streamsize>(bytes.size()));
-      if (!file.flush()) throw Error("cannot write \"" + out + "\"");
-    }
-    std::error_code ec;
-    std::filesystem::rename(partial, out, ec);
-    if (ec) {
-      std::filesystem::remove(partial, ec);
-      throw Error("cannot write \"" + out + "\"");
-    }
+    AtomicFile file(out);  // a failed run never leaves a half-written movie
+    file.Write(bytes.data(), bytes.size());
+    file.Commit();
   } catch (const Error& e) {
     std::fprintf(stderr, "kestrova-mkswf: %s\n", e.what());
     return 1;
