@@ -28,6 +28,7 @@ endif()
 # message box's texts, making a registry key read-only.
 if(WIN32)
   add_executable(window_text window_text.cpp)
+  target_link_libraries(window_text PRIVATE kestrova_common gdi32)
   add_executable(key_access key_access.cpp registry_state.cpp)
   target_link_libraries(key_access PRIVATE kestrova_common advapi32)
 endif()
