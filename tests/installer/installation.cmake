@@ -40,5 +40,6 @@ endif()
 if(WIN32)
   kestrova_test(frm_install_test
     SOURCES frm_install_test.cpp
-    LIBS kestrova_installer_window kestrova_installer_resources kestrova_testing)
+    LIBS kestrova_installer_window kestrova_installer_resources kestrova_sample_movies
+         kestrova_testing)
 endif()

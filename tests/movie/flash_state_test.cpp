@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/movie/flash_state_block.h"
+
 namespace kestrova::movie {
 namespace {
 
@@ -15,19 +17,8 @@ using W = TFlashWindowMode;
 using Q = TFlashQuality;
 using S = TFlashScaleMode;
 
-// A stored state of `size` bytes (0: just large enough) naming `settings`.
 Bytes State(const std::vector<std::string>& settings, size_t size = 300, int count = -1) {
-  Bytes block = {'K', 'S', 'F', '1', 0, 0, 0, 0};
-  for (const std::string& text : settings) {
-    for (char c : text) block.insert(block.end(), {uint8_t(c), 0});
-    block.insert(block.end(), {0, 0});
-  }
-  if (size == 0) size = block.size();
-  block.resize(std::max(size, block.size()));
-  block[4] = uint8_t(size), block[5] = uint8_t(size >> 8);
-  if (count < 0) count = int(settings.size());
-  block[6] = uint8_t(count), block[7] = uint8_t(count >> 8);
-  return block;
+  return testing::FlashStateBlock(settings, size, count);
 }
 
 const FlashSettings kDefaults{W::Window, Q::High, S::ShowAll};
