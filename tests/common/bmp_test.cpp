@@ -308,7 +308,10 @@ TEST(BmpDecode, EachKindOfBadFileRaisesItsMessage) {
   }
 }
 
-TEST(BmpDecode, EveryPrefixOfAFileDecodesOrRaises) {
+// A file cut anywhere raises the message of the part it was cut in, or
+// (where the part left out is only row padding or the rest of a run-length
+// stream) decodes to the full size.
+TEST(BmpDecode, EveryPrefixOfAFileRaisesItsPartsMessageOrDecodesWhole) {
   BmpFile rle;
   rle.bits = 4;
   rle.compression = 2;
@@ -316,13 +319,27 @@ TEST(BmpDecode, EveryPrefixOfAFileDecodesOrRaises) {
   rle.height = 3;
   rle.palette = Bytes(64, 7);
   rle.pixels = {4, 0x12, 0, 0, 0, 5, 1, 2, 3, 0, 0, 2, 1, 1, 2, 0x33, 0, 1};
-  for (const Bytes& full : {rle.Build(), Valid().Build()}) {
-    for (size_t n = 0; n <= full.size(); ++n) {
-      Bytes prefix(full.begin(), full.begin() + n);
+  for (const BmpFile& file : {rle, Valid()}) {
+    const Bytes full = file.Build();
+    const size_t paletteEnd = 54 + file.palette.size();
+    const char* pixelsCut = file.compression ? kBmpBadRle : kBmpTruncatedPixels;
+    for (size_t n = 0; n < full.size(); ++n) {
+      const char* expected = n < 2            ? kBmpNotBmp
+                             : n < 54         ? kBmpTruncatedHeader
+                             : n < paletteEnd ? kBmpTruncatedPalette
+                                              : pixelsCut;
       try {
-        DecodeBmp(prefix);
-      } catch (const Error&) {
+        const PixelBuffer picture = DecodeBmp(Bytes(full.begin(), full.begin() + n));
+        EXPECT_GE(n, paletteEnd) << n << " of " << full.size() << " decoded";
+        EXPECT_EQ(picture.Width(), file.width) << n;
+        EXPECT_EQ(picture.Height(), file.height) << n;
+      } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), expected) << n << " of " << full.size();
       }
+    }
+    // Only the last row's padding may be missing from an uncompressed file.
+    if (!file.compression) {
+      EXPECT_THROW(DecodeBmp(Bytes(full.begin(), full.end() - 3)), Error);
     }
   }
 }

@@ -29,3 +29,7 @@ if(WIN32)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/shockwave_flash_test.cpp
     LIBS kestrova_flash_control kestrova_sample_movies kestrova_testing)
 endif()
+
+kestrova_test(flash_state_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/flash_state_test.cpp
+  LIBS kestrova_flash_state)
