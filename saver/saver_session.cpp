@@ -1,0 +1,79 @@
+#include "saver/saver_session.h"
+
+#include <vector>
+
+#include "framework/screen.h"
+#include "saver/saver_screen.h"
+
+namespace kestrova::saver {
+
+using namespace framework;
+
+namespace {
+
+// Hides the mouse cursor while it exists (the system counts show/hide).
+class HiddenCursor {
+ public:
+  HiddenCursor() { ShowCursor(FALSE); }
+  ~HiddenCursor() { ShowCursor(TRUE); }
+  HiddenCursor(const HiddenCursor&) = delete;
+  HiddenCursor& operator=(const HiddenCursor&) = delete;
+};
+
+void Start(TSaverScreen* screen, const SaverMovie& own, TApplication& app) {
+  screen->OnGone = [&app](TComponent*) { app.Terminate(); };
+  if (own.movie) screen->ShowMovie(own.movie);
+  screen->HandleNeeded();
+  screen->Play();
+}
+
+}  // namespace
+
+bool WakesScreen(const MSG& message, WakeRule& rule) {
+  switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+      return true;
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+      // The message's screen position: the same for every monitor's window.
+      return rule.MovedFar(message.pt.x, message.pt.y);
+    default:
+      return false;
+  }
+}
+
+void RunFullScreen(TApplication& app, const SaverMovie& own) {
+  std::vector<TSaverScreen*> screens;
+  for (const RECT& monitor : TScreen::MonitorRects()) {
+    screens.push_back(TSaverScreen::FullScreen(&app, monitor));
+    Start(screens.back(), own, app);
+  }
+  HiddenCursor hidden;
+  SetForegroundWindow(screens.front()->Handle());
+  screens.front()->SetFocus();
+  WakeRule rule;
+  app.OnMessage = [&app, &rule](MSG& message, bool& handled) {
+    if (!WakesScreen(message, rule)) return;
+    handled = true;
+    app.Terminate();
+  };
+  app.Run();
+  app.OnMessage.Clear();
+}
+
+bool RunPreview(TApplication& app, const SaverMovie& own, HWND parent) {
+  if (!parent || !IsWindow(parent)) return false;
+  Start(TSaverScreen::Preview(&app, parent), own, app);
+  app.Run();
+  return true;
+}
+
+}  // namespace kestrova::saver
