@@ -22,9 +22,15 @@ class HiddenCursor {
 
 void Start(TSaverScreen* screen, const SaverMovie& own, TApplication& app) {
   screen->OnGone = [&app](TComponent*) { app.Terminate(); };
+  screen->SetText(app.Title());  // the screensaver's name, for task lists and tests
   if (own.movie) screen->ShowMovie(own.movie);
   screen->HandleNeeded();
   screen->Play();
+}
+
+POINT CursorPosition(const MSG& message) {
+  POINT p;
+  return GetCursorPos(&p) ? p : message.pt;  // refused on a secure desktop
 }
 
 }  // namespace
@@ -42,9 +48,13 @@ bool WakesScreen(const MSG& message, WakeRule& rule) {
     case WM_NCMBUTTONDOWN:
       return true;
     case WM_MOUSEMOVE:
-    case WM_NCMOUSEMOVE:
-      // The message's screen position: the same for every monitor's window.
-      return rule.MovedFar(message.pt.x, message.pt.y);
+    case WM_NCMOUSEMOVE: {
+      // The system is asked where the mouse is: a move message may carry a
+      // stale position (Wine's first one does), and screen coordinates are
+      // the same for every monitor's window.
+      POINT p = CursorPosition(message);
+      return rule.MovedFar(p.x, p.y);
+    }
     default:
       return false;
   }
@@ -60,6 +70,8 @@ void RunFullScreen(TApplication& app, const SaverMovie& own) {
   SetForegroundWindow(screens.front()->Handle());
   screens.front()->SetFocus();
   WakeRule rule;
+  POINT rest{};
+  if (GetCursorPos(&rest)) rule.MovedFar(rest.x, rest.y);  // where the mouse rests
   app.OnMessage = [&app, &rule](MSG& message, bool& handled) {
     if (!WakesScreen(message, rule)) return;
     handled = true;

@@ -22,7 +22,8 @@ void RunFullScreen(framework::TApplication& app, const SaverMovie& own);
 bool RunPreview(framework::TApplication& app, const SaverMovie& own, HWND parent);
 
 // True for a queued message that wakes the full screen: a key, a mouse
-// button, or the mouse moved far from where it rested (`rule`).
+// button, or a mouse move that finds the cursor far from where it rested
+// (`rule`; the position is the system's, the message's only if it has none).
 bool WakesScreen(const MSG& message, WakeRule& rule);
 
 }  // namespace kestrova::saver
