@@ -12,6 +12,7 @@
 #include "saver/frm_settings.h"
 #include "saver/saver_screen.h"
 #include "saver/saver_session.h"
+#include "tests/testing/window_pump.h"
 #include "tools/mkswf/sample_movies.h"
 
 namespace kestrova::saver {
@@ -19,24 +20,8 @@ namespace {
 
 using namespace framework;
 
-void PumpFor(DWORD milliseconds) {
-  DWORD end = GetTickCount() + milliseconds;
-  while (GetTickCount() < end) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  }
-}
-
-COLORREF PixelOnScreen(HWND window, int x, int y) {
-  HDC dc = GetDC(window);
-  COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return c;
-}
+using kestrova::testing::PixelOnScreen;
+using kestrova::testing::PumpFor;
 
 std::shared_ptr<const swf::Movie> Sample(const char* kind) {
   return std::make_shared<const swf::Movie>(
