@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/error.h"
 #include "framework/screen.h"
 #include "saver/saver_screen.h"
 
@@ -23,7 +24,11 @@ class HiddenCursor {
 void Start(TSaverScreen* screen, const SaverMovie& own, TApplication& app) {
   screen->OnGone = [&app](TComponent*) { app.Terminate(); };
   screen->SetText(app.Title());  // the screensaver's name, for task lists and tests
-  if (own.movie) screen->ShowMovie(own.movie);
+  try {
+    if (own.movie) screen->ShowMovie(own.movie);
+  } catch (const Error&) {
+    screen->ShowMovie(nullptr);  // a movie the player cannot start: black, like none
+  }
   screen->HandleNeeded();
   screen->Play();
 }

@@ -8,6 +8,7 @@
 
 #include "framework/application.h"
 #include "framework/form.h"
+#include "framework/screen.h"
 #include "movie/swf/decoder.h"
 #include "saver/frm_settings.h"
 #include "saver/saver_screen.h"
@@ -123,6 +124,16 @@ TEST_F(SaverWindowTest, FullScreenCoversItsMonitorOnTopAndEndsWhenLeft) {
   EXPECT_EQ(gone, 0);
   SendMessageW(window, WM_ACTIVATEAPP, FALSE, 0);
   EXPECT_EQ(gone, 1) << "another program took over";
+}
+
+TEST(Monitors, EveryMonitorWithThePrimaryFirst) {
+  std::vector<RECT> monitors = TScreen::MonitorRects();
+  ASSERT_FALSE(monitors.empty());
+  MONITORINFO primary{};
+  primary.cbSize = sizeof primary;
+  GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary);
+  EXPECT_TRUE(EqualRect(&monitors.front(), &primary.rcMonitor));
+  EXPECT_EQ(int(monitors.size()), GetSystemMetrics(SM_CMONITORS));
 }
 
 TEST(WakesScreen, KeysButtonsAndFarMoves) {
