@@ -78,6 +78,19 @@ ByteSpan TrailerReader::MovieSpan(ByteSpan container) {
   return {container.offset + container.size - start, static_cast<uint64_t>(m) - 4};
 }
 
+std::vector<uint8_t> TrailerReader::Read(ByteSpan span, uint64_t limit) {
+  if (span.size > limit)
+    throw Error("\"" + path_ + "\" holds " + std::to_string(span.size) + " bytes where at most " +
+                std::to_string(limit) + " are expected");
+  std::vector<uint8_t> bytes(static_cast<size_t>(span.size));
+  file_.clear();
+  file_.seekg(static_cast<std::streamoff>(span.offset));
+  if (!file_.read(reinterpret_cast<char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size())))
+    throw Error("read error in \"" + path_ + "\"");
+  return bytes;
+}
+
 void TrailerReader::CopyTo(ByteSpan span, const std::string& targetPath) {
   std::ofstream out(targetPath, std::ios::binary | std::ios::trunc);
   if (!out) throw Error("cannot write the file \"" + targetPath + "\"");

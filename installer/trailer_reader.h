@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace kestrova {
 
@@ -36,6 +37,9 @@ class TrailerReader {
   ByteSpan MovieSpan();
   ByteSpan MovieSpan(ByteSpan container);
 
+  // The bytes of a span, when it holds at most `limit` bytes; raises Error
+  // (before allocating) when it holds more.
+  std::vector<uint8_t> Read(ByteSpan span, uint64_t limit);
   // Copies a span into a new file (created anew or emptied), in bounded chunks.
   void CopyTo(ByteSpan span, const std::string& targetPath);
 

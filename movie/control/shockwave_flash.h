@@ -22,6 +22,7 @@
 #include "framework/timer.h"
 #include "framework/win_control.h"
 #include "movie/control/flash_state.h"
+#include "movie/player/frame_clock.h"
 #include "movie/player/player.h"
 #include "movie/player/renderer.h"
 
@@ -50,6 +51,8 @@ class TShockwaveFlash : public framework::TWinControl {
   // Loads the movie; a movie that does not load leaves the control showing
   // its background and the error waiting for Play.
   void SetMovie(const std::string& path);
+  // Shows a movie decoded elsewhere (Movie() stays as it was).
+  void ShowMovie(std::shared_ptr<const swf::Movie> movie);
   // Starts playing; raises Error with the loading error of Movie.
   void Play();
   bool Playing() const { return timer_->Enabled(); }
@@ -72,6 +75,7 @@ class TShockwaveFlash : public framework::TWinControl {
   std::shared_ptr<const swf::Movie> movie_;
   std::unique_ptr<Player> player_;
   std::unique_ptr<Renderer> renderer_;
+  FrameClock clock_{std::chrono::milliseconds(83)};
   framework::TTimer* timer_;
   framework::TBitmap frame_;
 };

@@ -10,6 +10,7 @@
 #include "movie/control/shockwave_flash.h"
 #include "tests/movie/flash_state_block.h"
 #include "tests/testing/temp_dir.h"
+#include "tests/testing/window_pump.h"
 #include "tools/mkswf/sample_movies.h"
 
 namespace kestrova::movie {
@@ -17,25 +18,8 @@ namespace {
 
 using namespace framework;
 
-void PumpFor(DWORD milliseconds) {
-  DWORD end = GetTickCount() + milliseconds;
-  while (GetTickCount() < end) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  }
-}
-
-// The control's pixel at (x, y) as the window shows it.
-COLORREF PixelOnScreen(HWND window, int x, int y) {
-  HDC dc = GetDC(window);
-  COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return c;
-}
+using kestrova::testing::PixelOnScreen;
+using kestrova::testing::PumpFor;
 
 class ShockwaveFlashTest : public ::testing::Test {
  protected:
