@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "common/bmp.h"
-#include "skin/filetheme/inflater.h"
+#include "common/inflater.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "common/error.h"
-#include "skin/filetheme/inflater.h"
+#include "common/inflater.h"
 
 namespace {
 

@@ -14,11 +14,11 @@ namespace kestrova::swf {
 namespace {
 
 // Bytes of the movie after the 8-byte signature/version/length prefix,
-// inflated for CWS; a short stream keeps what it yielded.
+// inflated for CWS (a truncated or damaged stream is an error).
 std::vector<uint8_t> Body(std::span<const uint8_t> bytes, Header& header) {
   auto rest = bytes.subspan(8);
   if (!header.compressed) return {rest.begin(), rest.end()};
-  return Inflate(rest, header.fileLength - 8).bytes;
+  return Inflate(rest, header.fileLength - 8);
 }
 
 }  // namespace
