@@ -4,8 +4,9 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <string>
+
+#include "common/stdio_file.h"
 
 namespace kestrova {
 
@@ -49,7 +50,7 @@ class TrailerReader {
   ByteSpan Whole() const { return {0, size_}; }
 
   std::string path_;
-  std::ifstream file_;
+  StdioFile file_;
   uint64_t size_ = 0;
 };
 
