@@ -160,12 +160,21 @@ void Renderer::DrawShape(const swf::Shape& shape, const ShapePaths& paths,
   auto images = [this](uint16_t id) { return Image(id); };
   raster::FillRule rule = shape.nonZero ? raster::FillRule::NonZero : raster::FillRule::EvenOdd;
   raster::Paint paint;
+  std::vector<raster::ShapeFill>& fills = fills_;
   for (const PathLayer& layer : paths.layers) {
+    // A group's fills are drawn as one, so edges they share show no seam.
+    fills.resize(layer.fills.size());
+    size_t used = 0;
     for (const StyledPath& fill : layer.fills) {
       if (fill.style > shape.fills.size()) continue;
-      if (!MakePaint(shape.fills[fill.style - 1], world, images, paint)) continue;
-      context.canvas.Fill(Transformed(fill.path, world), rule, paint, cx);
+      raster::ShapeFill& out = fills[used];
+      if (!MakePaint(shape.fills[fill.style - 1], world, images, out.paint)) continue;
+      out.path = Transformed(fill.path, world);
+      out.rule = rule;
+      ++used;
     }
+    fills.resize(used);
+    context.canvas.FillShape(fills, cx);
     for (const StyledPath& stroke : layer.strokes) {
       const swf::LineStyle& line = shape.lines[stroke.style - 1];
       if (line.hasFill) {

@@ -48,6 +48,7 @@ class Renderer {
   std::unordered_map<uint16_t, ShapePaths> shapes_;
   std::map<std::pair<uint16_t, uint16_t>, ShapePaths> glyphs_;
   std::unordered_map<uint16_t, std::shared_ptr<const raster::Image>> images_;
+  std::vector<raster::ShapeFill> fills_;  // one group's fills, kept between shapes
 };
 
 }  // namespace kestrova::movie

@@ -54,6 +54,41 @@ TEST(Renderer, EdgesFillTheSideTheyName) {
   EXPECT_EQ(out.At(30, 10), 0xFF0000FFu);
 }
 
+// A curve with red on both sides, drawn across a red square: it bounds
+// nothing, and must not cut a lens out of the square under even-odd.
+TEST(Renderer, EdgesWithTheSameFillOnBothSidesLeaveTheFillWhole) {
+  SwfWriter swf(8, Stage(40, 40), 12);
+  ShapeBuilder s;
+  uint16_t red = s.AddFill(Solid(0xFFFF0000));
+  s.Rect(0, 0, 800, 800, red);
+  s.Styles(red, red, 0).MoveTo(100, 400).CurveTo(400, 0, 700, 400);
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(1, s, 3));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  swf.ShowFrame();
+  PixelBuffer out = Render(swf, 40, 40);
+  EXPECT_EQ(out.At(20, 15), 0xFFFF0000u) << "inside the curve's lens";
+  EXPECT_EQ(out.At(20, 30), 0xFFFF0000u);
+}
+
+// White and white meeting half-way across a pixel column over black: drawn
+// one by one, the black would show through the seam (about 191 levels).
+TEST(Renderer, FillsSharingAnEdgeShowNoSeam) {
+  SwfWriter swf(8, Stage(20, 10), 12);
+  swf.Tag(tag::kSetBackgroundColor, {0, 0, 0});
+  ShapeBuilder s;
+  uint16_t left = s.AddFill(Solid(0xFFFFFFFF));
+  uint16_t right = s.AddFill(Solid(0xFFFFFFFF));
+  s.Styles(0, left, 0).MoveTo(0, 0).LineTo(210, 0);
+  s.Styles(right, left, 0).LineTo(210, 200);
+  s.Styles(0, left, 0).LineTo(0, 200).LineTo(0, 0);
+  s.Styles(0, right, 0).MoveTo(210, 0).LineTo(400, 0).LineTo(400, 200).LineTo(210, 200);
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(1, s, 3));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  swf.ShowFrame();
+  PixelBuffer out = Render(swf, 20, 10);
+  EXPECT_GE(PixelR(out.At(10, 5)), 254) << "the column the edge halves";
+}
+
 SwfWriter ClippedMovie(int layers) {
   SwfWriter swf(8, Stage(40, 40), 12);
   ShapeBuilder mask, big;
