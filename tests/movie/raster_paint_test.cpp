@@ -140,9 +140,9 @@ TEST(RasterGradient, RadialAndFocal) {
   EXPECT_NEAR(PixelR(f.At(27, 16)), PixelR(f.At(13, 16)), 3);
 }
 
-TEST(RasterGradient, RampInterpolationAndStopOrder) {
+TEST(RasterGradient, RampInterpolationAndEnds) {
   Gradient g;
-  g.stops = {{255, MakePixel(255, 255, 255)}, {0, MakePixel(0, 0, 0)}};
+  g.stops = {{0, MakePixel(0, 0, 0)}, {255, MakePixel(255, 255, 255)}};
   Ramp normal = BuildRamp(g, {});
   EXPECT_EQ(normal[0], MakePixel(0, 0, 0));
   EXPECT_EQ(normal[255], MakePixel(255, 255, 255));
@@ -157,6 +157,28 @@ TEST(RasterGradient, RampInterpolationAndStopOrder) {
   EXPECT_EQ(ends[0], Premultiply(MakePixel(255, 0, 0, 128)));
   EXPECT_EQ(ends[255], MakePixel(0, 255, 0));
   EXPECT_EQ(BuildRamp(Gradient{}, {})[100], 0u);
+}
+
+// Stops in file order: ratios that repeat or fall are hard steps one entry
+// on, and the last stop of a repeat starts the next rise from its ratio.
+TEST(RasterGradient, RampTakesStopsInFileOrder) {
+  const Pixel red = MakePixel(255, 0, 0), blue = MakePixel(0, 0, 255), green = MakePixel(0, 255, 0),
+              white = MakePixel(255, 255, 255);
+  Gradient g;
+  g.stops = {{254, red}, {0, blue}, {0, green}};
+  Ramp falling = BuildRamp(g, {});
+  EXPECT_EQ(falling[0], red);
+  EXPECT_EQ(falling[254], red);
+  EXPECT_EQ(falling[255], blue) << "the first stop that falls takes the entry after";
+
+  g.stops = {{0, MakePixel(0, 0, 0)}, {100, white}, {100, red}, {100, blue}, {200, green}};
+  Ramp repeated = BuildRamp(g, {});
+  EXPECT_EQ(repeated[100], white);
+  EXPECT_EQ(repeated[101], red);
+  EXPECT_NEAR(PixelB(repeated[102]), 250, 1) << "blue to green from ratio 100";
+  EXPECT_NEAR(PixelG(repeated[150]), 128, 1);
+  EXPECT_EQ(repeated[200], green);
+  EXPECT_EQ(repeated[255], green);
 }
 
 std::shared_ptr<const Image> Checker2x2() {
