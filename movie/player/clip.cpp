@@ -86,6 +86,9 @@ void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
   if (place.clipDepth) object.clipDepth = *place.clipDepth;
   if (place.name) object.name = *place.name;
   if (place.visible) object.visible = *place.visible;
+  if (place.blendMode) object.blendMode = *place.blendMode;
+  if (place.cacheAsBitmap) object.cacheAsBitmap = *place.cacheAsBitmap;
+  if (place.filters) object.filters = *place.filters;
 }
 
 // Only shapes, morphs and texts can be swapped in place; a move naming a

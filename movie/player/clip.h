@@ -22,6 +22,9 @@ struct DisplayObject {
   uint16_t clipDepth = 0;  // non-zero: a mask over depths up to this one
   std::string name;
   bool visible = true;
+  uint8_t blendMode = 0;  // 0 and 1: normal
+  bool cacheAsBitmap = false;
+  std::vector<swf::Filter> filters;
   std::shared_ptr<Clip> clip;  // sprites only
 };
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/pixels.h"
+#include "movie/swf/filter.h"
 #include "movie/swf/twips.h"
 
 namespace kestrova::swf {
@@ -123,6 +124,8 @@ struct PlaceObject {
   std::optional<std::string> name;
   std::optional<bool> visible;
   std::optional<uint8_t> blendMode;
+  std::optional<std::vector<Filter>> filters;
+  std::optional<bool> cacheAsBitmap;
 };
 
 struct RemoveObject {
