@@ -58,7 +58,8 @@ class Path {
 enum class FillRule { NonZero, EvenOdd };
 
 // SWF colour transform: c' = clamp(c * mult + add), per channel, on straight
-// colour, add terms in 0..255 units.
+// colour, add terms in 0..255 units; applied in 8.8 fixed point, the
+// product truncated, as the original player does.
 struct ColorTransform {
   float mr = 1, mg = 1, mb = 1, ma = 1;
   float ar = 0, ag = 0, ab = 0, aa = 0;

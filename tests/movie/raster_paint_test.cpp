@@ -42,7 +42,10 @@ TEST(RasterColorTransform, ClampsEveryChannel) {
   ColorTransform cx{.mr = 2, .mg = 1, .mb = 0.5f, .ma = 1, .ar = 100, .ag = -300, .ab = 10};
   EXPECT_EQ(cx.Apply(MakePixel(200, 200, 100, 255)), MakePixel(255, 0, 60, 255));
   ColorTransform fade{.ma = 0.5f};
-  EXPECT_EQ(fade.Apply(MakePixel(1, 2, 3, 255)), MakePixel(1, 2, 3, 128));
+  EXPECT_EQ(fade.Apply(MakePixel(1, 2, 3, 255)), MakePixel(1, 2, 3, 127))
+      << "255 x 128 / 256 truncates to 127";
+  ColorTransform twoThirds{.mr = 170 / 256.0f, .ar = 10};
+  EXPECT_EQ(PixelR(twoThirds.Apply(MakePixel(3, 0, 0))), 11) << "3 x 170 >> 8 is 1, then + 10";
   ColorTransform nan{.mr = NAN};
   EXPECT_EQ(PixelR(nan.Apply(0xFFFFFFFF)), 0);
   EXPECT_TRUE(ColorTransform{}.IsIdentity());
@@ -77,7 +80,7 @@ TEST(RasterCompositing, TranslucentPaintIsPremultipliedAndBlended) {
 TEST(RasterCompositing, ColorTransformAppliesToTheFill) {
   PixelBuffer b = FillAll(Paint::Solid(MakePixel(100, 100, 100)), 2, 2,
                           ColorTransform{.mr = 2, .ma = 0.5f, .ab = 300});
-  EXPECT_EQ(b.At(1, 1), Premultiply(MakePixel(200, 100, 255, 128)));
+  EXPECT_EQ(b.At(1, 1), Premultiply(MakePixel(200, 100, 255, 127)));
   // Transformed to nothing: nothing drawn.
   PixelBuffer none(2, 2, 0xFF123456);
   Canvas(none.View())

@@ -132,8 +132,9 @@ TEST(Renderer, ColourTransformsCompose) {
   PlaceObject p;
   p.depth = 1;
   p.character = 1;
-  ColorTransform toBlue;
+  ColorTransform toBlue;  // red 200, blue 255
   toBlue.mr = 0;
+  toBlue.ar = 200;
   toBlue.ab = 255;
   p.colorTransform = toBlue;
   inner.Tag(tag::kPlaceObject2, PlaceObject2Body(p));
@@ -142,14 +143,16 @@ TEST(Renderer, ColourTransformsCompose) {
   PlaceObject outer;
   outer.depth = 1;
   outer.character = 2;
-  ColorTransform half;
+  ColorTransform half;  // the sprite's: half red, half alpha, applied after the child's
+  half.mr = 0.5f;
   half.ma = 0.5f;
   outer.colorTransform = half;
   swf.Tag(tag::kPlaceObject2, PlaceObject2Body(outer));
   swf.ShowFrame();
   Pixel p0 = Render(swf, 20, 20).At(10, 10);
+  // (100, 0, 255) at alpha 127 over white; the other order would give red 200.
   EXPECT_NEAR(PixelB(p0), 255, 1);
-  EXPECT_NEAR(PixelR(p0), 128, 2) << "half blue over the white background";
+  EXPECT_NEAR(PixelR(p0), 178, 2);
   EXPECT_NEAR(PixelG(p0), 128, 2);
 }
 
