@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "movie/player/line_outline.h"
 #include "movie/player/morph.h"
 #include "movie/player/paint.h"
 
@@ -11,40 +12,6 @@ namespace kestrova::movie {
 namespace {
 
 constexpr Pixel kDefaultBackground = 0xFFFFFFFF;
-
-float ScaleOf(const raster::Matrix& m) { return std::sqrt(std::fabs(m.a * m.d - m.b * m.c)); }
-
-raster::Cap ToCap(swf::CapStyle cap) {
-  switch (cap) {
-    case swf::CapStyle::None:
-      return raster::Cap::None;
-    case swf::CapStyle::Square:
-      return raster::Cap::Square;
-    default:
-      return raster::Cap::Round;
-  }
-}
-
-raster::Join ToJoin(swf::JoinStyle join) {
-  switch (join) {
-    case swf::JoinStyle::Bevel:
-      return raster::Join::Bevel;
-    case swf::JoinStyle::Miter:
-      return raster::Join::Miter;
-    default:
-      return raster::Join::Round;
-  }
-}
-
-raster::StrokeStyle ToStroke(const swf::LineStyle& line, const raster::Matrix& world) {
-  raster::StrokeStyle s;
-  s.width = line.width.value * ScaleOf(world);
-  s.startCap = ToCap(line.startCap);
-  s.endCap = ToCap(line.endCap);
-  s.join = ToJoin(line.join);
-  s.miterLimit = line.miterLimit;
-  return s;
-}
 
 raster::Path Transformed(const raster::Path& path, const raster::Matrix& m) {
   raster::Path out = path;
@@ -182,7 +149,8 @@ void Renderer::DrawShape(const swf::Shape& shape, const ShapePaths& paths,
       } else {
         paint = raster::Paint::Solid(line.color);
       }
-      context.canvas.Stroke(Transformed(stroke.path, world), ToStroke(line, world), paint, cx);
+      context.canvas.Fill(LineOutline(stroke.path, line, world), raster::FillRule::NonZero, paint,
+                          cx);
     }
   }
 }
@@ -224,8 +192,9 @@ void Renderer::MaskObject(const DisplayObject& object, const raster::Matrix& par
       for (const StyledPath& fill : layer.fills)
         context.canvas.FillMask(mask, Transformed(fill.path, world), rule);
       for (const StyledPath& stroke : layer.strokes)
-        context.canvas.StrokeMask(mask, Transformed(stroke.path, world),
-                                  ToStroke(shape.lines[stroke.style - 1], world));
+        context.canvas.FillMask(mask,
+                                LineOutline(stroke.path, shape.lines[stroke.style - 1], world),
+                                raster::FillRule::NonZero);
     }
   };
   if (const auto* shape = std::get_if<swf::Shape>(character)) {

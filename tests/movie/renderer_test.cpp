@@ -89,6 +89,31 @@ TEST(Renderer, FillsSharingAnEdgeShowNoSeam) {
   EXPECT_GE(PixelR(out.At(10, 5)), 254) << "the column the edge halves";
 }
 
+// A card flip: squeezed to a tenth across, a horizontal line 4 px thick
+// keeps its 4 px down instead of shrinking to a hairline.
+TEST(Renderer, LinesOfASqueezedShapeKeepTheirWidthAcross) {
+  SwfWriter swf(8, Stage(20, 20), 12);
+  ShapeBuilder s;
+  LineStyle line;
+  line.width = {80};
+  line.color = 0xFF000000;
+  line.startCap = line.endCap = CapStyle::None;
+  s.Styles(0, 0, s.AddLine(line)).MoveTo(0, 200).LineTo(4000, 200);
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(1, s, 3));
+  PlaceObject p;
+  p.depth = 1;
+  p.character = 1;
+  Matrix squeeze;
+  squeeze.a = 0.1f;
+  p.matrix = squeeze;
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(p));
+  swf.ShowFrame();
+  PixelBuffer out = Render(swf, 20, 20);
+  EXPECT_EQ(out.At(10, 8), 0xFF000000u) << "rows 8..11 lie under the line";
+  EXPECT_EQ(out.At(10, 11), 0xFF000000u);
+  EXPECT_EQ(out.At(10, 13), 0xFFFFFFFFu);
+}
+
 SwfWriter ClippedMovie(int layers) {
   SwfWriter swf(8, Stage(40, 40), 12);
   ShapeBuilder mask, big;
