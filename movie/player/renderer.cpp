@@ -6,6 +6,7 @@
 #include "movie/player/line_outline.h"
 #include "movie/player/morph.h"
 #include "movie/player/paint.h"
+#include "movie/raster/blend.h"
 
 namespace kestrova::movie {
 
@@ -23,9 +24,16 @@ raster::Path Transformed(const raster::Path& path, const raster::Matrix& m) {
 
 // What one Render call shares: the canvas and its size.
 struct Renderer::Context {
+  Context(PixelView target, int masks, bool inLayer)
+      : canvas(target),
+        width(target.width),
+        height(target.height),
+        liveMasks(masks),
+        layer(inLayer) {}
   raster::Canvas canvas;
   int width, height;
-  int liveMasks = 0;
+  int liveMasks;
+  bool layer;  // drawing into an object's own layer, not the target
 };
 
 // Masks are the target's size; a movie stacking clip layers without end
@@ -52,7 +60,7 @@ Renderer::Renderer(std::shared_ptr<const swf::Movie> movie) : movie_(std::move(m
 
 void Renderer::Render(const Player& player, PixelView target) {
   if (target.Empty()) return;
-  Context context{raster::Canvas(target), target.width, target.height};
+  Context context(target, 0, false);
   context.canvas.Clear(movie_->background.value_or(kDefaultBackground));
   raster::Matrix world = ShowAllMatrix(movie_->header.stage, target.width, target.height);
   DrawList(player.Root().Objects(), world, {}, nullptr, context);
@@ -101,6 +109,24 @@ void Renderer::DrawList(const DisplayList& objects, const raster::Matrix& world,
 void Renderer::DrawObject(const DisplayObject& object, const raster::Matrix& parentWorld,
                           const raster::ColorTransform& parentCx, const raster::Mask* mask,
                           Context& context) {
+  const raster::BlendMode mode = raster::ToBlendMode(object.blendMode);
+  // Alpha and erase act on the layer of the clip they are in; elsewhere
+  // they have nothing to act on and the object draws as normal.
+  const bool parentLayer =
+      context.layer || (mode != raster::BlendMode::Alpha && mode != raster::BlendMode::Erase);
+  if (mode != raster::BlendMode::Normal && parentLayer) {
+    PixelBuffer pixels(context.width, context.height);
+    Context layer(pixels.View(), context.liveMasks, true);
+    DrawContent(object, parentWorld, parentCx, nullptr, layer);
+    raster::Blend(context.canvas.Target(), pixels.View(), mode, mask);
+    return;
+  }
+  DrawContent(object, parentWorld, parentCx, mask, context);
+}
+
+void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& parentWorld,
+                           const raster::ColorTransform& parentCx, const raster::Mask* mask,
+                           Context& context) {
   const swf::Character* character = movie_->Find(object.characterId);
   if (!character) return;
   raster::Matrix world = parentWorld * ToRaster(object.matrix);

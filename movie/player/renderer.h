@@ -34,6 +34,8 @@ class Renderer {
                 const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
   void DrawObject(const DisplayObject& object, const raster::Matrix& world,
                   const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
+  void DrawContent(const DisplayObject& object, const raster::Matrix& world,
+                   const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
   void DrawShape(const swf::Shape& shape, const ShapePaths& paths, const raster::Matrix& world,
                  const raster::ColorTransform& cx, Context& context);
   void DrawText(const swf::Text& text, const raster::Matrix& world,

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <random>
 
+#include "movie/raster/blend.h"
 #include "movie/raster/gradient.h"
 #include "movie/raster/pixel_math.h"
 #include "movie/raster/reference.h"
@@ -182,6 +183,41 @@ TEST(RasterGradient, RampTakesStopsInFileOrder) {
   EXPECT_NEAR(PixelG(repeated[150]), 128, 1);
   EXPECT_EQ(repeated[200], green);
   EXPECT_EQ(repeated[255], green);
+}
+
+// Every separable blend of one opaque pixel over another, and the two
+// that act on the layer below (alpha, erase).
+TEST(RasterBlend, ModesMixSourceAndDestination) {
+  struct Case {
+    BlendMode mode;
+    Pixel expected;
+  };
+  const Case cases[] = {
+      {BlendMode::Normal, MakePixel(200, 100, 50)},
+      {BlendMode::Multiply, MakePixel(78, 78, 10)},
+      {BlendMode::Screen, MakePixel(222, 222, 90)},
+      {BlendMode::Lighten, MakePixel(200, 200, 50)},
+      {BlendMode::Darken, MakePixel(100, 100, 50)},
+      {BlendMode::Difference, MakePixel(100, 100, 0)},
+      {BlendMode::Add, MakePixel(255, 255, 100)},
+      {BlendMode::Subtract, MakePixel(0, 100, 0)},
+      {BlendMode::Invert, MakePixel(155, 55, 205)},
+      {BlendMode::Overlay, MakePixel(157, 188, 20)},
+      {BlendMode::HardLight, MakePixel(188, 157, 20)},
+      {BlendMode::Erase, 0},
+  };
+  for (const Case& c : cases) {
+    PixelBuffer target(1, 1, MakePixel(100, 200, 50)), layer(1, 1, MakePixel(200, 100, 50));
+    Blend(target.View(), layer.View(), c.mode, nullptr);
+    EXPECT_EQ(target.At(0, 0), c.expected) << "mode " << int(c.mode);
+  }
+  PixelBuffer target(2, 1, MakePixel(100, 200, 50)), layer(2, 1, 0);
+  layer.At(0, 0) = MakePixel(0, 0, 0, 128);
+  Blend(target.View(), layer.View(), BlendMode::Alpha, nullptr);
+  EXPECT_EQ(target.At(0, 0), ScalePixel(MakePixel(100, 200, 50), 128));
+  EXPECT_EQ(target.At(1, 0), 0u) << "where the alpha object is not, nothing stays";
+  EXPECT_EQ(ToBlendMode(0), BlendMode::Normal);
+  EXPECT_EQ(ToBlendMode(200), BlendMode::Normal);
 }
 
 std::shared_ptr<const Image> Checker2x2() {

@@ -114,6 +114,56 @@ TEST(Renderer, LinesOfASqueezedShapeKeepTheirWidthAcross) {
   EXPECT_EQ(out.At(10, 13), 0xFFFFFFFFu);
 }
 
+// Blend modes as PlaceObject3 sets them (set here on the decoded tags).
+void SetBlend(Timeline& timeline, uint16_t depth, uint8_t mode) {
+  for (DisplayTag& tag : timeline.frames[0].tags)
+    if (auto* place = std::get_if<PlaceObject>(&tag); place && place->depth == depth)
+      place->blendMode = mode;
+}
+
+PixelBuffer RenderMovie(std::shared_ptr<const Movie> movie, int width, int height) {
+  Player player(movie);
+  PixelBuffer out(width, height);
+  Renderer(movie).Render(player, out.View());
+  return out;
+}
+
+// Over grey, depth 1 holds a red square (shape 1) or a sprite (3) of the
+// red square under a half-transparent white rectangle on its left half.
+std::shared_ptr<Movie> BlendMovie(uint16_t placed) {
+  SwfWriter swf(8, Stage(20, 20), 12);
+  swf.Tag(tag::kSetBackgroundColor, {0x80, 0x80, 0x80});
+  ShapeBuilder red, half;
+  red.Rect(0, 0, 400, 400, red.AddFill(Solid(0xFFFF0000)));
+  half.Rect(0, 0, 200, 400, half.AddFill(Solid(0x80FFFFFF)));
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(1, red, 3));
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(2, half, 3));
+  TagStream inner;
+  inner.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  inner.Tag(tag::kPlaceObject2, PlaceBody(2, 2));
+  inner.ShowFrame();
+  swf.Tag(tag::kDefineSprite, DefineSpriteBody(3, inner));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, placed));
+  swf.ShowFrame();
+  return std::make_shared<Movie>(DecodeMovie(swf.Finish(false)));
+}
+
+// Red multiplied over grey keeps grey's red; in a layer, an alpha object
+// lets its parent show only where it is, as much as it is opaque.
+TEST(Renderer, BlendModesCompositeTheObjectsLayer) {
+  auto multiplied = BlendMovie(1);
+  SetBlend(multiplied->root, 1, 3);
+  EXPECT_EQ(RenderMovie(multiplied, 20, 20).At(10, 10), MakePixel(0x80, 0, 0));
+
+  auto masked = BlendMovie(3);
+  SetBlend(masked->root, 1, 2);                                   // layer
+  SetBlend(std::get<Timeline>(masked->dictionary.at(3)), 2, 11);  // alpha
+  PixelBuffer out = RenderMovie(masked, 20, 20);
+  EXPECT_NEAR(PixelR(out.At(5, 10)), 192, 1) << "half of the red over grey";
+  EXPECT_NEAR(PixelG(out.At(5, 10)), 64, 1);
+  EXPECT_EQ(out.At(15, 10), MakePixel(0x80, 0x80, 0x80)) << "no alpha there: no layer either";
+}
+
 SwfWriter ClippedMovie(int layers) {
   SwfWriter swf(8, Stage(40, 40), 12);
   ShapeBuilder mask, big;
