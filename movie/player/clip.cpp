@@ -95,7 +95,8 @@ void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
 // sprite (or onto one) keeps the object there, as the original player does.
 bool Clip::IsSprite(uint16_t id) const {
   const swf::Character* character = context_.movie.Find(id);
-  return character && std::holds_alternative<swf::Timeline>(*character);
+  return character && (std::holds_alternative<swf::Timeline>(*character) ||
+                       std::holds_alternative<swf::Button>(*character));
 }
 
 void Clip::SetCharacter(DisplayObject& object, uint16_t id) {
@@ -103,6 +104,9 @@ void Clip::SetCharacter(DisplayObject& object, uint16_t id) {
   object.clip.reset();
   const swf::Character* character = context_.movie.Find(id);
   const auto* sprite = character ? std::get_if<swf::Timeline>(character) : nullptr;
+  // A button runs as a clip of the state it shows: the up state.
+  if (const auto* button = character ? std::get_if<swf::Button>(character) : nullptr)
+    sprite = &button->up;
   if (!sprite || nesting_ + 1 > kMaxClipNesting || context_.liveClips >= kMaxLiveClips) return;
   object.clip = std::make_shared<Clip>(context_, *sprite, this, nesting_ + 1);
   object.clip->Start();

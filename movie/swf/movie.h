@@ -157,7 +157,12 @@ struct Timeline {
   std::optional<uint32_t> FindLabel(const std::string& label) const;
 };
 
-using Character = std::variant<Shape, MorphShape, Bitmap, Font, Text, Timeline>;
+// A button's states, each a one-frame timeline of the records it shows.
+struct Button {
+  Timeline up, over, down;
+};
+
+using Character = std::variant<Shape, MorphShape, Bitmap, Font, Text, Timeline, Button>;
 
 struct Header {
   uint8_t version = 0;

@@ -164,6 +164,31 @@ TEST(Renderer, BlendModesCompositeTheObjectsLayer) {
   EXPECT_EQ(out.At(15, 10), MakePixel(0x80, 0x80, 0x80)) << "no alpha there: no layer either";
 }
 
+// A DefineButton shows its up state (with DefineButtonCxform's colours):
+// a record of the over state only is not drawn.
+TEST(Renderer, ButtonsDrawTheirUpState) {
+  SwfWriter swf(6, Stage(40, 20), 12);
+  ShapeBuilder left, right;
+  left.Rect(0, 0, 400, 400, left.AddFill(Solid(0xFFFF0000)));
+  right.Rect(400, 0, 800, 400, right.AddFill(Solid(0xFF00FF00)));
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(1, left, 3));
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(2, right, 3));
+  // id 5; up: shape 1 at depth 1; over: shape 2 at depth 2; no actions.
+  swf.Tag(tag::kDefineButton, {5, 0, 0x01, 1, 0, 1, 0, 0x00, 0x02, 2, 0, 2, 0, 0x00, 0, 0});
+  BitWriter cxform;
+  cxform.U16(5);
+  ColorTransform toBlue;
+  toBlue.mr = 0;
+  toBlue.ab = 255;
+  cxform.CxForm(toBlue, false);
+  swf.Tag(tag::kDefineButtonCxform, cxform.Data());
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 5));
+  swf.ShowFrame();
+  PixelBuffer out = Render(swf, 40, 20);
+  EXPECT_EQ(out.At(10, 10), 0xFF0000FFu) << "the up state, transformed";
+  EXPECT_EQ(out.At(30, 10), 0xFFFFFFFFu) << "the over state is not shown";
+}
+
 SwfWriter ClippedMovie(int layers) {
   SwfWriter swf(8, Stage(40, 40), 12);
   ShapeBuilder mask, big;
