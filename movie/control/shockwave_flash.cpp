@@ -32,6 +32,8 @@ void TShockwaveFlash::SetMovie(const std::string& path) {
   renderer_.reset();
   player_.reset();
   movie_.reset();
+  drawn_changes_ = kNothingDrawn;
+  frames_rendered_ = 0;
   try {
     movie_ = std::make_shared<const swf::Movie>(swf::LoadMovie(path));
     player_ = std::make_unique<Player>(movie_);
@@ -54,6 +56,9 @@ void TShockwaveFlash::Play() {
 void TShockwaveFlash::NextFrame() {
   if (!player_) return;
   player_->Advance();
+  // A frame that changed nothing (a stopped movie, an empty frame) keeps
+  // the picture on screen as it is.
+  if (player_->Changes() == drawn_changes_) return;
   if (HandleAllocated()) {
     // Drawn at once rather than through WM_PAINT, so that a busy queue does
     // not drop frames of the preview.
@@ -70,10 +75,14 @@ void TShockwaveFlash::DrawFrame() {
   RECT client = ClientRect();
   int width = std::max<int>(client.right - client.left, 1);
   int height = std::max<int>(client.bottom - client.top, 1);
-  if (frame_.Width() != width || frame_.Height() != height) frame_.SetSize(width, height);
+  const bool resized = frame_.Width() != width || frame_.Height() != height;
+  if (resized) frame_.SetSize(width, height);
   PixelView pixels = frame_.Pixels();
   if (renderer_ && player_) {
+    if (!resized && drawn_changes_ == player_->Changes()) return;
     renderer_->Render(*player_, pixels);
+    drawn_changes_ = player_->Changes();
+    ++frames_rendered_;
     return;
   }
   Pixel background = ColorToPixel(ColorToRGB(Color()));

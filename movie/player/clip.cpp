@@ -56,6 +56,7 @@ void Clip::GotoFrame(uint32_t target) {
 }
 
 void Clip::ApplyFrame(uint32_t frame, DisplayList& objects) {
+  if (!timeline_.frames[frame].tags.empty()) ++context_.changes;
   for (const swf::DisplayTag& tag : timeline_.frames[frame].tags) {
     if (const auto* place = std::get_if<swf::PlaceObject>(&tag)) {
       Place(*place, objects);

@@ -36,6 +36,8 @@ using DisplayList = std::map<uint16_t, DisplayObject>;  // by depth
 struct PlayerContext {
   const swf::Movie& movie;
   int liveClips = 0;
+  // Grows whenever a display list changes: equal counts, the same picture.
+  uint64_t changes = 0;
   struct QueuedActions {
     std::weak_ptr<Clip> clip;
     uint32_t frame;

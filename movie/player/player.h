@@ -21,6 +21,9 @@ class Player {
   const Clip& Root() const { return *root_; }
   Clip& Root() { return *root_; }
   const swf::Movie& Movie() const { return *movie_; }
+  // A count that grows whenever a display list changes: while it stays
+  // the same, so does the picture, and nothing needs drawing.
+  uint64_t Changes() const { return context_.changes; }
   // Milliseconds per frame at the movie's rate; a movie without a rate
   // plays at 12 frames a second.
   unsigned FrameInterval() const;

@@ -158,6 +158,26 @@ TEST(PlayerActions, StopPlayAndGotoFrameOrLabel) {
   EXPECT_TRUE(again.Root().Playing());
 }
 
+// The change count moves with the display lists, and only with them.
+TEST(Player, ChangesCountOnlyFramesThatChangeTheDisplayList) {
+  auto swf = Squares();
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  swf.ShowFrame();  // 0
+  swf.ShowFrame();  // 1: nothing
+  swf.Tag(tag::kPlaceObject2, PlaceBody(2, 2));
+  swf.Tag(tag::kDoAction, DoActionBody(kStop));
+  swf.ShowFrame();  // 2: a new object, then stop
+  Player player(Load(swf));
+  const uint64_t first = player.Changes();
+  player.Advance();
+  EXPECT_EQ(player.Changes(), first) << "an empty frame";
+  player.Advance();
+  const uint64_t placed = player.Changes();
+  EXPECT_GT(placed, first);
+  player.Advance();
+  EXPECT_EQ(player.Changes(), placed) << "stopped";
+}
+
 // gotoAndStop is a bare goto; gotoAndPlay is the goto followed by Play.
 TEST(PlayerActions, ABareGotoStopsAndGotoThenPlayKeepsPlaying) {
   auto swf = Squares();
