@@ -120,6 +120,20 @@ struct Axis {
   }
 };
 
+// A span along an image row (scaled, not rotated or skewed): both rows and
+// their weight are the same for the whole span.
+void FetchScaledRow(const Axis& start, const Pixel* r0, const Pixel* r1, uint32_t wy, int width,
+                    int count, Pixel* out) {
+  Axis u = start;
+  constexpr int64_t kOne = int64_t(1) << kFraction;
+  for (int i = 0; i < count; ++i, u.Next()) {
+    const int x0 = u.Index(u.at, width), x1 = u.Index(u.at + kOne, width);
+    const uint32_t wx = uint32_t(u.at >> (kFraction - 8)) & 0xFF;
+    const Pixel top = Lerp(r0[x0], r0[x1], wx);
+    out[i] = ClampToAlpha(wy ? Lerp(top, Lerp(r1[x0], r1[x1], wx), wy) : top);
+  }
+}
+
 }  // namespace
 
 // The span in 48.16 fixed point: one add per axis and pixel. Entry
@@ -131,6 +145,13 @@ bool BitmapShader::FetchFixed(float u0, float v0, float du, float dv, int count,
     if (!(std::fabs(c) < kFixedLimit)) return false;
   Axis u(smooth_ ? u0 - 0.5f : u0, du, width_, repeat_);
   Axis v(smooth_ ? v0 - 0.5f : v0, dv, height_, repeat_);
+  if (smooth_ && v.step == 0) {
+    constexpr int64_t kOne = int64_t(1) << kFraction;
+    const int y0 = v.Index(v.at, height_), y1 = v.Index(v.at + kOne, height_);
+    const uint32_t wy = uint32_t(v.at >> (kFraction - 8)) & 0xFF;
+    FetchScaledRow(u, image_.Row(y0), image_.Row(y1), wy, width_, count, out);
+    return true;
+  }
   for (int i = 0; i < count; ++i, u.Next(), v.Next()) {
     if (!smooth_) {
       out[i] = Texel(u.Index(u.at, width_), v.Index(v.at, height_));

@@ -146,6 +146,7 @@ struct ShapeFill {
 };
 
 class CoverageRasterizer;
+class ShapeLayer;
 
 class Canvas {
  public:
@@ -173,6 +174,7 @@ class Canvas {
   const Mask* mask_ = nullptr;
   // Scratch buffers kept between fills (copies of a canvas share them).
   std::shared_ptr<CoverageRasterizer> rasterizer_;
+  std::shared_ptr<ShapeLayer> layer_;
 };
 
 // Converts a stroke to the polygon outline filled non-zero (exposed for tests
