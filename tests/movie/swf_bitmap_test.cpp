@@ -30,6 +30,12 @@ Bytes Zlib(const Bytes& raw) {
   return out;
 }
 
+// stb's writer callback: the bytes onto the Bytes `context` points at.
+void AppendTo(void* context, void* data, int size) {
+  auto* bytes = static_cast<Bytes*>(context);
+  bytes->insert(bytes->end(), static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size);
+}
+
 // A 16x8 JPEG: left half red, right half blue.
 Bytes Jpeg() {
   std::vector<uint8_t> rgb;
@@ -37,13 +43,7 @@ Bytes Jpeg() {
     for (int x = 0; x < 16; ++x)
       rgb.insert(rgb.end(), {uint8_t(x < 8 ? 255 : 0), 0, uint8_t(x < 8 ? 0 : 255)});
   Bytes out;
-  stbi_write_jpg_to_func(
-      [](void* context, void* data, int size) {
-        auto* bytes = static_cast<Bytes*>(context);
-        bytes->insert(bytes->end(), static_cast<uint8_t*>(data),
-                      static_cast<uint8_t*>(data) + size);
-      },
-      &out, 16, 8, 3, rgb.data(), 95);
+  stbi_write_jpg_to_func(AppendTo, &out, 16, 8, 3, rgb.data(), 95);
   return out;
 }
 
@@ -193,13 +193,7 @@ TEST(SwfBitmap, Jpeg3WithPngDataIsPremultipliedOnce) {
   std::vector<uint8_t> rgba;
   for (int i = 0; i < 16 * 8; ++i) rgba.insert(rgba.end(), {255, 0, 0, 128});
   Bytes png;
-  stbi_write_png_to_func(
-      [](void* context, void* data, int size) {
-        auto* bytes = static_cast<Bytes*>(context);
-        bytes->insert(bytes->end(), static_cast<uint8_t*>(data),
-                      static_cast<uint8_t*>(data) + size);
-      },
-      &png, 16, 8, 4, rgba.data(), 16 * 4);
+  stbi_write_png_to_func(AppendTo, &png, 16, 8, 4, rgba.data(), 16 * 4);
   Bytes body;
   for (int i = 0; i < 4; ++i) body.push_back(uint8_t(png.size() >> (8 * i)));
   body.insert(body.end(), png.begin(), png.end());
