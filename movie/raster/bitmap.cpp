@@ -26,8 +26,9 @@ BitmapShader::BitmapShader(const BitmapFill& fill, const ColorTransform& cx)
     : toImage_(fill.pixelToImage),
       repeat_(fill.repeat),
       smooth_(fill.smooth),
-      cx_(cx),
       transform_(!cx.IsIdentity()) {
+  if (transform_)
+    for (uint32_t i = 0; i < 256; ++i) table_[i] = cx.Apply(i * 0x01010101u);
   if (fill.image && !fill.image->pixels.Empty()) {
     image_ = fill.image->pixels.View();
     width_ = image_.width;
@@ -50,6 +51,12 @@ int BitmapShader::Wrap(float coordinate, int size) const {
   return int(coordinate);
 }
 
+Pixel BitmapShader::Transformed(Pixel premultiplied) const {
+  const Pixel p = Unpremultiply(premultiplied);
+  return Premultiply((table_[p >> 24] & 0xFF000000u) | (table_[(p >> 16) & 0xFF] & 0x00FF0000u) |
+                     (table_[(p >> 8) & 0xFF] & 0x0000FF00u) | (table_[p & 0xFF] & 0x000000FFu));
+}
+
 Pixel BitmapShader::Texel(int ix, int iy) const { return ClampToAlpha(image_.At(ix, iy)); }
 
 Pixel BitmapShader::Sample(float u, float v) const {
@@ -69,7 +76,7 @@ Pixel BitmapShader::Sample(float u, float v) const {
 Pixel BitmapShader::At(float px, float py) const {
   const Matrix& m = toImage_;
   Pixel p = Sample(m.a * px + m.c * py + m.tx, m.b * px + m.d * py + m.ty);
-  return transform_ ? Premultiply(cx_.Apply(Unpremultiply(p))) : p;
+  return transform_ ? Transformed(p) : p;
 }
 
 void BitmapShader::Fetch(int y, int x, int count, Pixel* out) const {
@@ -80,7 +87,7 @@ void BitmapShader::Fetch(int y, int x, int count, Pixel* out) const {
     for (int i = 0; i < count; ++i) out[i] = Sample(u0 + float(i) * m.a, v0 + float(i) * m.b);
   }
   if (transform_)
-    for (int i = 0; i < count; ++i) out[i] = Premultiply(cx_.Apply(Unpremultiply(out[i])));
+    for (int i = 0; i < count; ++i) out[i] = Transformed(out[i]);
 }
 
 namespace {
