@@ -222,13 +222,13 @@ TEST(PlayerActions, GotoLabelFindsTheFrameAndUnknownLabelsDoNothing) {
   EXPECT_FALSE(player.Root().Playing());
 }
 
-// Frame 0 jumps to 1 and frame 1 jumps back to 0, for ever: every Advance
-// still returns, and the timeline still moves on.
+// Frame 0 jumps to 1 and frame 1 jumps back to 0 (gotoAndPlay), for ever:
+// every Advance still returns, and the timeline still moves on.
 TEST(PlayerActions, EndlessGotoLoopsAreCutOff) {
   auto swf = Squares();
-  swf.Tag(tag::kDoAction, DoActionBody(GotoFrame(1)));
+  swf.Tag(tag::kDoAction, DoActionBody(Concat({GotoFrame(1), kPlay})));
   swf.ShowFrame();
-  swf.Tag(tag::kDoAction, DoActionBody(GotoFrame(0)));
+  swf.Tag(tag::kDoAction, DoActionBody(Concat({GotoFrame(0), kPlay})));
   swf.ShowFrame();
   Player player(Load(swf));
   // Each run is cut off after an even number of jumps, so every Advance
