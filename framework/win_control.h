@@ -114,6 +114,11 @@ class TWinControl : public TControl {
   void Attach(HWND window);
   void Detach();
   void CreateHandleTree();
+  // Each job's share of WndProc; true when the message is dealt with.
+  bool HandleMouseMessage(TMessage& m);
+  bool HandleKeyMessage(TMessage& m);
+  bool HandlePaintMessage(TMessage& m);
+  bool ReflectNotification(TMessage& m);
   void PaintHandler(TMessage& m);
   void TrackMouse(TMessage& m);
   void LeaveIfMouseOutside();
