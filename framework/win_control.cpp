@@ -30,15 +30,17 @@ const ClassInfo& TWinControl::StaticClass() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) { brush_.SetColor(Color()); }
 
 TWinControl::~TWinControl() {
-  // Reached without Free(): children outlive this parent, and the window must
-  // not call into a half-gone object.
-  for (TControl* c : controls_) c->parent_ = nullptr;
-  controls_.clear();
+  // Reached without Free(): the window must not call into a half-gone object,
+  // children outlive this parent, and the parent (and form) forget this
+  // control while it still is a TWinControl.
   if (handle_) {
     HWND window = handle_.Get();
     Detach();
     DestroyWindow(window);
   }
+  for (TControl* c : controls_) c->parent_ = nullptr;
+  controls_.clear();
+  if (Parent()) Parent()->RemoveControl(this);
 }
 
 void TWinControl::BeforeDestroy() {
@@ -92,6 +94,14 @@ void TWinControl::Broadcast(TMessage& m) {
   }
 }
 
+void TWinControl::NotifyAll(const TMessage& m) {
+  for (size_t i = 0; i < controls_.size(); ++i) {
+    TMessage copy = m;
+    TWndMethod proc = controls_[i]->WindowProc();
+    proc(copy);
+  }
+}
+
 void TWinControl::NotifyControls(UINT msg) {
   for (size_t i = 0; i < controls_.size(); ++i) controls_[i]->Perform(msg);
 }
@@ -126,12 +136,15 @@ void TWinControl::WndProc(TMessage& m) {
     return;
   switch (m.msg) {
     case WM_WINDOWPOSCHANGED:
-      DefaultHandler(m);
+      // Bounds and children first: the WM_SIZE the default handler sends
+      // finds them up to date.
       WmWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(m.lparam));
+      DefaultHandler(m);
       return;
     case WM_SETTEXT:
       DefaultHandler(m);
-      if (std::string t = Narrow(reinterpret_cast<const wchar_t*>(m.lparam)); t != Text())
+      if (std::string t = m.lparam ? Narrow(reinterpret_cast<const wchar_t*>(m.lparam)) : "";
+          t != Text())
         TControl::SetText(t);
       return;
     case WM_SETFOCUS:
@@ -140,8 +153,9 @@ void TWinControl::WndProc(TMessage& m) {
       return;
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
-    case CM_FOCUSCHANGED:
       return Broadcast(m);
+    case CM_FOCUSCHANGED:
+      return NotifyAll(m);
     case CM_RECREATEWND:
       if (handle_) {
         DestroyWnd();

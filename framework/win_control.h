@@ -50,6 +50,8 @@ class TWinControl : public TControl {
   TControl* ControlAtPos(POINT p, bool allow_disabled = false) const;
   // Sends a message to every child until one sets a result.
   void Broadcast(TMessage& message);
+  // Sends a message to every child, whatever each answers.
+  void NotifyAll(const TMessage& message);
   void NotifyControls(UINT msg);
 
   int TabOrder() const;
@@ -125,6 +127,7 @@ class TWinControl : public TControl {
   bool RouteMouseToChild(TMessage& m);
   void HandleDialogKey(TMessage& m);
   void ApplyStoredTabOrders();
+  void AlignOnce();
   void WmWindowPosChanged(const WINDOWPOS& pos);
   TWinControl* TopParent();
 
@@ -142,6 +145,7 @@ class TWinControl : public TControl {
   TControl* capture_child_ = nullptr;
   int last_client_width_ = -1, last_client_height_ = -1;
   bool tracking_leave_ = false;
+  bool aligning_ = false;
 };
 
 // A framework control for any window (the window itself or its nearest

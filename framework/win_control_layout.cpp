@@ -21,6 +21,8 @@ void TWinControl::WmWindowPosChanged(const WINDOWPOS& pos) {
   if (Parent() && Parent()->handle_)
     MapWindowPoints(nullptr, Parent()->handle_value(), reinterpret_cast<POINT*>(&r), 2);
   UpdateBoundsFromWindow(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  // A minimized window's client area is empty: anchors wait for the restore.
+  if (IsIconic(handle_.Get())) return;
   RECT client;
   GetClientRect(handle_.Get(), &client);
   if (client.right != last_client_width_ || client.bottom != last_client_height_) {
@@ -43,7 +45,19 @@ RECT TWinControl::ClientRect() const {
 }
 
 void TWinControl::AlignControls() {
-  if (Loading()) return;
+  // Moving an aligned child asks for a realignment again: one pass is enough.
+  if (Loading() || aligning_) return;
+  aligning_ = true;
+  try {
+    AlignOnce();
+  } catch (...) {
+    aligning_ = false;
+    throw;
+  }
+  aligning_ = false;
+}
+
+void TWinControl::AlignOnce() {
   RECT r = ClientRect();
   for (TAlign pass :
        {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
