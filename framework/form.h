@@ -35,6 +35,7 @@ enum class TPosition {
   poOwnerFormCenter
 };
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 
 // Modal results.
 constexpr int mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
@@ -74,6 +75,9 @@ class TForm : public TWinControl {
   TWindowState WindowState() const;
   void SetWindowState(TWindowState state);
   TIcon& Icon() { return icon_; }
+  // Every form of this framework is an ordinary top-level window.
+  TFormStyle FormStyle() const { return TFormStyle::fsNormal; }
+  bool IsMDIChild() const { return false; }
 
   RECT ClientRect() const override;
   void SetClientWidth(int width) override;
