@@ -155,6 +155,9 @@ TEST_F(LifetimeTest, CreatingPaintingAndFreeingFormsLeavesNoGdiObjects) {
   };
   for (int i = 0; i < 5; ++i) cycle();  // the system's own caches settle
   DWORD before = GdiObjects();
+  // The forms' fonts and brushes are there: a zero means the count is not kept
+  // (Wine answers 0), and the check below would prove nothing.
+  if (before == 0) GTEST_SKIP() << "GetGuiResources does not count GDI objects on this system";
   for (int i = 0; i < 100; ++i) cycle();
   DWORD after = GdiObjects();
   EXPECT_LE(after, before + 5) << before << " GDI objects before, " << after << " after";
