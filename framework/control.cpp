@@ -11,24 +11,6 @@
 
 namespace kestrova::framework {
 
-const ClassInfo& TSizeConstraints::StaticClass() {
-  static const ClassInfo info =
-      ClassBuilder<TSizeConstraints>("TSizeConstraints", &TPersistent::StaticClass())
-          .Integer("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight, 0)
-          .Integer("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth, 0)
-          .Integer("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight, 0)
-          .Integer("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth, 0)
-          .Build();
-  return info;
-}
-
-void TSizeConstraints::Apply(int& width, int& height) const {
-  if (max_width_ > 0) width = std::min(width, max_width_);
-  if (max_height_ > 0) height = std::min(height, max_height_);
-  if (min_width_ > 0) width = std::max(width, min_width_);
-  if (min_height_ > 0) height = std::max(height, min_height_);
-}
-
 namespace {
 const std::vector<std::string> kAlignNames = {"alNone", "alTop",   "alBottom",
                                               "alLeft", "alRight", "alClient"};
@@ -100,10 +82,25 @@ void TControl::Notification(TComponent* component, TOperation operation) {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
   TMessage m{msg, wparam, lparam, 0};
+  Dispatch(m);
+  return m.result;
+}
+
+void TControl::Dispatch(TMessage& m) {
+  Hold hold(this);
   // A copy: the procedure may be replaced while it runs.
   TWndMethod proc = window_proc_;
-  proc(m);
-  return m.result;
+  if (hooks_ && !hooks_->hooks.empty())
+    hooks_->Run(m, proc);
+  else
+    proc(m);
+}
+
+TWindowHook TControl::HookWindowProc(TWindowHookProc hook) {
+  if (!hooks_) hooks_ = std::make_shared<TWindowHookList>();
+  int id = hooks_->next_id++;
+  hooks_->hooks.emplace_back(id, std::make_shared<TWindowHookProc>(std::move(hook)));
+  return TWindowHook(hooks_, id);
 }
 
 void TControl::SetWindowProc(TWndMethod proc) {
@@ -208,6 +205,7 @@ void TControl::HandleMouse(TMessage& m) {
         control_state_.Exclude(TControlStateFlag::csClicked);
         RECT r = ClientRect();
         if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) Click();
+        if (Destroying()) return;  // freed by its click
       }
       MouseUp(TMouseButton::mbLeft, shift, x, y);
       break;

@@ -18,6 +18,8 @@
 #include "framework/events.h"
 #include "framework/graphics.h"
 #include "framework/messages.h"
+#include "framework/size_constraints.h"
+#include "framework/window_hook.h"
 
 namespace kestrova::framework {
 
@@ -25,6 +27,7 @@ class TWinControl;
 class TForm;
 class TBitmap;
 
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = SetOf<TAnchorKind>;
@@ -51,25 +54,6 @@ using TControlStyle = SetOf<TControlStyleFlag>;
 enum class TControlStateFlag { csLButtonDown, csClicked, csFocusing, csCreating, csPaintCopy };
 using TControlState = SetOf<TControlStateFlag>;
 
-class TSizeConstraints : public TPersistent {
-  KESTROVA_CLASS(TSizeConstraints)
-
- public:
-  int MinWidth() const { return min_width_; }
-  void SetMinWidth(int v) { min_width_ = v; }
-  int MinHeight() const { return min_height_; }
-  void SetMinHeight(int v) { min_height_ = v; }
-  int MaxWidth() const { return max_width_; }
-  void SetMaxWidth(int v) { max_width_ = v; }
-  int MaxHeight() const { return max_height_; }
-  void SetMaxHeight(int v) { max_height_ = v; }
-  // Width and height kept inside the limits (0 means no limit).
-  void Apply(int& width, int& height) const;
-
- private:
-  int min_width_ = 0, min_height_ = 0, max_width_ = 0, max_height_ = 0;
-};
-
 class TControl : public TComponent {
   KESTROVA_CLASS(TControl)
 
@@ -79,6 +63,13 @@ class TControl : public TComponent {
 
   // Messages. Perform sends through WindowProc, like a window message would.
   LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
+  // Hands a message to the hooks (newest first), then to WindowProc, with
+  // the control held (see TComponent::Hold) until it returns.
+  void Dispatch(TMessage& message);
+  // Puts a hook in front of the window procedure; it calls `next` to pass
+  // the message on. The hook stays until its token goes, whatever the order
+  // in which hooks come and go.
+  [[nodiscard]] TWindowHook HookWindowProc(TWindowHookProc hook);
   const TWndMethod& WindowProc() const { return window_proc_; }
   void SetWindowProc(TWndMethod proc);
   virtual void WndProc(TMessage& message);
@@ -209,6 +200,7 @@ class TControl : public TComponent {
   void SyncParentColor();
 
   TWndMethod window_proc_;
+  std::shared_ptr<TWindowHookList> hooks_;
   TWinControl* parent_ = nullptr;
   TAlign align_ = TAlign::alNone;
   TAnchors anchors_{TAnchorKind::akLeft, TAnchorKind::akTop};

@@ -35,6 +35,7 @@ enum class TPosition {
   poOwnerFormCenter
 };
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 
 // Modal results.
 constexpr int mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
@@ -74,6 +75,9 @@ class TForm : public TWinControl {
   TWindowState WindowState() const;
   void SetWindowState(TWindowState state);
   TIcon& Icon() { return icon_; }
+  // Every form of this framework is an ordinary top-level window.
+  TFormStyle FormStyle() const { return TFormStyle::fsNormal; }
+  bool IsMDIChild() const { return false; }
 
   RECT ClientRect() const override;
   void SetClientWidth(int width) override;
@@ -92,7 +96,8 @@ class TForm : public TWinControl {
   void SetModalResult(int result) { modal_result_ = result; }
   int ShowModal();
   void Close();
-  // Frees the form once the messages being handled are done.
+  // Frees the form once the messages being handled are done (also before
+  // its window exists).
   void Release();
   void SetVisible(bool visible) override;
 
@@ -120,6 +125,7 @@ class TForm : public TWinControl {
   void ApplyPosition();
   void FocusFirst();
   void WindowStyle(DWORD& style, DWORD& ex_style) const;
+  HWND OwnerWindow() const;
   RECT FrameFor(int client_width, int client_height) const;
 
   TFormBorderStyle border_style_ = TFormBorderStyle::bsSizeable;
