@@ -34,16 +34,22 @@ void TPopupMenu::SetSourceItem(TMenuItem* item) {
 TMenuItem* TPopupMenu::Track(int x, int y, const RECT* exclude) {
   DoPopup();
   MenuHandle menu = BuildHandle(false);
-  TMenuWindow window([this](TMessage& m) { return DispatchMenuMessage(m); });
+  TMenuWindow window([this](TMessage& m) {
+    if (m.msg == WM_MENUSELECT)
+      OnMenuSelect(this, HMENU(m.lparam), UINT(LOWORD(m.wparam)), UINT(HIWORD(m.wparam)));
+    return DispatchMenuMessage(m);
+  });
   static constexpr UINT kAlign[] = {TPM_LEFTALIGN, TPM_RIGHTALIGN, TPM_CENTERALIGN};
   UINT flags = kAlign[int(alignment_)] | TPM_LEFTBUTTON | TPM_RIGHTBUTTON | TPM_RETURNCMD;
   if (IsRightToLeft()) flags |= TPM_LAYOUTRTL;
   TPMPARAMS params{sizeof(params), exclude ? *exclude : RECT{}};
   if (exclude) flags |= TPM_VERTICAL;
   window_ = window.Handle();
+  open_menu_ = menu.Get();
   UINT command =
       UINT(TrackPopupMenuEx(menu.Get(), flags, x, y, window.Handle(), exclude ? &params : nullptr));
   window_ = nullptr;
+  open_menu_ = nullptr;
   return command ? FindCommand(command) : nullptr;
 }
 

@@ -26,8 +26,9 @@ class TPopupMenu : public TMenu {
   // Shows the menu and waits: the chosen item (not clicked yet), or null.
   // `exclude` (screen coordinates) is kept free, as a button the menu drops from.
   TMenuItem* Track(int x, int y, const RECT* exclude = nullptr);
-  // The hidden window while the menu is open, else null.
+  // The hidden window and the Win32 menu while the menu is open, else null.
   HWND WindowHandle() const { return window_; }
+  HMENU Handle() const { return open_menu_; }
 
   // Shows the items under another item instead of Items() (a tool bar drops
   // a menu item's submenu so); null for Items().
@@ -43,6 +44,9 @@ class TPopupMenu : public TMenu {
   void SetPopupComponent(TComponent* c) { popup_component_ = c; }
 
   TNotifyEvent OnPopup;
+  // While open: the selection moved to `item` (a command, or a position when
+  // `flags` has MF_POPUP) of the Win32 menu `menu`.
+  TEvent<TComponent*, HMENU, UINT, UINT> OnMenuSelect;
 
  protected:
   TMenuItem* ShownItems() const override { return source_ ? source_ : Items(); }
@@ -55,6 +59,7 @@ class TPopupMenu : public TMenu {
   TComponent* popup_component_ = nullptr;
   TMenuItem* source_ = nullptr;
   HWND window_ = nullptr;
+  HMENU open_menu_ = nullptr;
 };
 
 }  // namespace kestrova::framework
