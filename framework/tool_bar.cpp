@@ -42,10 +42,6 @@ TToolBar::TToolBar(TComponent* owner) : TCustomControl(owner) {
   SetAlign(TAlign::alTop);
 }
 
-TToolBar::~TToolBar() {
-  for (TToolButton* b : buttons_) b->Invalidate();
-}
-
 int TToolBar::IndexOf(const TToolButton* button) const {
   auto it = std::find(buttons_.begin(), buttons_.end(), button);
   return it == buttons_.end() ? -1 : int(it - buttons_.begin());
@@ -200,7 +196,8 @@ void TToolBar::ArrangeButtons() {
 
 void TToolBar::WndProc(TMessage& m) {
   switch (m.msg) {
-    case WM_SIZE:
+    case WM_WINDOWPOSCHANGED:
+      // After the base handler: the bounds are the window's new ones.
       TCustomControl::WndProc(m);
       ArrangeButtons();
       return;

@@ -49,7 +49,6 @@ class TToolBar : public TCustomControl {
 
  public:
   explicit TToolBar(TComponent* owner);
-  ~TToolBar() override;
 
   int ButtonCount() const { return int(buttons_.size()); }
   TToolButton* Buttons(int index) const { return buttons_.at(size_t(index)); }

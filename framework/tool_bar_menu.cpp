@@ -54,8 +54,11 @@ void TToolBar::TrackMenu(TToolButton* button) {
     menu_button_ = button;
     Invalidate();
     Update();
-    // Owned by the bar, so the bar hears of its insertion before it shows.
-    drop_down_ = new TPopupMenu(this);
+    // Owned by the bar, so the bar hears of its insertion before it shows;
+    // inserted once whole (a constructor's insertion would show only a
+    // TComponent to the bar).
+    drop_down_ = new TPopupMenu(nullptr);
+    InsertComponent(drop_down_);
     TMenuItem* item = button->MenuItem();
     if (TMenu* menu = item->GetParentMenu()) {
       drop_down_->SetOwnerDraw(menu->OwnerDraw());

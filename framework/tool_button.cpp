@@ -43,6 +43,11 @@ void TToolButton::SetParent(TWinControl* parent) {
   if (TToolBar* bar = ToolBar()) bar->InsertButton(this);
 }
 
+void TToolButton::BeforeDestroy() {
+  if (TToolBar* bar = ToolBar()) bar->RemoveButton(this);
+  TGraphicControl::BeforeDestroy();
+}
+
 void TToolButton::SetBounds(int left, int top, int width, int height) {
   // A height given to one button is the height of every button of the bar.
   TToolBar* bar = ToolBar();

@@ -47,6 +47,7 @@ class TToolButton : public TGraphicControl {
   void WndProc(TMessage& message) override;
 
  protected:
+  void BeforeDestroy() override;
   void Notification(TComponent* component, TOperation operation) override;
   void TextChanged() override;
 
