@@ -8,7 +8,7 @@
 //   b->SetAutoSize(true);            // as wide as its caption
 #pragma once
 
-#include "framework/custom_control.h"
+#include "framework/graphic_control.h"
 
 namespace kestrova::framework {
 
