@@ -7,14 +7,7 @@
 namespace kestrova::framework {
 
 void TControl::SetAction(TCustomAction* action) {
-  if (action == action_) return;
-  if (action_) RemoveFreeNotification(action_);
-  action_link_.reset();
-  action_ = action;
-  if (!action) return;
-  FreeNotification(action);
-  action_link_ =
-      std::make_unique<TActionLink>(*action, [this](TCustomAction& a) { ActionChange(a); });
+  LinkAction(*this, action_, action_link_, action, [this](TCustomAction& a) { ActionChange(a); });
 }
 
 void TControl::ActionChange(TCustomAction& action) {
