@@ -1,0 +1,60 @@
+#include "movie/avm1/operators.h"
+
+#include <cmath>
+
+namespace kestrova::avm1 {
+
+Value Add(Vm& vm, const Value& a, const Value& b) {
+  Value pa = vm.ToPrimitive(a), pb = vm.ToPrimitive(b);
+  if (pa.IsString() || pb.IsString()) return Value(vm.ToString(pa) + vm.ToString(pb));
+  return Value(vm.ToNumber(pa) + vm.ToNumber(pb));
+}
+
+bool StrictEquals(const Value& a, const Value& b) {
+  if (a.type() != b.type()) return false;
+  switch (a.type()) {
+    case Type::Undefined:
+    case Type::Null:
+      return true;
+    case Type::Boolean:
+      return a.boolean() == b.boolean();
+    case Type::Number:
+      return a.number() == b.number();
+    case Type::String:
+      return a.string() == b.string();
+    case Type::Object:
+      return a.object() == b.object();
+  }
+  return false;
+}
+
+bool LooseEquals(Vm& vm, const Value& a, const Value& b) {
+  if (a.type() == b.type()) return StrictEquals(a, b);
+  if (a.IsNullish() && b.IsNullish()) return true;
+  if (a.IsNullish() || b.IsNullish()) return false;
+  if (a.IsBool()) return LooseEquals(vm, Value(a.number()), b);
+  if (b.IsBool()) return LooseEquals(vm, a, Value(b.number()));
+  if (a.IsNumber() && b.IsString()) return a.number() == vm.ToNumber(b);
+  if (a.IsString() && b.IsNumber()) return vm.ToNumber(a) == b.number();
+  if (a.IsObject() && !b.IsObject()) {
+    Value pa = vm.ToPrimitive(a);
+    if (pa.IsObject()) return false;
+    return LooseEquals(vm, pa, b);
+  }
+  if (b.IsObject() && !a.IsObject()) {
+    Value pb = vm.ToPrimitive(b);
+    if (pb.IsObject()) return false;
+    return LooseEquals(vm, a, pb);
+  }
+  return false;
+}
+
+Value LessThan(Vm& vm, const Value& a, const Value& b) {
+  Value pa = vm.ToPrimitive(a), pb = vm.ToPrimitive(b);
+  if (pa.IsString() && pb.IsString()) return Value(pa.string() < pb.string());
+  double x = vm.ToNumber(pa), y = vm.ToNumber(pb);
+  if (std::isnan(x) || std::isnan(y)) return Value();
+  return Value(x < y);
+}
+
+}  // namespace kestrova::avm1
