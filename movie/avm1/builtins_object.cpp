@@ -63,8 +63,9 @@ void InstallObjectMethods(Vm& vm, Object* proto) {
   vm.Method(proto, "valueOf", [](Vm&, const Value& self, const Args&) { return self; });
   vm.Method(proto, "hasOwnProperty", [](Vm& vm, const Value& self, const Args& args) {
     Object* o = self.object();
-    if (!o) return Value(false);
+    if (!o || args.empty()) return Value(false);
     std::string name = vm.ToString(Arg(args, 0));
+    if (name == "__proto__") return Value(o->proto != nullptr);
     const Property* p = o->Find(name);
     return Value(p != nullptr && vm.Visible(*p));
   });
@@ -104,7 +105,7 @@ void InstallObjectMethods(Vm& vm, Object* proto) {
   });
   vm.Method(proto, "unwatch", [](Vm& vm, const Value& self, const Args& args) {
     Object* o = self.object();
-    if (!o) return Value(false);
+    if (!o || args.empty()) return Value(false);
     std::string name = vm.ToString(Arg(args, 0));
     return Value(o->watches.erase(vm.CaseSensitive() ? name : LowerCase(name)) > 0);
   });

@@ -85,6 +85,12 @@ void Interpreter::RunBlock(std::span<const uint8_t> code, Object* target, int ve
 }
 
 size_t Interpreter::Execute(Activation& a, size_t begin, size_t end) {
+  struct VersionScope {
+    int& version;
+    int saved;
+    ~VersionScope() { version = saved; }
+  } versionScope{vm_.codeVersion, vm_.codeVersion};
+  vm_.codeVersion = a.version;
   size_t pc = begin;
   const auto code = a.code;
   while (pc >= begin && pc < end && !a.returned) {
@@ -129,7 +135,8 @@ Value Interpreter::CallScript(Object* fn, const Value& self, const Args& args, O
   a.callee = fn;
   a.home = home;
   a.self = self;
-  a.hasThis = !(f.flags & kSuppressThis);
+  // DefineFunction2 puts a preloaded this, arguments or super in a register only.
+  a.hasThis = !(f.flags & (kSuppressThis | kPreloadThis));
   // SWF 5 functions keep no scope: they see the timeline they are called on.
   if (f.version >= 6 || fn->scope.empty()) {
     a.scope = fn->scope;
@@ -157,19 +164,19 @@ Value Interpreter::CallScript(Object* fn, const Value& self, const Args& args, O
   if (wantSuper) superObject = MakeSuper(a);
   if (f.function2) {
     size_t r = 1;
-    auto preload = [&](uint16_t flag, const Value& v) {
-      if ((f.flags & flag) && r < a.registers.size()) a.registers[r++] = v;
+    auto preload = [&](uint16_t flag, const Value& v, uint16_t suppress = 0) {
+      if (!(f.flags & flag) || r >= a.registers.size()) return;
+      a.registers[r++] = (f.flags & suppress) ? Value() : v;
     };
-    preload(kPreloadThis, self);
-    preload(kPreloadArguments, argumentsObject);
-    preload(kPreloadSuper, superObject);
+    preload(kPreloadThis, self, kSuppressThis);
+    preload(kPreloadArguments, argumentsObject, kSuppressArguments);
+    preload(kPreloadSuper, superObject, kSuppressSuper);
     preload(kPreloadRoot, display_.Root());
     preload(kPreloadParent, display_.ParentOf(a.target) ? Value(display_.ParentOf(a.target)) : Value());
     preload(kPreloadGlobal, vm_.global);
-    if (!(f.flags & kPreloadArguments) && !(f.flags & kSuppressArguments))
+    if (!(f.flags & (kPreloadArguments | kSuppressArguments)))
       locals->Define("arguments", argumentsObject, kDontEnum);
-    if (!(f.flags & kPreloadSuper) && !(f.flags & kSuppressSuper))
-      locals->Define("super", superObject, kDontEnum);
+    if (!(f.flags & (kPreloadSuper | kSuppressSuper))) locals->Define("super", superObject, kDontEnum);
   } else {
     locals->Define("arguments", argumentsObject, kDontEnum);
     locals->Define("super", superObject, kDontEnum);

@@ -16,6 +16,8 @@ double Shift(double n) { return static_cast<double>(static_cast<uint32_t>(n) & 3
 
 }  // namespace
 
+
+
 void Interpreter::StepSwf5(Activation& a, uint8_t code) {
   switch (code) {
     case op::kDelete: {
@@ -58,7 +60,8 @@ void Interpreter::StepSwf5(Activation& a, uint8_t code) {
       a.returned = true;
       break;
     case op::kModulo: {
-      double b = vm_.ToNumber(Pop()), x = vm_.ToNumber(Pop());
+      Value vb = Pop(), vx = Pop();
+      double x = vm_.ToNumber(vx), b = vm_.ToNumber(vb);
       Push(std::fmod(x, b));
       break;
     }
@@ -69,11 +72,21 @@ void Interpreter::StepSwf5(Activation& a, uint8_t code) {
       break;
     }
     case op::kInitArray:
-      Push(vm_.NewArray(PopArgs()));
-      break;
     case op::kInitObject: {
+      // A count beyond the stack makes nothing and takes nothing.
       double n = vm_.ToNumber(Pop());
-      size_t count = std::isfinite(n) && n > 0 ? static_cast<size_t>(n) : 0;
+      size_t count = std::isfinite(n) && n > 0 ? static_cast<size_t>(std::min(n, 1e15)) : 0;
+      size_t available = stack_.size() - base_;
+      if (count > (code == op::kInitArray ? available : available / 2)) {
+        Push(Value());
+        break;
+      }
+      if (code == op::kInitArray) {
+        Args items;
+        for (size_t i = 0; i < count; ++i) items.push_back(Pop());
+        Push(vm_.NewArray(items));
+        break;
+      }
       Object* o = vm_.NewObject();
       for (size_t i = 0; i < count && stack_.size() > base_; ++i) {
         Value v = Pop();
@@ -110,27 +123,30 @@ void Interpreter::StepSwf5(Activation& a, uint8_t code) {
     }
     case op::kLess2: {
       Value b = Pop(), x = Pop();
-      Push(LessThan(vm_, x, b));
+      Value r = LessThan(vm_, x, b);
+      Push(r);
       break;
     }
     case op::kGreater: {
       Value b = Pop(), x = Pop();
-      Push(LessThan(vm_, b, x));
+      Value r = LessThan(vm_, b, x);
+      Push(r);
       break;
     }
     case op::kEquals2: {
       Value b = Pop(), x = Pop();
-      Push(LooseEquals(vm_, x, b));
+      Push(Value(LooseEquals(vm_, x, b)));
       break;
     }
     case op::kStrictEquals: {
       Value b = Pop(), x = Pop();
-      Push(StrictEquals(x, b));
+      Push(Value(StrictEquals(x, b)));
       break;
     }
     case op::kStringGreater: {
-      std::string b = vm_.ToString(Pop()), x = vm_.ToString(Pop());
-      Push(x > b);
+      Value vb = Pop(), vx = Pop();
+      std::string x = vm_.ToString(vx), b = vm_.ToString(vb);
+      Push(Value(x > b));
       break;
     }
     case op::kToNumber:
@@ -194,7 +210,8 @@ void Interpreter::StepSwf5(Activation& a, uint8_t code) {
     case op::kBitAnd:
     case op::kBitOr:
     case op::kBitXor: {
-      int32_t b = vm_.ToInt32(Pop()), x = vm_.ToInt32(Pop());
+      Value vb = Pop(), vx = Pop();
+      int32_t x = vm_.ToInt32(vx), b = vm_.ToInt32(vb);
       int32_t r = code == op::kBitAnd ? (x & b) : code == op::kBitOr ? (x | b) : (x ^ b);
       Push(static_cast<double>(r));
       break;
@@ -202,8 +219,9 @@ void Interpreter::StepSwf5(Activation& a, uint8_t code) {
     case op::kBitLShift:
     case op::kBitRShift:
     case op::kBitURShift: {
-      double count = Shift(static_cast<double>(vm_.ToInt32(Pop())));
-      int32_t x = vm_.ToInt32(Pop());
+      Value vb = Pop(), vx = Pop();
+      int32_t x = vm_.ToInt32(vx);
+      double count = Shift(static_cast<double>(vm_.ToInt32(vb)));
       int c = static_cast<int>(count);
       if (code == op::kBitLShift)
         Push(static_cast<double>(static_cast<int32_t>(static_cast<uint32_t>(x) << c)));

@@ -16,10 +16,9 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// SWF 4 pushes comparison results as numbers.
-Value Truth(const Activation& a, bool b) { return a.version < 5 ? Value(b ? 1.0 : 0.0) : Value(b); }
-
 }  // namespace
+
+
 
 size_t Interpreter::Step(Activation& a, uint8_t code, size_t pc, size_t next,
                          std::span<const uint8_t> body) {
@@ -149,7 +148,8 @@ void Interpreter::StepSwf4(Activation& a, uint8_t code) {
     case op::kSubtract:
     case op::kMultiply:
     case op::kDivide: {
-      double b = vm_.ToNumber(Pop()), x = vm_.ToNumber(Pop());
+      Value vb = Pop(), vx = Pop();
+      double x = vm_.ToNumber(vx), b = vm_.ToNumber(vb);
       if (code == op::kAdd) Push(x + b);
       if (code == op::kSubtract) Push(x - b);
       if (code == op::kMultiply) Push(x * b);
@@ -162,36 +162,40 @@ void Interpreter::StepSwf4(Activation& a, uint8_t code) {
       break;
     }
     case op::kEquals: {
-      double b = vm_.ToNumber(Pop()), x = vm_.ToNumber(Pop());
-      Push(Truth(a, x == b));
+      Value vb = Pop(), vx = Pop();
+      double x = vm_.ToNumber(vx), b = vm_.ToNumber(vb);
+      Push(Value(x == b));
       break;
     }
     case op::kLess: {
-      double b = vm_.ToNumber(Pop()), x = vm_.ToNumber(Pop());
-      Push(Truth(a, x < b));
+      Value vb = Pop(), vx = Pop();
+      double x = vm_.ToNumber(vx), b = vm_.ToNumber(vb);
+      Push(Value(x < b));
       break;
     }
     case op::kAnd: {
-      bool b = vm_.ToBoolean(Pop()), x = vm_.ToBoolean(Pop());
-      Push(Truth(a, x && b));
+      Value vb = Pop(), vx = Pop();
+      Push(Value(vm_.ToBoolean(vx) && vm_.ToBoolean(vb)));
       break;
     }
     case op::kOr: {
-      bool b = vm_.ToBoolean(Pop()), x = vm_.ToBoolean(Pop());
-      Push(Truth(a, x || b));
+      Value vb = Pop(), vx = Pop();
+      Push(Value(vm_.ToBoolean(vx) || vm_.ToBoolean(vb)));
       break;
     }
     case op::kNot:
-      Push(Truth(a, !vm_.ToBoolean(Pop())));
+      Push(Value(!vm_.ToBoolean(Pop())));
       break;
     case op::kStringEquals: {
-      std::string b = vm_.ToString(Pop()), x = vm_.ToString(Pop());
-      Push(Truth(a, x == b));
+      Value vb = Pop(), vx = Pop();
+      std::string x = vm_.ToString(vx), b = vm_.ToString(vb);
+      Push(Value(x == b));
       break;
     }
     case op::kStringLess: {
-      std::string b = vm_.ToString(Pop()), x = vm_.ToString(Pop());
-      Push(Truth(a, x < b));
+      Value vb = Pop(), vx = Pop();
+      std::string x = vm_.ToString(vx), b = vm_.ToString(vb);
+      Push(Value(x < b));
       break;
     }
     case op::kStringLength:
@@ -202,14 +206,16 @@ void Interpreter::StepSwf4(Activation& a, uint8_t code) {
       break;
     case op::kStringExtract:
     case op::kMbStringExtract: {
-      double count = vm_.ToInteger(Pop()), index = vm_.ToInteger(Pop());
-      std::string s = vm_.ToString(Pop());
+      Value vc = Pop(), vi = Pop(), vs = Pop();
+      std::string s = vm_.ToString(vs);
+      double index = vm_.ToInteger(vi), count = vm_.ToInteger(vc);
       Push(Value(Extract(s, index - 1, count, code == op::kMbStringExtract)));
       break;
     }
     case op::kStringAdd: {
-      std::string b = vm_.ToString(Pop()), x = vm_.ToString(Pop());
-      Push(Value(x + b));
+      Value vb = Pop(), vx = Pop();
+      std::string x = vm_.ToString(vx);
+      Push(Value(x + vm_.ToString(vb)));
       break;
     }
     case op::kPop:

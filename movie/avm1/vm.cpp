@@ -28,7 +28,7 @@ bool IndexName(const std::string& name, uint32_t& index) {
 
 }  // namespace
 
-Vm::Vm(int swfVersion, VmHost& host) : version_(swfVersion), host_(host) {
+Vm::Vm(int swfVersion, VmHost& host) : codeVersion(swfVersion), version_(swfVersion), host_(host) {
   InstallBuiltins(*this);
 }
 
@@ -94,6 +94,7 @@ std::string Vm::ToString(const Value& v) {
     case Type::Null:
       return "null";
     case Type::Boolean:
+      if (codeVersion < 5) return v.boolean() ? "1" : "0";
       return v.boolean() ? "true" : "false";
     case Type::Number:
       return NumberToString(v.number());
@@ -287,7 +288,7 @@ void Vm::Set(const Value& target, const std::string& name, const Value& value) {
 }
 
 void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
-  if (!o) return;
+  if (!o || name.empty()) return;
   if (name == "__proto__") {
     o->proto = value.object();
     o->Define("__proto__", value, kDontEnum);
@@ -404,7 +405,7 @@ Value Vm::Construct(const Value& fn, const Args& args) {
   Value proto = GetOf(f, "prototype", fn);
   o->proto = proto.object();
   o->Define("__constructor__", fn, kDontEnum);
-  if (version_ <= 5) o->Define("constructor", fn, kDontEnum);
+  o->Define("constructor", fn, kDontEnum);
   if (f->native) {
     Value r = Call(fn, o, args);
     if (r.IsObject()) return r;

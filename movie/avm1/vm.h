@@ -49,6 +49,9 @@ class Vm {
   Vm& operator=(const Vm&) = delete;
 
   int Version() const { return version_; }
+  // The version the running code follows: SWF 4 code of a movie behaves as
+  // SWF 4 even where its functions (SWF 5 actions) do not.
+  int codeVersion = 0;
   VmHost& Host() { return host_; }
   bool CaseSensitive() const { return version_ >= 7; }
 
