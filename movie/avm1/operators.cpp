@@ -49,8 +49,29 @@ bool LooseEquals(Vm& vm, const Value& a, const Value& b) {
   return false;
 }
 
+// Comparison operands: an object whose valueOf gives an object makes the
+// comparison false at once; movie clips and the global object compare as
+// undefined.
+namespace {
+
+bool ComparePrimitive(Vm& vm, const Value& v, Value& out) {
+  Object* o = v.object();
+  if (o && (o->kind == Kind::MovieClip || o == vm.global)) {
+    out = Value();
+    return true;
+  }
+  out = vm.ToPrimitive(v, false, false);
+  return !out.IsObject();
+}
+
+}  // namespace
+
 Value LessThan(Vm& vm, const Value& a, const Value& b) {
-  Value pa = vm.ToPrimitive(a), pb = vm.ToPrimitive(b);
+  Value pa, pb;
+  if (!ComparePrimitive(vm, a, pa)) return Value(false);
+  if (!ComparePrimitive(vm, b, pb)) return Value(false);
+  if (a.object() && a.object()->kind == Kind::MovieClip) return Value();
+  if (b.object() && b.object()->kind == Kind::MovieClip) return Value();
   if (pa.IsString() && pb.IsString()) return Value(pa.string() < pb.string());
   double x = vm.ToNumber(pa), y = vm.ToNumber(pb);
   if (std::isnan(x) || std::isnan(y)) return Value();

@@ -77,7 +77,6 @@ double Vm::ToNumber(const Value& v) {
       return StringToNumber(v.string(), version_);
     case Type::Object: {
       Value p = ToPrimitive(v);
-      if (p.IsObject()) return kNaN;
       if (p.IsUndefined()) return kNaN;
       return ToNumber(p);
     }
@@ -101,9 +100,7 @@ std::string Vm::ToString(const Value& v) {
     case Type::String:
       return v.string();
     case Type::Object: {
-      Value p = ToPrimitive(v, true);
-      if (p.IsObject()) return p.object()->IsFunction() ? "[type Function]" : "[type Object]";
-      return ToString(p);
+      return ToString(ToPrimitive(v, true));
     }
   }
   return "";
@@ -129,22 +126,30 @@ bool Vm::ToBoolean(const Value& v) const {
   return false;
 }
 
-Value Vm::ToPrimitive(const Value& v, bool stringHint) {
+// Objects to primitives: valueOf first (its object result falls back to
+// toString), toString first for strings and dates. A method that is not a
+// function gives undefined for valueOf and "[type Object]" for toString.
+Value Vm::ToPrimitive(const Value& v, bool stringHint, bool toStringFallback) {
   Object* o = v.object();
   if (!o) return v;
-  if (o->kind == Kind::MovieClip && clipPath) return Value(clipPath(o));
-  const char* first = stringHint || o->kind == Kind::Date ? "toString" : "valueOf";
-  const char* second = stringHint || o->kind == Kind::Date ? "valueOf" : "toString";
-  for (const char* name : {first, second}) {
+  const char* typeText = o->IsFunction() ? "[type Function]" : "[type Object]";
+  auto call = [&](const char* name, Value& out) {
     Value fn = GetOf(o, name, v);
-    if (fn.object() && fn.object()->IsFunction()) {
-      Value r = Call(fn, v, {});
-      if (!r.IsObject()) return r;
-      if (name == second) return r;
-    }
+    if (!fn.object() || !fn.object()->IsFunction()) return false;
+    out = Call(fn, v, {});
+    return true;
+  };
+  Value r;
+  if (stringHint) {
+    if (o->kind == Kind::MovieClip && clipPath) return Value(clipPath(o));
+    if (call("toString", r)) return r.IsString() ? r : Value(typeText);
+    return Value(typeText);
   }
-  if (o->IsFunction()) return Value("[type Function]");
-  return Value("[type Object]");
+  if (!call("valueOf", r)) return Value();
+  if (!r.IsObject() || !toStringFallback) return r;
+  if (o->kind == Kind::MovieClip && clipPath) return Value(clipPath(o));
+  if (call("toString", r)) return r.IsObject() ? Value(typeText) : r;
+  return Value(typeText);
 }
 
 Object* Vm::ToObject(const Value& v) {

@@ -68,7 +68,7 @@ class Vm {
   double ToNumber(const Value& v);
   std::string ToString(const Value& v);
   bool ToBoolean(const Value& v) const;
-  Value ToPrimitive(const Value& v, bool stringHint = false);
+  Value ToPrimitive(const Value& v, bool stringHint = false, bool toStringFallback = true);
   Object* ToObject(const Value& v);
   int32_t ToInt32(const Value& v);
   double ToInteger(const Value& v);
