@@ -56,10 +56,10 @@ void InstallGlobals(Vm& vm) {
     return Value(ParseFloat(vm.ToString(Arg(args, 0))));
   });
   vm.Method(g, "isNaN", [](Vm& vm, const Value&, const Args& args) {
-    return Value(std::isnan(vm.ToNumber(Arg(args, 0))));
+    return Value(args.empty() || std::isnan(vm.ToNumber(args[0])));
   });
   vm.Method(g, "isFinite", [](Vm& vm, const Value&, const Args& args) {
-    return Value(std::isfinite(vm.ToNumber(Arg(args, 0))));
+    return Value(!args.empty() && std::isfinite(vm.ToNumber(args[0])));
   });
   vm.Method(g, "escape", [](Vm& vm, const Value&, const Args& args) {
     return Value(Escape(vm.ToString(Arg(args, 0))));

@@ -48,7 +48,9 @@ void InstallBoolean(Vm& vm) {
   vm.Method(vm.booleanProto, "valueOf", [](Vm&, const Value& self, const Args&) { return Primitive(self); });
   DefineClass(
       vm, "Boolean",
-      [](Vm& vm, const Value&, const Args& args) { return Value(!args.empty() && vm.ToBoolean(args[0])); },
+      [](Vm& vm, const Value&, const Args& args) {
+        return args.empty() ? Value() : Value(vm.ToBoolean(args[0]));
+      },
       [](Vm& vm, const Value&, const Args& args) -> Value {
         return vm.ToObject(Value(!args.empty() && vm.ToBoolean(args[0])));
       },

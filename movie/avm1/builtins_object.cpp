@@ -134,7 +134,8 @@ Value ApplyFunction(Vm& vm, const Value& self, const Args& args) {
 void InstallObject(Vm& vm) {
   vm.objectProto = vm.Make(Kind::Plain, nullptr);
   vm.functionProto = vm.Make(Kind::Function, vm.objectProto);
-  vm.global = vm.Make(Kind::Plain, vm.objectProto);
+  // The global object has no prototype: no valueOf, no toString.
+  vm.global = vm.Make(Kind::Plain, nullptr);
   InstallObjectMethods(vm, vm.objectProto);
   auto makeObject = [](Vm& vm, const Value&, const Args& args) -> Value {
     Value v = Arg(args, 0);

@@ -548,8 +548,9 @@ void Interpreter::Enumerate(const Value& v) {
   Push(Value());
   Object* o = v.object();
   if (!o) return;
+  // The loop pops them: the first name it sees goes on top.
   std::vector<std::string> names = vm_.EnumerableNames(o);
-  for (const std::string& n : names) Push(Value(n));
+  for (size_t i = names.size(); i-- > 0;) Push(Value(names[i]));
 }
 
 void Interpreter::GotoFrame2(Activation& a, uint8_t flags, int bias) {

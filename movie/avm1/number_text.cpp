@@ -88,27 +88,36 @@ double StringToNumber(const std::string& s, int version) {
     while (i < s.size() && IsSpace(s[i])) ++i;
     return ScanDecimal(s, i, out) ? out : 0;
   }
+  // "0x..." and "[+-]0..." (octal) only at the very start; both wrap to
+  // 32 bits. Otherwise leading spaces, a decimal number, and nothing after.
+  if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+    uint32_t v = 0;
+    for (size_t j = 2; j < s.size(); ++j) {
+      int d = DigitValue(s[j]);
+      if (d >= 16) return kNaN;
+      v = v * 16 + static_cast<uint32_t>(d);
+    }
+    return static_cast<int32_t>(v);
+  }
+  {
+    size_t j = 0;
+    bool negative = false;
+    if (j < s.size() && (s[j] == '-' || s[j] == '+')) negative = s[j++] == '-';
+    if (j + 1 < s.size() && s[j] == '0' &&
+        s.find_first_not_of("01234567", j) == std::string::npos) {
+      uint32_t v = 0;
+      for (; j < s.size(); ++j) v = v * 8 + static_cast<uint32_t>(s[j] - '0');
+      if (negative) v = 0u - v;
+      return static_cast<int32_t>(v);
+    }
+  }
   size_t i = 0;
   while (i < s.size() && IsSpace(s[i])) ++i;
   if (i == s.size()) return kNaN;
-  if (s.size() - i >= 2 && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
-    double v = 0;
-    size_t j = i + 2;
-    if (j == s.size()) return kNaN;
-    for (; j < s.size(); ++j) {
-      int d = DigitValue(s[j]);
-      if (d >= 16) return kNaN;
-      v = v * 16 + d;
-    }
-    return v;
-  }
-  if (s.compare(i, std::string::npos, "Infinity") == 0) return kNaN;
   double out = 0;
   size_t taken = ScanDecimal(s, i, out);
   if (!taken) return kNaN;
-  i += taken;
-  while (i < s.size() && IsSpace(s[i])) ++i;
-  return i == s.size() ? out : kNaN;
+  return i + taken == s.size() ? out : kNaN;
 }
 
 double ParseInt(const std::string& s, bool hasRadix, double radixValue) {

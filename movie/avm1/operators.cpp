@@ -18,8 +18,8 @@ bool StrictEquals(const Value& a, const Value& b) {
       return true;
     case Type::Boolean:
       return a.boolean() == b.boolean();
-    case Type::Number:
-      return a.number() == b.number();
+    case Type::Number:  // NaN equals NaN here
+      return a.number() == b.number() || (std::isnan(a.number()) && std::isnan(b.number()));
     case Type::String:
       return a.string() == b.string();
     case Type::Object:
@@ -34,8 +34,8 @@ bool LooseEquals(Vm& vm, const Value& a, const Value& b) {
   if (a.IsNullish() || b.IsNullish()) return false;
   if (a.IsBool()) return LooseEquals(vm, Value(a.number()), b);
   if (b.IsBool()) return LooseEquals(vm, a, Value(b.number()));
-  if (a.IsNumber() && b.IsString()) return a.number() == vm.ToNumber(b);
-  if (a.IsString() && b.IsNumber()) return vm.ToNumber(a) == b.number();
+  if (a.IsNumber() && b.IsString()) return StrictEquals(a, Value(vm.ToNumber(b)));
+  if (a.IsString() && b.IsNumber()) return StrictEquals(Value(vm.ToNumber(a)), b);
   if (a.IsObject() && !b.IsObject()) {
     Value pa = vm.ToPrimitive(a);
     if (pa.IsObject()) return false;
@@ -50,13 +50,12 @@ bool LooseEquals(Vm& vm, const Value& a, const Value& b) {
 }
 
 // Comparison operands: an object whose valueOf gives an object makes the
-// comparison false at once; movie clips and the global object compare as
-// undefined.
+// comparison false at once; movie clips compare as undefined.
 namespace {
 
 bool ComparePrimitive(Vm& vm, const Value& v, Value& out) {
   Object* o = v.object();
-  if (o && (o->kind == Kind::MovieClip || o == vm.global)) {
+  if (o && o->kind == Kind::MovieClip) {
     out = Value();
     return true;
   }
