@@ -19,9 +19,41 @@ constexpr int kPropertyCount = 22;
 
 constexpr double kPi = 3.14159265358979323846;
 
-double ToTwipsRounded(double pixels) { return std::round(pixels * 20) / 20; }
+// Pixels to twips as the player stores them: out of range (infinities
+// included) is the lowest 32-bit value.
+int32_t ToTwips(double pixels) {
+  double t = pixels * 20;
+  if (!(t > -2147483648.0 && t < 2147483648.0)) return INT32_MIN;
+  return static_cast<int32_t>(t);
+}
 
 }  // namespace
+
+movie::DisplayObject* Runtime::SelfOf(movie::Clip& clip) {
+  if (&clip == root_) return &rootSelf_;
+  return clip.Self();
+}
+
+namespace {
+
+bool SameMatrix(const swf::Matrix& x, const swf::Matrix& y) {
+  return x.a == y.a && x.b == y.b && x.c == y.c && x.d == y.d;
+}
+
+}  // namespace
+
+void Runtime::ScaleAndRotation(movie::Clip& clip, double& xscale, double& yscale, double& rotation) {
+  movie::DisplayObject* self = SelfOf(clip);
+  swf::Matrix m = self ? self->matrix : swf::Matrix{};
+  ClipScripts& scripts = clips_[&clip];
+  if (scripts.transformSet && SameMatrix(scripts.madeMatrix, m)) {
+    xscale = scripts.xscale, yscale = scripts.yscale, rotation = scripts.rotation;
+    return;
+  }
+  xscale = std::sqrt(double(m.a) * m.a + double(m.b) * m.b) * 100;
+  yscale = std::sqrt(double(m.c) * m.c + double(m.d) * m.d) * 100;
+  rotation = (m.a == 0 && m.b == 0) ? 0 : std::atan2(double(m.b), double(m.a)) * 180 / kPi;
+}
 
 int Runtime::PropertyIndex(const std::string& name) const {
   if (name.empty() || name[0] != '_') return -1;
@@ -34,17 +66,19 @@ int Runtime::PropertyIndex(const std::string& name) const {
 Value Runtime::GetProperty(Object* o, int index) {
   movie::Clip* clip = ClipOf(o);
   if (!clip) return Value();
-  movie::DisplayObject* self = clip->Self();
+  movie::DisplayObject* self = SelfOf(*clip);
   swf::Matrix m = self ? self->matrix : swf::Matrix{};
+  double xscale, yscale, rotation;
+  ScaleAndRotation(*clip, xscale, yscale, rotation);
   switch (index) {
     case 0:
       return m.tx.value / 20.0;
     case 1:
       return m.ty.value / 20.0;
     case 2:
-      return std::sqrt(double(m.a) * m.a + double(m.b) * m.b) * 100;
+      return xscale;
     case 3:
-      return std::sqrt(double(m.c) * m.c + double(m.d) * m.d) * 100;
+      return yscale;
     case 4:
       return static_cast<double>(clip->CurrentFrame() + 1);
     case 5:
@@ -60,10 +94,8 @@ Value Runtime::GetProperty(Object* o, int index) {
       double size = index == 8 ? r.Width().value : r.Height().value;
       return size / 20.0;
     }
-    case 10: {
-      if (m.a == 0 && m.b == 0) return 0.0;
-      return std::atan2(double(m.b), double(m.a)) * 180 / kPi;
-    }
+    case 10:
+      return rotation;
     case 11:
       return Value(TargetPath(o, true));
     case 13:
@@ -73,13 +105,13 @@ Value Runtime::GetProperty(Object* o, int index) {
     case 15:
       return Value(std::string("file:///movie.swf"));
     case 16:
-      return 1.0;
+      return quality_ == "LOW" ? 0.0 : quality_ == "BEST" ? 2.0 : 1.0;
     case 17:
-      return 1.0;
+      return focusRect_;
     case 18:
-      return 5.0;
+      return soundBufferTime_;
     case 19:
-      return Value(std::string("HIGH"));
+      return Value(quality_);
     default:
       return 0.0;
   }
@@ -88,45 +120,58 @@ Value Runtime::GetProperty(Object* o, int index) {
 void Runtime::SetProperty(Object* o, int index, const Value& value) {
   movie::Clip* clip = ClipOf(o);
   if (!clip) return;
-  movie::DisplayObject* self = clip->Self();
-  double v = vm_.ToNumber(value);
+  movie::DisplayObject* self = SelfOf(*clip);
   if (!self) return;
+  // undefined and null leave a number property as it is
+  bool numeric = index != 13 && index != 19 && !(index == 17 && value.IsObject());
+  double v = !numeric || value.IsNullish() ? std::nan("") : vm_.ToNumber(value);
   swf::Matrix& m = self->matrix;
   auto scales = [&](double& sx, double& sy, double& rotation) {
-    sx = std::sqrt(double(m.a) * m.a + double(m.b) * m.b);
-    sy = std::sqrt(double(m.c) * m.c + double(m.d) * m.d);
-    rotation = (m.a == 0 && m.b == 0) ? 0 : std::atan2(double(m.b), double(m.a));
+    ScaleAndRotation(*clip, sx, sy, rotation);
   };
   auto rebuild = [&](double sx, double sy, double rotation) {
-    m.a = static_cast<float>(sx * std::cos(rotation));
-    m.b = static_cast<float>(sx * std::sin(rotation));
-    m.c = static_cast<float>(-sy * std::sin(rotation));
-    m.d = static_cast<float>(sy * std::cos(rotation));
+    ClipScripts& scripts = clips_[clip];
+    scripts.xscale = sx, scripts.yscale = sy, scripts.rotation = rotation;
+    double r = std::isfinite(rotation) ? rotation * kPi / 180 : 0;
+    auto clampScale = [](double s) { return std::isfinite(s) ? std::clamp(s / 100, -32768.0, 32768.0) : 0.0; };
+    m.a = static_cast<float>(clampScale(sx) * std::cos(r));
+    m.b = static_cast<float>(clampScale(sx) * std::sin(r));
+    m.c = static_cast<float>(-clampScale(sy) * std::sin(r));
+    m.d = static_cast<float>(clampScale(sy) * std::cos(r));
+    scripts.transformSet = true;
+    scripts.madeMatrix = m;
   };
   switch (index) {
     case 0:
-      if (std::isfinite(v)) m.tx.value = static_cast<int32_t>(std::lround(v * 20));
+      if (!std::isnan(v)) m.tx.value = ToTwips(v);
       break;
     case 1:
-      if (std::isfinite(v)) m.ty.value = static_cast<int32_t>(std::lround(v * 20));
+      if (!std::isnan(v)) m.ty.value = ToTwips(v);
       break;
     case 2:
     case 3:
     case 10: {
-      if (!std::isfinite(v)) break;
+      if (std::isnan(v)) break;
       double sx, sy, rotation;
       scales(sx, sy, rotation);
-      if (index == 2) sx = v / 100;
-      if (index == 3) sy = v / 100;
-      if (index == 10) rotation = std::fmod(v, 360.0) * kPi / 180;
+      if (index == 2) sx = v;
+      if (index == 3) sy = v;
+      if (index == 10) {
+        rotation = std::fmod(v, 360.0);
+        if (rotation > 180) rotation -= 360;
+        if (rotation < -180) rotation += 360;
+      }
       rebuild(sx, sy, rotation);
       break;
     }
-    case 6:
-      if (std::isfinite(v)) self->colorTransform.ma = static_cast<float>(v / 100);
+    case 6:  // kept as 8.8 fixed point, like the colour transform it is
+      if (!std::isnan(v)) {
+        double fixed = std::isfinite(v) ? std::trunc(std::clamp(v / 100 * 256, -32768.0, 32767.0)) : 0;
+        self->colorTransform.ma = static_cast<float>(fixed / 256);
+      }
       break;
     case 7:
-      self->visible = vm_.ToBoolean(value);
+      if (!std::isnan(v)) self->visible = v != 0;
       break;
     case 8:
     case 9: {
@@ -143,10 +188,27 @@ void Runtime::SetProperty(Object* o, int index, const Value& value) {
     case 13:
       self->name = vm_.ToString(value);
       break;
+    case 16:
+      if (!std::isnan(v)) quality_ = v == 0 ? "LOW" : v >= 2 ? "BEST" : "HIGH";
+      break;
+    case 17:
+      if (value.IsObject())
+        focusRect_ = 0;
+      else if (!std::isnan(v))
+        focusRect_ = v != 0 ? 1 : 0;
+      break;
+    case 18:
+      if (!std::isnan(v)) soundBufferTime_ = ToTwips(v / 20);
+      break;
+    case 19: {
+      std::string q = vm_.ToString(value);
+      for (char& c : q) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      if (q == "LOW" || q == "MEDIUM" || q == "HIGH" || q == "BEST") quality_ = q;
+      break;
+    }
     default:
       break;
   }
-  (void)ToTwipsRounded;
 }
 
 bool Runtime::GetClipProperty(Object* o, const std::string& name, Value& out) {

@@ -352,8 +352,9 @@ Value Interpreter::GetVariable(Activation& a, const std::string& name) {
     if (vm_.Has(o, name)) return vm_.GetOf(o, name, o);
   }
   if (a.target && vm_.Has(a.target, name)) return vm_.GetOf(a.target, name, a.target);
-  if (is("_global")) return vm_.global;
   if (is("_root") || is("_level0")) return display_.Root();
+  if (a.version < 5) return Value();  // SWF 4 code has no globals
+  if (is("_global")) return vm_.global;
   return vm_.GetOf(vm_.global, name, vm_.global);
 }
 

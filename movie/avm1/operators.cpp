@@ -31,11 +31,14 @@ bool StrictEquals(const Value& a, const Value& b) {
 bool LooseEquals(Vm& vm, const Value& a, const Value& b) {
   if (a.type() == b.type()) return StrictEquals(a, b);
   if (a.IsNullish() && b.IsNullish()) return true;
+  // An object without valueOf (the global object) is undefined here.
+  if (a.IsObject() && b.IsNullish()) return vm.ToPrimitive(a).IsNullish();
+  if (b.IsObject() && a.IsNullish()) return vm.ToPrimitive(b).IsNullish();
   if (a.IsNullish() || b.IsNullish()) return false;
   if (a.IsBool()) return LooseEquals(vm, Value(a.number()), b);
   if (b.IsBool()) return LooseEquals(vm, a, Value(b.number()));
-  if (a.IsNumber() && b.IsString()) return StrictEquals(a, Value(vm.ToNumber(b)));
-  if (a.IsString() && b.IsNumber()) return StrictEquals(Value(vm.ToNumber(a)), b);
+  if (a.IsNumber() && b.IsString()) return a.number() == vm.ToNumber(b);
+  if (a.IsString() && b.IsNumber()) return vm.ToNumber(a) == b.number();
   if (a.IsObject() && !b.IsObject()) {
     Value pa = vm.ToPrimitive(a);
     if (pa.IsObject()) return false;

@@ -82,6 +82,11 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
     Object* object = nullptr;
     std::vector<const swf::ClipAction*> events;
     bool loaded = false;
+    // _xscale, _yscale, _rotation as last set, while the matrix is the one
+    // they made (the timeline may move the clip since).
+    bool transformSet = false;
+    double xscale = 100, yscale = 100, rotation = 0;
+    swf::Matrix madeMatrix;
   };
   struct Interval {
     int id;
@@ -107,6 +112,8 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   std::vector<movie::Clip*> ClipsInEventOrder();
   void CollectClips(movie::Clip& clip, std::vector<movie::Clip*>& out);
   movie::Clip* Resolve(movie::Clip* from, const std::string& path);
+  movie::DisplayObject* SelfOf(movie::Clip& clip);
+  void ScaleAndRotation(movie::Clip& clip, double& xscale, double& yscale, double& rotation);
 
   std::shared_ptr<const swf::Movie> movie_;
   RuntimeOutput output_;
@@ -120,7 +127,12 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   int nextInstance_ = 1;
   uint64_t frameNumber_ = 0;  // frames shown so far minus one
   bool quit_ = false;
-  movie::Clip* root_ = nullptr;  // known from its placement, before the player is fully built
+  movie::Clip* root_ = nullptr;
+  movie::DisplayObject rootSelf_;
+  // Player-wide settings scripts can read back.
+  std::string quality_ = "HIGH";
+  double focusRect_ = 1;
+  double soundBufferTime_ = 5;  // the root's own placement, set by scripts  // known from its placement, before the player is fully built
   std::unique_ptr<movie::Player> player_;
 };
 

@@ -76,8 +76,8 @@ double Vm::ToNumber(const Value& v) {
     case Type::String:
       return StringToNumber(v.string(), version_);
     case Type::Object: {
-      Value p = ToPrimitive(v);
-      if (p.IsUndefined()) return kNaN;
+      Value p = ToPrimitive(v, false, false);
+      if (p.IsUndefined() || p.IsObject()) return kNaN;
       return ToNumber(p);
     }
   }
