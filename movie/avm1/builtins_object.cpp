@@ -66,8 +66,7 @@ void InstallObjectMethods(Vm& vm, Object* proto) {
     if (!o || args.empty()) return Value(false);
     std::string name = vm.ToString(Arg(args, 0));
     if (name == "__proto__") return Value(o->proto != nullptr);
-    const Property* p = o->Find(name);
-    return Value(p != nullptr && vm.Visible(*p));
+    return Value(o->Find(name) != nullptr);
   });
   vm.Method(proto, "isPropertyEnumerable", [](Vm& vm, const Value& self, const Args& args) {
     Object* o = self.object();

@@ -120,52 +120,10 @@ double StringToNumber(const std::string& s, int version) {
   return i + taken == s.size() ? out : kNaN;
 }
 
-double ParseInt(const std::string& s, bool hasRadix, double radixValue) {
-  int radix = 0;
-  if (hasRadix) {
-    if (std::isnan(radixValue)) return kNaN;
-    radix = static_cast<int>(radixValue);
-    if (radix < 2 || radix > 36) return kNaN;
-  }
-  size_t i = 0;
-  // "0x" and a leading "0" (octal) are only recognised at the very start,
-  // before any space; a sign before "0x" is not allowed there.
-  if (!hasRadix || radix == 16) {
-    size_t j = 0;
-    bool negative = false;
-    if (j < s.size() && (s[j] == '-' || s[j] == '+') && !hasRadix) {
-      // "-0x.." is NaN without a radix
-      if (s.size() > j + 2 && s[j + 1] == '0' && (s[j + 2] == 'x' || s[j + 2] == 'X'))
-        return kNaN;
-    }
-    if (s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
-      j = 2;
-      if (j < s.size() && (s[j] == '-' || s[j] == '+')) negative = s[j++] == '-';
-      double v = 0;
-      size_t digits = 0;
-      for (; j < s.size() && DigitValue(s[j]) < 16; ++j, ++digits) v = v * 16 + DigitValue(s[j]);
-      if (!digits) return kNaN;
-      return negative ? -v : v;
-    }
-  }
-  if (!hasRadix) {
-    // leading zero: octal, when the string starts with it (sign allowed)
-    size_t j = 0;
-    bool negative = false;
-    if (j < s.size() && (s[j] == '-' || s[j] == '+')) negative = s[j++] == '-';
-    if (j < s.size() && s[j] == '0' && j + 1 < s.size() && s[j + 1] >= '0' && s[j + 1] <= '7') {
-      bool allOctal = true;
-      size_t k = j;
-      for (; k < s.size() && s[k] >= '0' && s[k] <= '9'; ++k)
-        if (s[k] > '7') allOctal = false;
-      if (allOctal) {
-        double v = 0;
-        for (size_t m = j; m < k; ++m) v = v * 8 + (s[m] - '0');
-        if (k == s.size()) return negative ? -v : v;
-      }
-    }
-    radix = 10;
-  }
+namespace {
+
+// [spaces] [sign] digits of `radix` from `i`; NaN without digits.
+double SignedDigits(const std::string& s, size_t i, int radix) {
   while (i < s.size() && IsSpace(s[i])) ++i;
   bool negative = false;
   if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
@@ -174,6 +132,41 @@ double ParseInt(const std::string& s, bool hasRadix, double radixValue) {
   for (; i < s.size() && DigitValue(s[i]) < radix; ++i, ++digits) v = v * radix + DigitValue(s[i]);
   if (!digits) return kNaN;
   return negative ? -v : v;
+}
+
+bool HexPrefix(const std::string& s, size_t i) {
+  return s.size() >= i + 2 && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X');
+}
+
+}  // namespace
+
+// parseInt: a "0x" at the very start is skipped (hex unless a radix is
+// given) and may be followed by spaces and a sign; a sign before "0x" wants
+// a radix and only valid digits after it; "[sign]0..." of octal digits
+// alone is octal; otherwise spaces, a sign and digits.
+double ParseInt(const std::string& s, bool hasRadix, double radixValue) {
+  int radix = 10;
+  if (hasRadix) {
+    if (std::isnan(radixValue)) return kNaN;
+    radix = static_cast<int>(radixValue);
+    if (radix < 2 || radix > 36) return kNaN;
+  }
+  if (HexPrefix(s, 0)) return SignedDigits(s, 2, hasRadix ? radix : 16);
+  if (!s.empty() && (s[0] == '-' || s[0] == '+') && HexPrefix(s, 1)) {
+    if (!hasRadix) return kNaN;
+    double v = 0;
+    for (size_t i = 1; i < s.size(); ++i) {
+      if (DigitValue(s[i]) >= radix) return kNaN;
+      v = v * radix + DigitValue(s[i]);
+    }
+    return v;
+  }
+  if (!hasRadix) {
+    size_t j = (!s.empty() && (s[0] == '-' || s[0] == '+')) ? 1 : 0;
+    if (j < s.size() && s[j] == '0' && s.find_first_not_of("01234567", j) == std::string::npos)
+      return SignedDigits(s, 0, 8);
+  }
+  return SignedDigits(s, 0, radix);
 }
 
 double ParseFloat(const std::string& s) {

@@ -25,15 +25,18 @@ using Args = std::vector<Value>;
 using NativeFn = std::function<Value(Vm&, const Value& self, const Args& args)>;
 
 // ASSetPropFlags bits, and the version bits that hide a property from
-// movies older than SWF 6, 7, 8.
+// reads and writes of older movies (it still enumerates and is its
+// object's own).
 enum PropertyFlag : uint16_t {
   kDontEnum = 1,
   kDontDelete = 2,
   kReadOnly = 4,
-  kVersion6 = 0x80,
-  kVersion7 = 0x400,
-  kVersion8 = 0x1000,
-  kVersion9 = 0x2000,
+  kVersion6 = 0x80,     // hidden before SWF 6
+  kVersion7a = 0x100,   // before SWF 7
+  kVersion7 = 0x400,    // before SWF 7
+  kVersion8 = 0x1000,   // before SWF 8
+  kVersion9 = 0x2000,   // before SWF 9
+  kVersion10 = 0x4000,  // before SWF 10
 };
 
 struct Property {

@@ -213,7 +213,8 @@ std::string Vm::TypeOf(const Value& v) const {
 
 bool Vm::Visible(const Property& p) const {
   if ((p.flags & kVersion6) && version_ < 6) return false;
-  if ((p.flags & kVersion7) && version_ < 7) return false;
+  if ((p.flags & (kVersion7 | kVersion7a)) && version_ < 7) return false;
+  if ((p.flags & kVersion10) && version_ < 10) return false;
   if ((p.flags & kVersion8) && version_ < 8) return false;
   if ((p.flags & kVersion9) && version_ < 9) return false;
   return true;
@@ -311,7 +312,10 @@ void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
       if (inherited->setter && depth < kMaxCallDepth) Call(inherited->setter, o, {value});
       return;
     }
-    own = nullptr;
+    if (own) {  // a hidden property is made anew
+      own->flags = 0;
+      own->getter = own->setter = nullptr;
+    }
   }
   Value v = o->watches.empty() ? value : CallWatch(o, own, name, value);
   if (own) {
@@ -370,7 +374,7 @@ std::vector<std::string> Vm::EnumerableNames(Object* o) {
       const Property& p = props[i];
       std::string key = CaseSensitive() ? p.name : LowerCase(p.name);
       if (!seen.insert(key).second) continue;
-      if ((p.flags & kDontEnum) || !Visible(p)) continue;
+      if (p.flags & kDontEnum) continue;
       names.push_back(p.name);
     }
   }

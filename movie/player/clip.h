@@ -36,7 +36,7 @@ struct PlayerContext {
   const swf::Movie& movie;
   int liveClips = 0;
   ScriptHost* host = nullptr;
-  swf::Timeline emptyTimeline{{swf::Frame{}}};  // createEmptyMovieClip
+  swf::Timeline emptyTimeline{std::vector<swf::Frame>(1)};  // createEmptyMovieClip
   struct QueuedActions {
     std::weak_ptr<Clip> clip;
     uint32_t frame;
