@@ -92,11 +92,16 @@ double StringToNumber(const std::string& s, int version) {
   // 32 bits. Otherwise leading spaces, a decimal number, and nothing after.
   if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
     uint32_t v = 0;
-    for (size_t j = 2; j < s.size(); ++j) {
+    size_t j = 2;
+    bool negative = false;
+    if (s[j] == '-' || s[j] == '+') negative = s[j++] == '-';
+    if (j == s.size()) return kNaN;
+    for (; j < s.size(); ++j) {
       int d = DigitValue(s[j]);
       if (d >= 16) return kNaN;
       v = v * 16 + static_cast<uint32_t>(d);
     }
+    if (negative) v = 0u - v;
     return static_cast<int32_t>(v);
   }
   {

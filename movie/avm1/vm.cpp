@@ -220,8 +220,15 @@ bool Vm::Visible(const Property& p) const {
   return true;
 }
 
+// A prototype chain longer than this is taken for a loop: the script stops.
+constexpr int kMaxPrototypeChain = 256;
+
 Property* Vm::FindInChain(Object* o, const std::string& name, Object** owner) {
-  for (int hops = 0; o && hops < 256; ++hops, o = o->proto) {
+  for (int hops = 0; o; ++hops, o = o->proto) {
+    if (hops >= kMaxPrototypeChain) {
+      WarnOnce(3, "a prototype chain loops; the script was stopped");
+      throw ScriptAbort{};
+    }
     Property* p = o->Find(name);
     if (p && Visible(*p)) {
       if (owner) *owner = o;
