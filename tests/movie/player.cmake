@@ -29,3 +29,7 @@ if(WIN32)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/shockwave_flash_test.cpp
     LIBS kestrova_flash_control kestrova_sample_movies kestrova_testing)
 endif()
+
+kestrova_test(avm1_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_test.cpp
+  LIBS kestrova_avm1 kestrova_swf_writer kestrova_testing)
