@@ -212,24 +212,28 @@ void Runtime::SetProperty(Object* o, int index, const Value& value) {
 }
 
 bool Runtime::GetClipProperty(Object* o, const std::string& name, Value& out) {
+  if (o->Find(name) && (name.empty() || name[0] != '_')) return false;  // a variable
   movie::Clip* clip = ClipOf(o);
   if (!clip) return false;
-  int index = PropertyIndex(name);
-  if (index >= 0) {
-    out = GetProperty(o, index);
-    return true;
-  }
-  std::string lower = LowerCase(name);
-  if (lower == "_parent") {
-    out = clip->Parent() ? Value(ObjectOf(*clip->Parent())) : Value();
-    return true;
-  }
-  if (lower == "_root" || lower == "_level0") {
-    out = Root();
-    return true;
+  if (!name.empty() && name[0] == '_') {
+    int index = PropertyIndex(name);
+    if (index >= 0) {
+      out = GetProperty(o, index);
+      return true;
+    }
+    std::string lower = LowerCase(name);
+    if (lower == "_parent") {
+      out = clip->Parent() ? Value(ObjectOf(*clip->Parent())) : Value();
+      return true;
+    }
+    if (lower == "_root" || lower == "_level0") {
+      out = Root();
+      return true;
+    }
   }
   if (o->Find(name)) return false;  // own variables before children
   bool caseSensitive = vm_.CaseSensitive();
+  std::string lower = caseSensitive ? std::string() : LowerCase(name);
   for (auto& [depth, object] : clip->MutableObjects()) {
     if (!object.clip) continue;
     if (caseSensitive ? object.name == name : LowerCase(object.name) == lower) {

@@ -335,6 +335,7 @@ bool Interpreter::LookupPath(Activation& a, const std::string& path, Object*& ow
 
 Value Interpreter::GetVariable(Activation& a, const std::string& name) {
   if (name.find_first_of(":/.") != std::string::npos && name != "." && name != "..") {
+    // paths
     Object* owner = nullptr;
     std::string last;
     if (LookupPath(a, name, owner, last)) {
@@ -347,11 +348,10 @@ Value Interpreter::GetVariable(Activation& a, const std::string& name) {
     return vm_.CaseSensitive() ? name == word : LowerCase(name) == word;
   };
   if (is("this")) return a.hasThis ? a.self : (a.target ? Value(a.target) : Value());
-  for (size_t i = a.scope.size(); i-- > 0;) {
-    Object* o = a.scope[i];
-    if (vm_.Has(o, name)) return vm_.GetOf(o, name, o);
-  }
-  if (a.target && vm_.Has(a.target, name)) return vm_.GetOf(a.target, name, a.target);
+  Value out;
+  for (size_t i = a.scope.size(); i-- > 0;)
+    if (vm_.TryGet(a.scope[i], name, out)) return out;
+  if (a.target && vm_.TryGet(a.target, name, out)) return out;
   if (is("_root") || is("_level0")) return display_.Root();
   if (a.version < 5) return Value();  // SWF 4 code has no globals
   if (is("_global")) return vm_.global;

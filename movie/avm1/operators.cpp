@@ -5,6 +5,7 @@
 namespace kestrova::avm1 {
 
 Value Add(Vm& vm, const Value& a, const Value& b) {
+  if (a.IsNumber() && b.IsNumber()) return Value(a.number() + b.number());
   Value pa = vm.ToPrimitive(a), pb = vm.ToPrimitive(b);
   if (pa.IsString() || pb.IsString()) return Value(vm.ToString(pa) + vm.ToString(pb));
   return Value(vm.ToNumber(pa) + vm.ToNumber(pb));
@@ -69,6 +70,10 @@ bool ComparePrimitive(Vm& vm, const Value& v, Value& out) {
 }  // namespace
 
 Value LessThan(Vm& vm, const Value& a, const Value& b) {
+  if (a.IsNumber() && b.IsNumber()) {
+    if (std::isnan(a.number()) || std::isnan(b.number())) return Value();
+    return Value(a.number() < b.number());
+  }
   Value pa, pb;
   if (!ComparePrimitive(vm, a, pa)) return Value(false);
   if (!ComparePrimitive(vm, b, pb)) return Value(false);

@@ -308,7 +308,9 @@ void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
     o->Remove("__proto__");
     return;
   }
-  if (o->kind == Kind::MovieClip && setClipProperty && setClipProperty(o, name, value)) return;
+  // Only "_x"-like names are clip properties.
+  if (o->kind == Kind::MovieClip && name[0] == '_' && setClipProperty && setClipProperty(o, name, value))
+    return;
   if (o->kind == Kind::Super) o = o->superThis.object();
   if (!o) return;
   Property* own = o->Find(name);
@@ -362,6 +364,20 @@ bool Vm::Has(Object* o, const std::string& name) {
     if (getClipProperty(o, name, out)) return true;
   }
   return FindInChain(o, name) != nullptr;
+}
+
+bool Vm::TryGet(Object* o, const std::string& name, Value& out) {
+  if (!o) return false;
+  if (o->kind == Kind::MovieClip && getClipProperty && getClipProperty(o, name, out)) return true;
+  if (o->kind == Kind::Super || name == "__proto__" || (o->kind == Kind::String && name == "length")) {
+    if (!Has(o, name)) return false;
+    out = GetOf(o, name, o);
+    return true;
+  }
+  Property* p = FindInChain(o, name);
+  if (!p) return false;
+  out = p->IsAccessor() ? (depth >= kMaxCallDepth ? Value() : Call(p->getter, o, {})) : p->value;
+  return true;
 }
 
 bool Vm::Delete(Object* o, const std::string& name) {

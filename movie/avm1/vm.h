@@ -81,6 +81,8 @@ class Vm {
   Value GetOf(Object* o, const std::string& name, const Value& self);
   void SetOf(Object* o, const std::string& name, const Value& value);
   bool Has(Object* o, const std::string& name);
+  // Get when `o` has the property (own, inherited or a clip's); one lookup.
+  bool TryGet(Object* o, const std::string& name, Value& out);
   bool Delete(Object* o, const std::string& name);
   Property* FindInChain(Object* o, const std::string& name, Object** owner = nullptr);
   bool Visible(const Property& p) const;
