@@ -33,7 +33,7 @@ Code ByName() {
   cond.Str("i").Op(0x1C).Num(kIterations).Op(0x48).Op(0x12);  // !(i < n)
   Code body;
   body.Str("s").Str("s").Op(0x1C).Str("i").Op(0x1C).Op(0x47).Op(0x1D);  // s = s + i
-  body.Str("i").Str("i").Op(0x1C).Op(0x50).Op(0x1D);                   // i = i + 1
+  body.Str("i").Str("i").Op(0x1C).Op(0x50).Op(0x1D);                    // i = i + 1
   return code.Append(While(cond, body)).Str("s").Op(0x1C).Trace();
 }
 

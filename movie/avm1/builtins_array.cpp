@@ -33,14 +33,22 @@ std::string Join(Vm& vm, Object* a, const std::string& separator) {
   std::vector<Value> items = Items(vm, a);
   for (size_t i = 0; i < items.size(); ++i) {
     if (i) out += separator;
-    if (!items[i].IsUndefined()) out += vm.ToString(items[i]);
-    else if (vm.Version() >= 7) out += "undefined";
+    if (!items[i].IsUndefined())
+      out += vm.ToString(items[i]);
+    else if (vm.Version() >= 7)
+      out += "undefined";
   }
   return out;
 }
 
 // Array.sort flags.
-enum SortFlag { kCaseInsensitive = 1, kDescending = 2, kUniqueSort = 4, kReturnIndexedArray = 8, kNumeric = 16 };
+enum SortFlag {
+  kCaseInsensitive = 1,
+  kDescending = 2,
+  kUniqueSort = 4,
+  kReturnIndexedArray = 8,
+  kNumeric = 16
+};
 
 int CompareDefault(Vm& vm, const Value& x, const Value& y, int flags) {
   if (flags & kNumeric) {
@@ -85,13 +93,18 @@ Value SortMethod(Vm& vm, const Value& self, const Args& args) {
   int flags = 0;
   if (fn && fn->IsFunction()) {
     flags = vm.ToInt32(Arg(args, 1));
-    return Sort(vm, a, [&](const Value& x, const Value& y) {
-      double r = vm.ToNumber(vm.Call(fn, Value(), {x, y}));
-      return r < 0 ? -1 : r > 0 ? 1 : 0;
-    }, flags);
+    return Sort(
+        vm, a,
+        [&](const Value& x, const Value& y) {
+          double r = vm.ToNumber(vm.Call(fn, Value(), {x, y}));
+          return r < 0 ? -1 : r > 0 ? 1 : 0;
+        },
+        flags);
   }
   flags = vm.ToInt32(Arg(args, 0));
-  return Sort(vm, a, [&](const Value& x, const Value& y) { return CompareDefault(vm, x, y, flags); }, flags);
+  return Sort(
+      vm, a, [&](const Value& x, const Value& y) { return CompareDefault(vm, x, y, flags); },
+      flags);
 }
 
 Value SortOn(Vm& vm, const Value& self, const Args& args) {
@@ -110,15 +123,18 @@ Value SortOn(Vm& vm, const Value& self, const Args& args) {
   } else {
     flags = vm.ToInt32(Arg(args, 1));
   }
-  return Sort(vm, a, [&](const Value& x, const Value& y) {
-    for (size_t i = 0; i < fields.size(); ++i) {
-      int f = i < fieldFlags.size() ? fieldFlags[i] : flags;
-      int c = CompareDefault(vm, vm.Get(x, fields[i]), vm.Get(y, fields[i]), f);
-      if (i < fieldFlags.size() && (f & kDescending)) c = -c;
-      if (c) return c;
-    }
-    return 0;
-  }, fieldFlags.empty() ? flags : 0);
+  return Sort(
+      vm, a,
+      [&](const Value& x, const Value& y) {
+        for (size_t i = 0; i < fields.size(); ++i) {
+          int f = i < fieldFlags.size() ? fieldFlags[i] : flags;
+          int c = CompareDefault(vm, vm.Get(x, fields[i]), vm.Get(y, fields[i]), f);
+          if (i < fieldFlags.size() && (f & kDescending)) c = -c;
+          if (c) return c;
+        }
+        return 0;
+      },
+      fieldFlags.empty() ? flags : 0);
 }
 
 Value Splice(Vm& vm, const Value& self, const Args& args) {
@@ -133,7 +149,8 @@ Value Splice(Vm& vm, const Value& self, const Args& args) {
   auto first = items.begin() + static_cast<long>(start);
   std::vector<Value> removed(first, first + static_cast<long>(count));
   items.erase(first, first + static_cast<long>(count));
-  items.insert(items.begin() + static_cast<long>(start), args.begin() + std::min<size_t>(2, args.size()), args.end());
+  items.insert(items.begin() + static_cast<long>(start),
+               args.begin() + std::min<size_t>(2, args.size()), args.end());
   SetItems(vm, a, items);
   return vm.NewArray(removed);
 }

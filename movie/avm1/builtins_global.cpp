@@ -75,7 +75,8 @@ void InstallDate(Vm& vm) {
   vm.dateProto = vm.NewObject();
   auto now = [](Vm& vm, const Value&, const Args& args) -> Value {
     Object* d = vm.Make(Kind::Date, vm.dateProto);
-    d->primitive = args.empty() ? Value(std::floor(vm.Host().Milliseconds())) : Value(vm.ToNumber(args[0]));
+    d->primitive =
+        args.empty() ? Value(std::floor(vm.Host().Milliseconds())) : Value(vm.ToNumber(args[0]));
     return d;
   };
   DefineClass(vm, "Date", now, now, vm.dateProto);

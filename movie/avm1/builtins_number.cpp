@@ -23,10 +23,13 @@ void InstallNumber(Vm& vm) {
     int radix = args.empty() || args[0].IsUndefined() ? 10 : vm.ToInt32(args[0]);
     return Value(NumberToRadix(p.number(), radix));
   });
-  vm.Method(vm.numberProto, "valueOf", [](Vm&, const Value& self, const Args&) { return Primitive(self); });
+  vm.Method(vm.numberProto, "valueOf",
+            [](Vm&, const Value& self, const Args&) { return Primitive(self); });
   Object* ctor = DefineClass(
       vm, "Number",
-      [](Vm& vm, const Value&, const Args& args) { return Value(args.empty() ? 0.0 : vm.ToNumber(args[0])); },
+      [](Vm& vm, const Value&, const Args& args) {
+        return Value(args.empty() ? 0.0 : vm.ToNumber(args[0]));
+      },
       [](Vm& vm, const Value&, const Args& args) -> Value {
         return vm.ToObject(Value(args.empty() ? 0.0 : vm.ToNumber(args[0])));
       },
@@ -45,7 +48,8 @@ void InstallBoolean(Vm& vm) {
   vm.Method(vm.booleanProto, "toString", [](Vm& vm, const Value& self, const Args&) {
     return Value(vm.ToString(Primitive(self)));
   });
-  vm.Method(vm.booleanProto, "valueOf", [](Vm&, const Value& self, const Args&) { return Primitive(self); });
+  vm.Method(vm.booleanProto, "valueOf",
+            [](Vm&, const Value& self, const Args&) { return Primitive(self); });
   DefineClass(
       vm, "Boolean",
       [](Vm& vm, const Value&, const Args& args) {

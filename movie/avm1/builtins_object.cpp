@@ -41,7 +41,8 @@ Value SetPropFlags(Vm& vm, const Value&, const Args& args) {
   std::vector<std::string> list;
   if (Object* a = names.object()) {
     double n = vm.ToNumber(vm.GetOf(a, "length", a));
-    for (int i = 0; i < n && i < 100000; ++i) list.push_back(vm.ToString(vm.GetOf(a, std::to_string(i), a)));
+    for (int i = 0; i < n && i < 100000; ++i)
+      list.push_back(vm.ToString(vm.GetOf(a, std::to_string(i), a)));
   } else {
     std::string s = vm.ToString(names);
     size_t start = 0;
@@ -143,11 +144,14 @@ void InstallObject(Vm& vm) {
     return vm.ToObject(v);
   };
   vm.objectCtor = DefineClass(vm, "Object", makeObject, makeObject, vm.objectProto);
-  vm.Method(vm.objectCtor, "registerClass", [](Vm&, const Value&, const Args&) { return Value(true); });
+  vm.Method(vm.objectCtor, "registerClass",
+            [](Vm&, const Value&, const Args&) { return Value(true); });
 
   vm.Method(vm.functionProto, "call", CallFunction);
   vm.Method(vm.functionProto, "apply", ApplyFunction);
-  auto makeFunction = [](Vm& vm, const Value&, const Args&) -> Value { return vm.NewFunction(nullptr); };
+  auto makeFunction = [](Vm& vm, const Value&, const Args&) -> Value {
+    return vm.NewFunction(nullptr);
+  };
   vm.functionCtor = DefineClass(vm, "Function", makeFunction, makeFunction, vm.functionProto);
   vm.objectCtor->proto = vm.functionProto;
   vm.functionCtor->proto = vm.functionProto;

@@ -28,7 +28,8 @@ Value Split(Vm& vm, const Value& self, const Args& args) {
   std::string sep = vm.ToString(args[0]);
   double limit = args.size() > 1 && !args[1].IsUndefined() ? vm.ToInteger(args[1]) : 1e18;
   if (sep.empty()) {
-    for (size_t i = 0; i < s.size() && parts.size() < limit; ++i) parts.push_back(Value(s.substr(i, 1)));
+    for (size_t i = 0; i < s.size() && parts.size() < limit; ++i)
+      parts.push_back(Value(s.substr(i, 1)));
     return vm.NewArray(parts);
   }
   if (s.empty()) {
@@ -111,9 +112,8 @@ void InstallStringMethods(Vm& vm, Object* proto) {
       if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return Value(s);
   });
-  vm.Method(proto, "toLowerCase", [](Vm& vm, const Value& v, const Args&) {
-    return Value(LowerCase(Self(vm, v)));
-  });
+  vm.Method(proto, "toLowerCase",
+            [](Vm& vm, const Value& v, const Args&) { return Value(LowerCase(Self(vm, v))); });
   vm.Method(proto, "concat", [](Vm& vm, const Value& v, const Args& args) {
     std::string s = Self(vm, v);
     for (const Value& a : args) s += vm.ToString(a);

@@ -40,7 +40,9 @@ swf::TwipsRect Transform(const swf::TwipsRect& r, const swf::Matrix& m) {
       x0 = std::min(x0, tx), x1 = std::max(x1, tx);
       y0 = std::min(y0, ty), y1 = std::max(y1, ty);
     }
-  auto twips = [](double v) { return swf::Twips{static_cast<int32_t>(std::clamp(std::lround(v), -(1l << 30), 1l << 30))}; };
+  auto twips = [](double v) {
+    return swf::Twips{static_cast<int32_t>(std::clamp(std::lround(v), -(1l << 30), 1l << 30))};
+  };
   return {twips(x0), twips(x1), twips(y0), twips(y1)};
 }
 

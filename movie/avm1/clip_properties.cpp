@@ -11,10 +11,11 @@ namespace kestrova::avm1 {
 namespace {
 
 const char* const kPropertyNames[] = {
-    "_x",      "_y",         "_xscale",   "_yscale",    "_currentframe", "_totalframes",
-    "_alpha",  "_visible",   "_width",    "_height",    "_rotation",     "_target",
-    "_framesloaded", "_name", "_droptarget", "_url",    "_highquality",  "_focusrect",
-    "_soundbuftime", "_quality", "_xmouse", "_ymouse"};
+    "_x",           "_y",           "_xscale",       "_yscale",       "_currentframe",
+    "_totalframes", "_alpha",       "_visible",      "_width",        "_height",
+    "_rotation",    "_target",      "_framesloaded", "_name",         "_droptarget",
+    "_url",         "_highquality", "_focusrect",    "_soundbuftime", "_quality",
+    "_xmouse",      "_ymouse"};
 constexpr int kPropertyCount = 22;
 
 constexpr double kPi = 3.14159265358979323846;
@@ -42,7 +43,8 @@ bool SameMatrix(const swf::Matrix& x, const swf::Matrix& y) {
 
 }  // namespace
 
-void Runtime::ScaleAndRotation(movie::Clip& clip, double& xscale, double& yscale, double& rotation) {
+void Runtime::ScaleAndRotation(movie::Clip& clip, double& xscale, double& yscale,
+                               double& rotation) {
   movie::DisplayObject* self = SelfOf(clip);
   swf::Matrix m = self ? self->matrix : swf::Matrix{};
   ClipScripts& scripts = clips_[&clip];
@@ -133,7 +135,9 @@ void Runtime::SetProperty(Object* o, int index, const Value& value) {
     ClipScripts& scripts = clips_[clip];
     scripts.xscale = sx, scripts.yscale = sy, scripts.rotation = rotation;
     double r = std::isfinite(rotation) ? rotation * kPi / 180 : 0;
-    auto clampScale = [](double s) { return std::isfinite(s) ? std::clamp(s / 100, -32768.0, 32768.0) : 0.0; };
+    auto clampScale = [](double s) {
+      return std::isfinite(s) ? std::clamp(s / 100, -32768.0, 32768.0) : 0.0;
+    };
     m.a = static_cast<float>(clampScale(sx) * std::cos(r));
     m.b = static_cast<float>(clampScale(sx) * std::sin(r));
     m.c = static_cast<float>(-clampScale(sy) * std::sin(r));
@@ -166,7 +170,8 @@ void Runtime::SetProperty(Object* o, int index, const Value& value) {
     }
     case 6:  // kept as 8.8 fixed point, like the colour transform it is
       if (!std::isnan(v)) {
-        double fixed = std::isfinite(v) ? std::trunc(std::clamp(v / 100 * 256, -32768.0, 32767.0)) : 0;
+        double fixed =
+            std::isfinite(v) ? std::trunc(std::clamp(v / 100 * 256, -32768.0, 32767.0)) : 0;
         self->colorTransform.ma = static_cast<float>(fixed / 256);
       }
       break;
@@ -180,8 +185,10 @@ void Runtime::SetProperty(Object* o, int index, const Value& value) {
       if (!std::isfinite(v) || size <= 0) break;
       double sx, sy, rotation;
       scales(sx, sy, rotation);
-      if (index == 8) sx *= v / size;
-      else sy *= v / size;
+      if (index == 8)
+        sx *= v / size;
+      else
+        sy *= v / size;
       rebuild(sx, sy, rotation);
       break;
     }
@@ -298,7 +305,8 @@ movie::Clip* Runtime::Resolve(movie::Clip* from, const std::string& path) {
     } else {
       movie::Clip* found = nullptr;
       for (auto& [depth, object] : clip->MutableObjects())
-        if (object.clip && (caseSensitive ? object.name == part : LowerCase(object.name) == lower)) {
+        if (object.clip &&
+            (caseSensitive ? object.name == part : LowerCase(object.name) == lower)) {
           found = object.clip.get();
           break;
         }

@@ -20,7 +20,8 @@ struct StackFrame {
   std::vector<Value>& stack;
   size_t& base;
   size_t savedBase, savedSize;
-  StackFrame(std::vector<Value>& s, size_t& b) : stack(s), base(b), savedBase(b), savedSize(s.size()) {
+  StackFrame(std::vector<Value>& s, size_t& b)
+      : stack(s), base(b), savedBase(b), savedSize(s.size()) {
     base = s.size();
   }
   ~StackFrame() {
@@ -154,7 +155,7 @@ Value Interpreter::CallScript(Object* fn, const Value& self, const Args& args, O
   a.registers.resize(f.function2 ? std::max<size_t>(f.registerCount, 1) : 4);
 
   Value argumentsObject;
-  if (!(f.flags & kSuppressArguments)) {
+  if (!(f.flags & kSuppressArguments) || (f.flags & kPreloadArguments)) {
     Object* arguments = vm_.NewArray(args);
     arguments->Define("callee", fn, kDontEnum);
     argumentsObject = arguments;
@@ -169,14 +170,16 @@ Value Interpreter::CallScript(Object* fn, const Value& self, const Args& args, O
       a.registers[r++] = (f.flags & suppress) ? Value() : v;
     };
     preload(kPreloadThis, self, kSuppressThis);
-    preload(kPreloadArguments, argumentsObject, kSuppressArguments);
+    preload(kPreloadArguments, argumentsObject);  // a preload of arguments wins over its suppress
     preload(kPreloadSuper, superObject, kSuppressSuper);
     preload(kPreloadRoot, display_.Root());
-    preload(kPreloadParent, display_.ParentOf(a.target) ? Value(display_.ParentOf(a.target)) : Value());
+    preload(kPreloadParent,
+            display_.ParentOf(a.target) ? Value(display_.ParentOf(a.target)) : Value());
     preload(kPreloadGlobal, vm_.global);
     if (!(f.flags & (kPreloadArguments | kSuppressArguments)))
       locals->Define("arguments", argumentsObject, kDontEnum);
-    if (!(f.flags & (kPreloadSuper | kSuppressSuper))) locals->Define("super", superObject, kDontEnum);
+    if (!(f.flags & (kPreloadSuper | kSuppressSuper)))
+      locals->Define("super", superObject, kDontEnum);
   } else {
     locals->Define("arguments", argumentsObject, kDontEnum);
     locals->Define("super", superObject, kDontEnum);

@@ -19,8 +19,8 @@ namespace kestrova::avm1 {
 // One running block or function call.
 struct Activation {
   std::span<const uint8_t> code;
-  Object* target = nullptr;  // timeline of timeline actions and unscoped variables
-  Object* base = nullptr;    // the target SetTarget("") returns to
+  Object* target = nullptr;    // timeline of timeline actions and unscoped variables
+  Object* base = nullptr;      // the target SetTarget("") returns to
   std::vector<Object*> scope;  // innermost last; the global object is below them all
   Object* locals = nullptr;    // DefineLocal's object (functions)
   Value self;
@@ -28,7 +28,7 @@ struct Activation {
   std::vector<Value> registers;
   ConstantPool pool;
   int version = 5;
-  Object* home = nullptr;    // the prototype the running method was found on
+  Object* home = nullptr;  // the prototype the running method was found on
   Object* callee = nullptr;
   bool returned = false;
   Value result;

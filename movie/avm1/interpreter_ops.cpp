@@ -16,8 +16,6 @@ double Shift(double n) { return static_cast<double>(static_cast<uint32_t>(n) & 3
 
 }  // namespace
 
-
-
 void Interpreter::StepSwf5(Activation& a, uint8_t code) {
   switch (code) {
     case op::kDelete: {
@@ -525,7 +523,8 @@ Value Interpreter::CallNamedMethod(Activation& a, const Value& object, const std
     Property* p = vm_.FindInChain(o->superProto, name, &owner);
     if (!p) return Value();
     Value fn = p->IsAccessor() ? vm_.Call(p->getter, o->superThis, {}) : p->value;
-    if (fn.object() && fn.object()->script) return CallScript(fn.object(), o->superThis, args, owner);
+    if (fn.object() && fn.object()->script)
+      return CallScript(fn.object(), o->superThis, args, owner);
     return vm_.Call(fn, o->superThis, args);
   }
   Value fn = vm_.Get(object, name);

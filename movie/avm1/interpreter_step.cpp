@@ -18,8 +18,6 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
 
-
-
 size_t Interpreter::Step(Activation& a, uint8_t code, size_t pc, size_t next,
                          std::span<const uint8_t> body) {
   swf::Reader in(body);
@@ -104,7 +102,8 @@ size_t Interpreter::Step(Activation& a, uint8_t code, size_t pc, size_t next,
     }
     case op::kIf: {
       int16_t offset = static_cast<int16_t>(in.U16());
-      if (vm_.ToBoolean(Pop())) return static_cast<size_t>(static_cast<std::ptrdiff_t>(next) + offset);
+      if (vm_.ToBoolean(Pop()))
+        return static_cast<size_t>(static_cast<std::ptrdiff_t>(next) + offset);
       return next;
     }
     case op::kGotoFrame2: {
@@ -238,15 +237,18 @@ void Interpreter::StepSwf4(Activation& a, uint8_t code) {
     case op::kGetProperty: {
       double index = vm_.ToNumber(Pop());
       Value target = Pop();
-      Object* clip = target.IsString() && target.string().empty() ? a.target : ResolveTarget(a, target);
-      Push(clip && index >= 0 && index < 22 ? display_.GetProperty(clip, static_cast<int>(index)) : Value());
+      Object* clip =
+          target.IsString() && target.string().empty() ? a.target : ResolveTarget(a, target);
+      Push(clip && index >= 0 && index < 22 ? display_.GetProperty(clip, static_cast<int>(index))
+                                            : Value());
       break;
     }
     case op::kSetProperty: {
       Value v = Pop();
       double index = vm_.ToNumber(Pop());
       Value target = Pop();
-      Object* clip = target.IsString() && target.string().empty() ? a.target : ResolveTarget(a, target);
+      Object* clip =
+          target.IsString() && target.string().empty() ? a.target : ResolveTarget(a, target);
       if (clip && index >= 0 && index < 22) display_.SetProperty(clip, static_cast<int>(index), v);
       break;
     }
@@ -254,7 +256,8 @@ void Interpreter::StepSwf4(Activation& a, uint8_t code) {
       double depth = vm_.ToNumber(Pop());
       std::string name = vm_.ToString(Pop());
       Object* source = ResolveTarget(a, Pop());
-      if (source && std::isfinite(depth)) display_.Duplicate(source, name, static_cast<int>(depth) - 16384);
+      if (source && std::isfinite(depth))
+        display_.Duplicate(source, name, static_cast<int>(depth) - 16384);
       break;
     }
     case op::kRemoveSprite: {

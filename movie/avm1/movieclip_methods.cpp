@@ -20,8 +20,8 @@ int ScriptDepth(Vm& vm, const Value& v) {
 void Runtime::InstallMovieClip() {
   vm_.movieClipProto = vm_.NewObject();
   DefineClass(
-      vm_, "MovieClip", [](Vm&, const Value&, const Args&) { return Value(); },
-      nullptr, vm_.movieClipProto);
+      vm_, "MovieClip", [](Vm&, const Value&, const Args&) { return Value(); }, nullptr,
+      vm_.movieClipProto);
   vm_.getClipProperty = [this](Object* o, const std::string& name, Value& out) {
     return GetClipProperty(o, name, out);
   };
@@ -33,7 +33,8 @@ void Runtime::InstallMovieClip() {
 }
 
 void Runtime::InstallClipMethods(Object* proto) {
-  auto clipMethod = [&](const char* name, std::function<Value(Runtime&, movie::Clip&, Object*, const Args&)> fn) {
+  auto clipMethod = [&](const char* name,
+                        std::function<Value(Runtime&, movie::Clip&, Object*, const Args&)> fn) {
     vm_.Method(proto, name, [this, fn](Vm&, const Value& self, const Args& args) -> Value {
       movie::Clip* clip = ClipOf(self.object());
       if (!clip) return Value();
@@ -41,14 +42,27 @@ void Runtime::InstallClipMethods(Object* proto) {
       return fn(*this, *clip, self.object(), args);
     });
   };
-  clipMethod("play", [](Runtime& r, movie::Clip&, Object* o, const Args&) { r.Play(o); return Value(); });
-  clipMethod("stop", [](Runtime& r, movie::Clip&, Object* o, const Args&) { r.Stop(o); return Value(); });
-  clipMethod("nextFrame", [](Runtime& r, movie::Clip&, Object* o, const Args&) { r.NextFrame(o); return Value(); });
-  clipMethod("prevFrame", [](Runtime& r, movie::Clip&, Object* o, const Args&) { r.PrevFrame(o); return Value(); });
+  clipMethod("play", [](Runtime& r, movie::Clip&, Object* o, const Args&) {
+    r.Play(o);
+    return Value();
+  });
+  clipMethod("stop", [](Runtime& r, movie::Clip&, Object* o, const Args&) {
+    r.Stop(o);
+    return Value();
+  });
+  clipMethod("nextFrame", [](Runtime& r, movie::Clip&, Object* o, const Args&) {
+    r.NextFrame(o);
+    return Value();
+  });
+  clipMethod("prevFrame", [](Runtime& r, movie::Clip&, Object* o, const Args&) {
+    r.PrevFrame(o);
+    return Value();
+  });
   auto gotoFn = [](bool play) {
     return [play](Runtime& r, movie::Clip&, Object* o, const Args& args) {
       Value frame = Arg(args, 0);
-      if (!frame.IsString()) frame = Value(r.Machine().ToNumber(frame) - 1);
+      if (!frame.IsString())
+        frame = Value(r.Machine().ToNumber(frame) - 1);
       else {
         double n = r.Machine().ToNumber(frame);
         if (std::isfinite(n)) frame = Value(n - 1);
@@ -70,18 +84,20 @@ void Runtime::InstallClipMethods(Object* proto) {
     for (auto& [depth, object] : clip.MutableObjects()) highest = std::max(highest, depth);
     return static_cast<double>(highest + 1 - movie::kScriptDepthBase);
   });
-  clipMethod("getInstanceAtDepth", [](Runtime& r, movie::Clip& clip, Object*, const Args& args) -> Value {
-    int depth = ScriptDepth(r.Machine(), Arg(args, 0));
-    auto it = clip.MutableObjects().find(depth);
-    if (it == clip.MutableObjects().end()) return Value();
-    if (it->second.clip) return r.ObjectOf(*it->second.clip);
-    return r.ObjectOf(clip);
-  });
-  clipMethod("duplicateMovieClip", [](Runtime& r, movie::Clip& clip, Object*, const Args& args) -> Value {
-    Object* o = r.DuplicateClip(clip, r.Machine().ToString(Arg(args, 0)), ScriptDepth(r.Machine(), Arg(args, 1)),
-                                Arg(args, 2).object());
-    return o ? Value(o) : Value();
-  });
+  clipMethod("getInstanceAtDepth",
+             [](Runtime& r, movie::Clip& clip, Object*, const Args& args) -> Value {
+               int depth = ScriptDepth(r.Machine(), Arg(args, 0));
+               auto it = clip.MutableObjects().find(depth);
+               if (it == clip.MutableObjects().end()) return Value();
+               if (it->second.clip) return r.ObjectOf(*it->second.clip);
+               return r.ObjectOf(clip);
+             });
+  clipMethod(
+      "duplicateMovieClip", [](Runtime& r, movie::Clip& clip, Object*, const Args& args) -> Value {
+        Object* o = r.DuplicateClip(clip, r.Machine().ToString(Arg(args, 0)),
+                                    ScriptDepth(r.Machine(), Arg(args, 1)), Arg(args, 2).object());
+        return o ? Value(o) : Value();
+      });
   clipMethod("removeMovieClip", [](Runtime& r, movie::Clip&, Object* o, const Args&) {
     r.Remove(o);
     return Value();
@@ -92,10 +108,12 @@ void Runtime::InstallClipMethods(Object* proto) {
                               ScriptDepth(vm, Arg(args, 2)), Arg(args, 3).object());
     return o ? Value(o) : Value();
   });
-  clipMethod("createEmptyMovieClip", [](Runtime& r, movie::Clip& clip, Object*, const Args& args) -> Value {
-    Object* o = r.CreateEmptyClip(clip, r.Machine().ToString(Arg(args, 0)), ScriptDepth(r.Machine(), Arg(args, 1)));
-    return o ? Value(o) : Value();
-  });
+  clipMethod("createEmptyMovieClip",
+             [](Runtime& r, movie::Clip& clip, Object*, const Args& args) -> Value {
+               Object* o = r.CreateEmptyClip(clip, r.Machine().ToString(Arg(args, 0)),
+                                             ScriptDepth(r.Machine(), Arg(args, 1)));
+               return o ? Value(o) : Value();
+             });
   clipMethod("swapDepths", [](Runtime& r, movie::Clip& clip, Object*, const Args& args) {
     movie::Clip* parent = clip.Parent();
     if (!parent) return Value();
@@ -118,7 +136,8 @@ void Runtime::InstallClipMethods(Object* proto) {
     Vm& vm = r.Machine();
     std::optional<swf::TwipsRect> b = ClipContentBounds(clip);
     Object* out = vm.NewObject();
-    swf::TwipsRect rect = b ? *b : swf::TwipsRect{{0x7FFFFFF}, {0x7FFFFFF}, {0x7FFFFFF}, {0x7FFFFFF}};
+    swf::TwipsRect rect =
+        b ? *b : swf::TwipsRect{{0x7FFFFFF}, {0x7FFFFFF}, {0x7FFFFFF}, {0x7FFFFFF}};
     vm.SetOf(out, "xMin", rect.xMin.value / 20.0);
     vm.SetOf(out, "xMax", rect.xMax.value / 20.0);
     vm.SetOf(out, "yMin", rect.yMin.value / 20.0);
@@ -181,7 +200,8 @@ Object* Runtime::CreateEmptyClip(movie::Clip& parent, const std::string& name, i
   return clip ? ObjectOf(*clip) : nullptr;
 }
 
-Object* Runtime::DuplicateClip(movie::Clip& source, const std::string& name, int depth, Object* init) {
+Object* Runtime::DuplicateClip(movie::Clip& source, const std::string& name, int depth,
+                               Object* init) {
   movie::Clip* parent = source.Parent();
   movie::DisplayObject* self = source.Self();
   if (!parent || !self) return nullptr;

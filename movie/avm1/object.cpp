@@ -50,8 +50,7 @@ bool Object::Remove(const std::string& name) {
 
 void Object::Reindex() {
   index_.clear();
-  for (uint32_t i = 0; i < properties_.size(); ++i)
-    index_.emplace(KeyOf(properties_[i].name), i);
+  for (uint32_t i = 0; i < properties_.size(); ++i) index_.emplace(KeyOf(properties_[i].name), i);
 }
 
 }  // namespace kestrova::avm1

@@ -67,7 +67,8 @@ void Runtime::ClipPlaced(movie::Clip& clip, const swf::PlaceObject* place) {
   scripts = ClipScripts{};
   scripts.clip = clip.weak_from_this();
   movie::DisplayObject* self = clip.Self();
-  if (self && self->name.empty() && place) self->name = "instance" + std::to_string(nextInstance_++);
+  if (self && self->name.empty() && place)
+    self->name = "instance" + std::to_string(nextInstance_++);
   Object* object = ObjectOf(clip);
   if (place)
     for (const swf::ClipAction& action : place->clipActions) scripts.events.push_back(&action);

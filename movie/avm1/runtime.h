@@ -69,8 +69,8 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   // Movie clip objects
   Object* ObjectOf(movie::Clip& clip);
   movie::Clip* ClipOf(Object* o) const;
-  Object* AttachMovie(movie::Clip& parent, const std::string& id, const std::string& name, int depth,
-                      Object* init);
+  Object* AttachMovie(movie::Clip& parent, const std::string& id, const std::string& name,
+                      int depth, Object* init);
   Object* CreateEmptyClip(movie::Clip& parent, const std::string& name, int depth);
   Object* DuplicateClip(movie::Clip& clip, const std::string& name, int depth, Object* init);
   int SetInterval(const Args& args);
@@ -132,7 +132,8 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   // Player-wide settings scripts can read back.
   std::string quality_ = "HIGH";
   double focusRect_ = 1;
-  double soundBufferTime_ = 5;  // the root's own placement, set by scripts  // known from its placement, before the player is fully built
+  double soundBufferTime_ = 5;  // the root's own placement, set by scripts  // known from its
+                                // placement, before the player is fully built
   std::unique_ptr<movie::Player> player_;
 };
 

@@ -59,7 +59,8 @@ void Runtime::FireIntervals() {
   for (const Interval& i : intervals_) ids.push_back(i.id);
   for (int id : ids) {
     for (int n = 0; n < kMaxCatchUp; ++n) {
-      auto it = std::find_if(intervals_.begin(), intervals_.end(), [id](const Interval& i) { return i.id == id; });
+      auto it = std::find_if(intervals_.begin(), intervals_.end(),
+                             [id](const Interval& i) { return i.id == id; });
       if (it == intervals_.end() || it->due > now) break;
       it->due += it->period;
       Interval copy = *it;

@@ -36,7 +36,8 @@ Vm::~Vm() = default;
 
 Object* Vm::Make(Kind kind, Object* proto) {
   if (heap_.size() >= kMaxObjects) {
-    if (!overHeap_) host_.Warn("more than " + std::to_string(kMaxObjects) + " objects; scripts stopped");
+    if (!overHeap_)
+      host_.Warn("more than " + std::to_string(kMaxObjects) + " objects; scripts stopped");
     overHeap_ = true;
     throw ScriptAbort{};
   }
@@ -309,7 +310,8 @@ void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
     return;
   }
   // Only "_x"-like names are clip properties.
-  if (o->kind == Kind::MovieClip && name[0] == '_' && setClipProperty && setClipProperty(o, name, value))
+  if (o->kind == Kind::MovieClip && name[0] == '_' && setClipProperty &&
+      setClipProperty(o, name, value))
     return;
   if (o->kind == Kind::Super) o = o->superThis.object();
   if (!o) return;
@@ -343,7 +345,8 @@ void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
     uint32_t index;
     if (IndexName(name, index)) {
       Property* length = o->Find("length");
-      if (length && ToNumber(length->value) <= index) length->value = static_cast<double>(index) + 1;
+      if (length && ToNumber(length->value) <= index)
+        length->value = static_cast<double>(index) + 1;
     } else if (name == "length") {
       double n = ToNumber(v);
       Property* length = o->Find("length");
@@ -369,7 +372,8 @@ bool Vm::Has(Object* o, const std::string& name) {
 bool Vm::TryGet(Object* o, const std::string& name, Value& out) {
   if (!o) return false;
   if (o->kind == Kind::MovieClip && getClipProperty && getClipProperty(o, name, out)) return true;
-  if (o->kind == Kind::Super || name == "__proto__" || (o->kind == Kind::String && name == "length")) {
+  if (o->kind == Kind::Super || name == "__proto__" ||
+      (o->kind == Kind::String && name == "length")) {
     if (!Has(o, name)) return false;
     out = GetOf(o, name, o);
     return true;

@@ -94,6 +94,7 @@ void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
   }
   DisplayObject& object = it->second;
   bool created = !place.move && object.clip;
+  if (place.matrix) object.matrix = *place.matrix;
   if (place.colorTransform) object.colorTransform = *place.colorTransform;
   if (place.ratio) object.ratio = *place.ratio;
   if (place.clipDepth) object.clipDepth = *place.clipDepth;

@@ -42,7 +42,9 @@ Outcome Play(int version, const std::vector<Code>& frames, int run, float rate =
   return out;
 }
 
-std::vector<std::string> Lines(std::initializer_list<const char*> l) { return {l.begin(), l.end()}; }
+std::vector<std::string> Lines(std::initializer_list<const char*> l) {
+  return {l.begin(), l.end()};
+}
 
 TEST(Avm1Numbers, PrintedAsTheFlashPlayerDoes) {
   EXPECT_EQ(NumberToString(0.1 + 0.2), "0.3");
@@ -120,7 +122,8 @@ TEST(Avm1Clock, GetTimeFollowsTheFrameRateAndQuitStopsEarly) {
   Code time;
   time.Op(0x34).Trace();
   Code quit;
-  quit.Op(0x34).Trace().Record(0x83, {'F', 'S', 'C', 'o', 'm', 'm', 'a', 'n', 'd', ':', 'q', 'u', 'i', 't', 0, 0});
+  quit.Op(0x34).Trace().Record(
+      0x83, {'F', 'S', 'C', 'o', 'm', 'm', 'a', 'n', 'd', ':', 'q', 'u', 'i', 't', 0, 0});
   Code never;
   never.Str("never").Trace();
   Outcome run = Play(6, {time, time, quit, never}, 10, 4);
