@@ -124,6 +124,7 @@ void Runtime::SetProperty(Object* o, int index, const Value& value) {
   if (!clip) return;
   movie::DisplayObject* self = SelfOf(*clip);
   if (!self) return;
+  ++clip->Context().changes;  // the picture may differ
   // undefined and null leave a number property as it is
   bool numeric = index != 13 && index != 19 && !(index == 17 && value.IsObject());
   double v = !numeric || value.IsNullish() ? std::nan("") : vm_.ToNumber(value);

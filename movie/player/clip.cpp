@@ -66,6 +66,7 @@ void Clip::GotoFrame(uint32_t target) {
 }
 
 void Clip::ApplyFrame(uint32_t frame, DisplayList& objects) {
+  if (!timeline_.frames[frame].tags.empty()) ++context_.changes;
   for (const swf::DisplayTag& tag : timeline_.frames[frame].tags) {
     if (const auto* place = std::get_if<swf::PlaceObject>(&tag)) {
       Place(*place, objects);
@@ -100,6 +101,9 @@ void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
   if (place.clipDepth) object.clipDepth = *place.clipDepth;
   if (place.name) object.name = *place.name;
   if (place.visible) object.visible = *place.visible;
+  if (place.blendMode) object.blendMode = *place.blendMode;
+  if (place.cacheAsBitmap) object.cacheAsBitmap = *place.cacheAsBitmap;
+  if (place.filters) object.filters = *place.filters;
   if (created && context_.host) context_.host->ClipPlaced(*object.clip, &place);
 }
 
@@ -128,6 +132,7 @@ Clip* Clip::AddChild(int depth, uint16_t characterId, const swf::Timeline& timel
   object.clip = std::make_shared<Clip>(context_, timeline, this, nesting_ + 1);
   std::shared_ptr<Clip> clip = object.clip;
   clip->Start();
+  ++context_.changes;
   if (context_.host) context_.host->ClipPlaced(*clip, nullptr);
   return clip.get();
 }
@@ -137,10 +142,12 @@ void Clip::RemoveChild(int depth) {
   if (it == objects_.end()) return;
   Drop(it->second);
   objects_.erase(it);
+  ++context_.changes;
 }
 
 void Clip::SwapChildren(int depth, int otherDepth) {
   if (depth == otherDepth) return;
+  ++context_.changes;
   auto a = objects_.find(depth), b = objects_.find(otherDepth);
   if (a != objects_.end() && b != objects_.end()) {
     std::swap(a->second, b->second);
@@ -157,7 +164,8 @@ void Clip::SwapChildren(int depth, int otherDepth) {
 // sprite (or onto one) keeps the object there, as the original player does.
 bool Clip::IsSprite(uint16_t id) const {
   const swf::Character* character = context_.movie.Find(id);
-  return character && std::holds_alternative<swf::Timeline>(*character);
+  return character && (std::holds_alternative<swf::Timeline>(*character) ||
+                       std::holds_alternative<swf::Button>(*character));
 }
 
 void Clip::SetCharacter(DisplayObject& object, uint16_t id) {
@@ -165,6 +173,9 @@ void Clip::SetCharacter(DisplayObject& object, uint16_t id) {
   object.clip.reset();
   const swf::Character* character = context_.movie.Find(id);
   const auto* sprite = character ? std::get_if<swf::Timeline>(character) : nullptr;
+  // A button runs as a clip of the state it shows: the up state.
+  if (const auto* button = character ? std::get_if<swf::Button>(character) : nullptr)
+    sprite = &button->up;
   if (!sprite || nesting_ + 1 > kMaxClipNesting || context_.liveClips >= kMaxLiveClips) return;
   object.clip = std::make_shared<Clip>(context_, *sprite, this, nesting_ + 1);
   object.clip->Start();

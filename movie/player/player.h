@@ -6,6 +6,7 @@
 //   renderer.Render(player, view);   // renderer.h
 #pragma once
 
+#include <chrono>
 #include <memory>
 
 #include "movie/player/clip.h"
@@ -22,8 +23,13 @@ class Player {
   const Clip& Root() const { return *root_; }
   Clip& Root() { return *root_; }
   const swf::Movie& Movie() const { return *movie_; }
-  // Milliseconds per frame at the movie's rate; a movie without a rate
-  // plays at 12 frames a second.
+  // A count that grows whenever a display list changes: while it stays
+  // the same, so does the picture, and nothing needs drawing.
+  uint64_t Changes() const { return context_.changes; }
+  // The time of one frame at the movie's rate (between 1 ms and 60 s); a
+  // movie without a rate plays at 12 frames a second.
+  std::chrono::microseconds FramePeriod() const;
+  // FramePeriod in whole milliseconds.
   unsigned FrameInterval() const;
 
  private:

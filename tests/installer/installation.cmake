@@ -15,9 +15,12 @@ if(WIN32)
   add_dependencies(installation_test installation_probe installation_probe_win10)
 endif()
 
-# The same tests in a 64-bit prefix, where the installer runs under WOW64.
+# The same tests in a 64-bit prefix, where the 32-bit installer runs under
+# WOW64 (its system directory is redirected to SysWOW64). Only the 32-bit
+# build has this case; the 64-bit build's installation_test is the run in the
+# 64-bit prefix.
 get_filename_component(kestrova_build_root ${CMAKE_BINARY_DIR} DIRECTORY)
-if(WIN32)
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_test(NAME installation_test_wow64
     COMMAND sh -c "WINEPREFIX=$(\"$0\"/scripts/wine-prefix \"$1\" win64) exec \"$0\"/scripts/wine-run \"$2\" --gtest_brief=1"
       ${CMAKE_SOURCE_DIR} ${kestrova_build_root} $<TARGET_FILE:installation_test>)
@@ -28,6 +31,7 @@ endif()
 # message box's texts, making a registry key read-only.
 if(WIN32)
   add_executable(window_text window_text.cpp)
+  target_link_libraries(window_text PRIVATE kestrova_common gdi32)
   add_executable(key_access key_access.cpp registry_state.cpp)
   target_link_libraries(key_access PRIVATE kestrova_common advapi32)
 endif()
@@ -36,5 +40,6 @@ endif()
 if(WIN32)
   kestrova_test(frm_install_test
     SOURCES frm_install_test.cpp
-    LIBS kestrova_installer_window kestrova_installer_resources kestrova_testing)
+    LIBS kestrova_installer_window kestrova_installer_resources kestrova_sample_movies
+         kestrova_testing)
 endif()
