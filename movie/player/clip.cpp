@@ -46,8 +46,18 @@ void Clip::GotoFrame(uint32_t target) {
     for (auto& [depth, object] : rebuilt) {
       auto old = objects_.find(depth);
       if (old != objects_.end() && old->second.characterId == object.characterId &&
-          old->second.clip && object.clip)
+          old->second.clip && object.clip) {
         object.clip = old->second.clip;
+        old->second.clip.reset();
+      }
+    }
+    // Clips made by scripts stay; timeline ones not rebuilt are removed.
+    for (auto& [depth, object] : objects_) {
+      if (depth >= kScriptDepthBase && !rebuilt.count(depth)) {
+        rebuilt.emplace(depth, object);
+        continue;
+      }
+      Drop(object);
     }
     objects_ = std::move(rebuilt);
   }
@@ -61,7 +71,10 @@ void Clip::ApplyFrame(uint32_t frame, DisplayList& objects) {
     if (const auto* place = std::get_if<swf::PlaceObject>(&tag)) {
       Place(*place, objects);
     } else {
-      objects.erase(std::get<swf::RemoveObject>(tag).depth);
+      auto it = objects.find(std::get<swf::RemoveObject>(tag).depth);
+      if (it == objects.end()) continue;
+      Drop(it->second);
+      objects.erase(it);
     }
   }
 }
@@ -81,6 +94,7 @@ void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
       SetCharacter(it->second, *place.character);
   }
   DisplayObject& object = it->second;
+  bool created = !place.move && object.clip;
   if (place.matrix) object.matrix = *place.matrix;
   if (place.colorTransform) object.colorTransform = *place.colorTransform;
   if (place.ratio) object.ratio = *place.ratio;
@@ -90,6 +104,60 @@ void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
   if (place.blendMode) object.blendMode = *place.blendMode;
   if (place.cacheAsBitmap) object.cacheAsBitmap = *place.cacheAsBitmap;
   if (place.filters) object.filters = *place.filters;
+  if (created && context_.host) context_.host->ClipPlaced(*object.clip, &place);
+}
+
+void Clip::Drop(DisplayObject& object) {
+  if (object.clip && context_.host) context_.host->ClipRemoved(*object.clip);
+}
+
+DisplayObject* Clip::Self() {
+  if (!parent_) return nullptr;
+  for (auto& [depth, object] : parent_->objects_)
+    if (object.clip.get() == this) return &object;
+  return nullptr;
+}
+
+Clip* Clip::AddChild(int depth, uint16_t characterId, const swf::Timeline& timeline,
+                     const std::string& name) {
+  if (nesting_ + 1 > kMaxClipNesting || context_.liveClips >= kMaxLiveClips) return nullptr;
+  auto old = objects_.find(depth);
+  if (old != objects_.end()) {
+    Drop(old->second);
+    objects_.erase(old);
+  }
+  DisplayObject& object = objects_[depth];
+  object.characterId = characterId;
+  object.name = name;
+  object.clip = std::make_shared<Clip>(context_, timeline, this, nesting_ + 1);
+  std::shared_ptr<Clip> clip = object.clip;
+  clip->Start();
+  ++context_.changes;
+  if (context_.host) context_.host->ClipPlaced(*clip, nullptr);
+  return clip.get();
+}
+
+void Clip::RemoveChild(int depth) {
+  auto it = objects_.find(depth);
+  if (it == objects_.end()) return;
+  Drop(it->second);
+  objects_.erase(it);
+  ++context_.changes;
+}
+
+void Clip::SwapChildren(int depth, int otherDepth) {
+  if (depth == otherDepth) return;
+  ++context_.changes;
+  auto a = objects_.find(depth), b = objects_.find(otherDepth);
+  if (a != objects_.end() && b != objects_.end()) {
+    std::swap(a->second, b->second);
+  } else if (a != objects_.end()) {
+    objects_[otherDepth] = std::move(a->second);
+    objects_.erase(depth);
+  } else if (b != objects_.end()) {
+    objects_[depth] = std::move(b->second);
+    objects_.erase(otherDepth);
+  }
 }
 
 // Only shapes, morphs and texts can be swapped in place; a move naming a
@@ -115,6 +183,10 @@ void Clip::SetCharacter(DisplayObject& object, uint16_t id) {
 
 void Clip::RunActions(uint32_t frame) {
   if (frame >= FrameCount()) return;
+  if (context_.host) {
+    context_.host->FrameReached(*this, frame);
+    return;
+  }
   for (const swf::Action& action : timeline_.frames[frame].actions) Run(action);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "movie/player/script_host.h"
 #include "movie/swf/movie.h"
 
 namespace kestrova::movie {
@@ -28,7 +29,8 @@ struct DisplayObject {
   std::shared_ptr<Clip> clip;  // sprites only
 };
 
-using DisplayList = std::map<uint16_t, DisplayObject>;  // by depth
+// By depth: timeline depths 1..65535; scripts place clips from 16384 up.
+using DisplayList = std::map<int, DisplayObject>;
 
 // What every clip of one player shares: the movie, the limits that keep a
 // hostile movie from exhausting memory or time, and the queued frame
@@ -38,6 +40,8 @@ struct PlayerContext {
   int liveClips = 0;
   // Grows whenever a display list changes: equal counts, the same picture.
   uint64_t changes = 0;
+  ScriptHost* host = nullptr;
+  swf::Timeline emptyTimeline{std::vector<swf::Frame>(1)};  // createEmptyMovieClip
   struct QueuedActions {
     std::weak_ptr<Clip> clip;
     uint32_t frame;
@@ -49,6 +53,9 @@ struct PlayerContext {
 // nothing: a sprite may place itself.
 constexpr int kMaxClipNesting = 16;
 constexpr int kMaxLiveClips = 4096;
+// Depth 0 of scripts (getDepth() 0) in the display list; scripts' depths
+// from here up survive the timeline going back.
+constexpr int kScriptDepthBase = 16384;
 
 class Clip : public std::enable_shared_from_this<Clip> {
  public:
@@ -71,11 +78,25 @@ class Clip : public std::enable_shared_from_this<Clip> {
   void Stop() { playing_ = false; }
   void RunActions(uint32_t frame);
 
+  // For scripts: the clip's place in its parent, and changes to it.
+  Clip* Parent() const { return parent_; }
+  DisplayObject* Self();
+  DisplayList& MutableObjects() { return objects_; }
+  const swf::Timeline& Timeline() const { return timeline_; }
+  PlayerContext& Context() { return context_; }
+  int Nesting() const { return nesting_; }
+  // A new sprite instance at `depth` (a free one), of `timeline`.
+  Clip* AddChild(int depth, uint16_t characterId, const swf::Timeline& timeline,
+                 const std::string& name);
+  void RemoveChild(int depth);
+  void SwapChildren(int depth, int otherDepth);
+
  private:
   void ApplyFrame(uint32_t frame, DisplayList& objects);
   void Place(const swf::PlaceObject& place, DisplayList& objects);
   void SetCharacter(DisplayObject& object, uint16_t id);
   bool IsSprite(uint16_t id) const;
+  void Drop(DisplayObject& object);
   Clip* Resolve(const std::string& target);
   void Run(const swf::Action& action);
 

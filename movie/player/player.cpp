@@ -5,16 +5,21 @@
 
 namespace kestrova::movie {
 
-Player::Player(std::shared_ptr<const swf::Movie> movie)
-    : movie_(std::move(movie)), context_{*movie_, 0, 0, {}} {
+Player::Player(std::shared_ptr<const swf::Movie> movie, ScriptHost* host)
+    : movie_(std::move(movie)),
+      context_{*movie_, 0, 0, host, swf::Timeline{std::vector<swf::Frame>(1)}, {}} {
   root_ = std::make_shared<Clip>(context_, movie_->root, nullptr, 0);
+  if (host) host->ClipPlaced(*root_, nullptr);
   root_->Start();
   RunQueuedActions();
+  if (host) host->AfterFrame();
 }
 
 void Player::Advance() {
+  if (context_.host) context_.host->BeforeTick();
   root_->Tick();
   RunQueuedActions();
+  if (context_.host) context_.host->AfterFrame();
 }
 
 void Player::RunQueuedActions() {

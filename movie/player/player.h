@@ -16,7 +16,8 @@ namespace kestrova::movie {
 
 class Player {
  public:
-  explicit Player(std::shared_ptr<const swf::Movie> movie);
+  // `host`, when given, runs the movie's scripts (it must outlive the player).
+  explicit Player(std::shared_ptr<const swf::Movie> movie, ScriptHost* host = nullptr);
 
   void Advance();
   const Clip& Root() const { return *root_; }

@@ -83,7 +83,7 @@ void Renderer::DrawList(const DisplayList& objects, const raster::Matrix& world,
     return mask;
   };
   for (const auto& [depth, object] : objects) {
-    const uint16_t at = depth;  // clang 14 cannot capture structured bindings
+    const int at = depth;  // clang 14 cannot capture structured bindings
     for (const ActiveClip& c : clips)
       if (at > c.until && c.mask) --context.liveMasks;
     std::erase_if(clips, [at](const ActiveClip& c) { return at > c.until; });

@@ -113,6 +113,14 @@ struct Text {
   std::vector<TextGlyph> glyphs;
 };
 
+// A PlaceObject2 clip event handler: `events` holds the event bits as the
+// 32-bit flags of SWF 6 (SWF 5's 16 bits are the low half).
+struct ClipAction {
+  uint32_t events = 0;
+  uint8_t keyCode = 0;
+  std::vector<uint8_t> code;
+};
+
 struct PlaceObject {
   uint16_t depth = 0;
   bool move = false;  // modify or replace what the depth holds
@@ -124,6 +132,7 @@ struct PlaceObject {
   std::optional<std::string> name;
   std::optional<bool> visible;
   std::optional<uint8_t> blendMode;
+  std::vector<ClipAction> clipActions;
   std::optional<std::vector<Filter>> filters;
   std::optional<bool> cacheAsBitmap;
 };
@@ -146,9 +155,18 @@ struct Action {
   std::string target;
 };
 
+// DoInitAction: byte code run once, before the first frame that places
+// the sprite it names.
+struct InitAction {
+  uint16_t spriteId = 0;
+  std::vector<uint8_t> code;
+};
+
 struct Frame {
   std::vector<DisplayTag> tags;
   std::vector<Action> actions;
+  std::vector<std::vector<uint8_t>> scripts;  // DoAction byte code, for the interpreter
+  std::vector<InitAction> initScripts;
   std::string label;
 };
 
@@ -178,7 +196,8 @@ struct Movie {
   std::optional<Pixel> background;
   std::map<uint16_t, Character> dictionary;
   Timeline root;
-  std::vector<std::string> warnings;  // tags skipped, with why
+  std::map<std::string, uint16_t> exports;  // ExportAssets: linkage name -> character
+  std::vector<std::string> warnings;        // tags skipped, with why
 
   const Character* Find(uint16_t id) const {
     auto it = dictionary.find(id);

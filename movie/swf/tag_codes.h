@@ -31,6 +31,8 @@ enum Code : uint16_t {
   kDefineBitsLossless2 = 36,
   kDefineSprite = 39,
   kFrameLabel = 43,
+  kExportAssets = 56,
+  kDoInitAction = 59,
   kDefineMorphShape = 46,
   kDefineFont2 = 48,
   kPlaceObject3 = 70,

@@ -14,6 +14,36 @@ namespace {
 
 std::string TagName(uint16_t code) { return "tag " + std::to_string(code); }
 
+// ExportAssets: U16 count, then per asset U16 character and STRING name.
+void ReadExports(Reader& in, Movie& movie) {
+  uint16_t count = in.U16();
+  for (uint16_t i = 0; i < count && !in.AtEnd(); ++i) {
+    uint16_t id = in.U16();
+    movie.exports[in.String()] = id;
+  }
+}
+
+// CLIPACTIONS: U16 reserved, all-events flags, then records (flags, U32
+// size, [U8 key code when the key-press bit is set], actions) up to zero
+// flags. Flags are U16 before SWF 6, U32 from then on.
+std::vector<ClipAction> ReadClipActions(Reader& in, int swfVersion) {
+  auto flags = [&] { return swfVersion >= 6 ? in.U32() : in.U16(); };
+  std::vector<ClipAction> out;
+  in.U16();
+  flags();
+  while (!in.AtEnd()) {
+    ClipAction action;
+    action.events = flags();
+    if (action.events == 0) break;
+    Reader body = in.Sub(in.U32());
+    if (action.events & 0x20000) action.keyCode = body.U8();
+    auto bytes = body.Rest();
+    action.code.assign(bytes.begin(), bytes.end());
+    out.push_back(std::move(action));
+  }
+  return out;
+}
+
 // A control tag of a timeline; returns false at End.
 bool ReadControlTag(uint16_t code, Reader& body, DecodeContext& context, Timeline& timeline,
                     Frame& frame, bool root) {
@@ -29,10 +59,10 @@ bool ReadControlTag(uint16_t code, Reader& body, DecodeContext& context, Timelin
       frame.tags.emplace_back(ReadPlaceObject(body));
       break;
     case kPlaceObject2:
-      frame.tags.emplace_back(ReadPlaceObject2(body, 2));
+      frame.tags.emplace_back(ReadPlaceObject2(body, 2, context.movie.header.version));
       break;
     case kPlaceObject3:
-      frame.tags.emplace_back(ReadPlaceObject2(body, 3));
+      frame.tags.emplace_back(ReadPlaceObject2(body, 3, context.movie.header.version));
       break;
     case kRemoveObject:
       body.U16();
@@ -44,8 +74,23 @@ bool ReadControlTag(uint16_t code, Reader& body, DecodeContext& context, Timelin
     case kFrameLabel:
       frame.label = body.String();
       break;
-    case kDoAction:
-      for (Action& a : ReadActions(body)) frame.actions.push_back(std::move(a));
+    case kDoAction: {
+      auto bytes = body.Rest();
+      frame.scripts.emplace_back(bytes.begin(), bytes.end());
+      Reader actions(bytes);
+      for (Action& a : ReadActions(actions)) frame.actions.push_back(std::move(a));
+      break;
+    }
+    case kDoInitAction: {
+      InitAction init;
+      init.spriteId = body.U16();
+      auto bytes = body.Rest();
+      init.code.assign(bytes.begin(), bytes.end());
+      frame.initScripts.push_back(std::move(init));
+      break;
+    }
+    case kExportAssets:
+      if (root) ReadExports(body, context.movie);
       break;
     case kSetBackgroundColor:
       if (root && !context.movie.background) context.movie.background = body.Rgb();
@@ -82,7 +127,7 @@ PlaceObject ReadPlaceObject(Reader& in) {
 // a second flag byte (opaque background, visible, image, class name, cache
 // as bitmap, blend mode, filters), [STRING class name] after the depth,
 // and after the clip depth [filters] [U8 blend mode] [U8 cache] [U8 visible].
-PlaceObject ReadPlaceObject2(Reader& in, int version) {
+PlaceObject ReadPlaceObject2(Reader& in, int version, int swfVersion) {
   PlaceObject place;
   uint8_t flags = in.U8();
   uint8_t flags3 = version >= 3 ? in.U8() : 0;
@@ -95,17 +140,19 @@ PlaceObject ReadPlaceObject2(Reader& in, int version) {
   if (flags & 0x10) place.ratio = in.U16();
   if (flags & 0x20) place.name = in.String();
   if (flags & 0x40) place.clipDepth = in.U16();
-  if (version < 3) return place;  // clip actions follow; they are not run
-  if (flags3 & 0x01) {
-    try {
-      place.filters = ReadFilters(in);
-    } catch (const SwfError&) {
-      return place;  // a bad filter list: the object is still placed, unfiltered
+  if (version >= 3) {
+    if (flags3 & 0x01) {
+      try {
+        place.filters = ReadFilters(in);
+      } catch (const SwfError&) {
+        return place;  // a bad filter list: the object is still placed, unfiltered
+      }
     }
+    if (flags3 & 0x02) place.blendMode = in.U8();
+    if (flags3 & 0x04) place.cacheAsBitmap = in.U8() != 0;
+    if (flags3 & 0x20) place.visible = in.U8() != 0;
   }
-  if (flags3 & 0x02) place.blendMode = in.U8();
-  if (flags3 & 0x04) place.cacheAsBitmap = in.U8() != 0;
-  if (flags3 & 0x20) place.visible = in.U8() != 0;
+  if (flags & 0x80) place.clipActions = ReadClipActions(in, swfVersion);
   return place;
 }
 

@@ -21,6 +21,7 @@ struct DecodeContext {
 void ReadTimeline(Reader& in, DecodeContext& context, Timeline& timeline, bool root);
 
 PlaceObject ReadPlaceObject(Reader& in);
-PlaceObject ReadPlaceObject2(Reader& in, int version);  // 2 or 3
+// `version` 2 or 3 (the tag's); `swfVersion` the movie's, for clip actions.
+PlaceObject ReadPlaceObject2(Reader& in, int version, int swfVersion = 6);
 
 }  // namespace kestrova::swf

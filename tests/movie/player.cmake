@@ -30,6 +30,10 @@ if(WIN32)
     LIBS kestrova_flash_control kestrova_sample_movies kestrova_testing)
 endif()
 
+kestrova_test(avm1_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_test.cpp
+  LIBS kestrova_avm1 kestrova_swf_writer kestrova_testing)
+
 kestrova_test(flash_state_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/flash_state_test.cpp
   LIBS kestrova_flash_state)

@@ -1,0 +1,23 @@
+// The built-in classes and global functions, installed into a new Vm.
+#pragma once
+
+#include "movie/avm1/vm.h"
+
+namespace kestrova::avm1 {
+
+void InstallBuiltins(Vm& vm);
+void InstallObject(Vm& vm);  // Object and Function first: the others use them
+void InstallArray(Vm& vm);
+void InstallString(Vm& vm);
+void InstallNumberBooleanMath(Vm& vm);
+void InstallDate(Vm& vm);
+void InstallGlobals(Vm& vm);
+
+// A class: constructor `ctor` with a fresh prototype object (whose
+// __proto__ is `parentProto`), set as global `name`.
+Object* DefineClass(Vm& vm, const std::string& name, NativeFn call, NativeFn construct,
+                    Object* proto);
+
+inline Value Arg(const Args& args, size_t i) { return i < args.size() ? args[i] : Value(); }
+
+}  // namespace kestrova::avm1

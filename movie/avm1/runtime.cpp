@@ -1,0 +1,186 @@
+#include "movie/avm1/runtime.h"
+
+#include <cmath>
+
+#include "movie/avm1/builtins.h"
+
+namespace kestrova::avm1 {
+
+namespace {
+
+// PlaceObject clip event bits (SWF 6 layout).
+enum ClipEvent : uint32_t {
+  kEventLoad = 0x1,
+  kEventEnterFrame = 0x2,
+  kEventUnload = 0x4,
+  kEventInitialize = 0x200,
+  kEventConstruct = 0x40000,
+};
+
+}  // namespace
+
+Runtime::Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output)
+    : movie_(std::move(movie)),
+      output_(std::move(output)),
+      vm_(movie_->header.version, *this),
+      interpreter_(vm_, *this) {
+  InstallMovieClip();
+  InstallTimers();
+  player_ = std::make_unique<movie::Player>(movie_, this);
+}
+
+Runtime::~Runtime() {
+  // The player's clips call back into this object while they go.
+  player_.reset();
+}
+
+void Runtime::Advance() {
+  ++frameNumber_;
+  player_->Advance();
+}
+
+// --- VmHost ---
+
+void Runtime::Trace(const std::string& line) {
+  if (output_.trace) output_.trace(line);
+}
+
+void Runtime::Warn(const std::string& message) {
+  if (output_.warn) output_.warn(message);
+}
+
+void Runtime::FsCommand(const std::string& command, const std::string&) {
+  if (LowerCase(command) == "quit") quit_ = true;
+}
+
+double Runtime::Milliseconds() const {
+  float rate = movie_->header.frameRate;
+  if (!(rate > 0)) rate = 12;
+  return static_cast<double>(frameNumber_) * 1000.0 / rate;
+}
+
+// --- ScriptHost ---
+
+void Runtime::ClipPlaced(movie::Clip& clip, const swf::PlaceObject* place) {
+  if (!clip.Parent() && !root_) root_ = &clip;
+  ClipScripts& scripts = clips_[&clip];
+  scripts = ClipScripts{};
+  scripts.clip = clip.weak_from_this();
+  movie::DisplayObject* self = clip.Self();
+  if (self && self->name.empty() && place)
+    self->name = "instance" + std::to_string(nextInstance_++);
+  Object* object = ObjectOf(clip);
+  if (place)
+    for (const swf::ClipAction& action : place->clipActions) scripts.events.push_back(&action);
+  (void)object;
+  RunClipEvent(clip, kEventInitialize);
+  RunClipEvent(clip, kEventConstruct);
+}
+
+void Runtime::ClipRemoved(movie::Clip& clip) {
+  auto it = clips_.find(&clip);
+  if (it == clips_.end()) return;
+  RunClipEvent(clip, kEventUnload);
+  if (it->second.object) CallHandler(it->second.object, "onUnload");
+}
+
+void Runtime::FrameReached(movie::Clip& clip, uint32_t frame) {
+  if (&clip == root_) RunInitActions(frame);
+  const swf::Frame& f = clip.Timeline().frames[frame];
+  Object* target = ObjectOf(clip);
+  for (const auto& script : f.scripts) RunScript(script, target);
+}
+
+void Runtime::RunInitActions(uint32_t frame) {
+  for (const swf::InitAction& init : movie_->root.frames[frame].initScripts) {
+    if (!initDone_.insert(init.spriteId).second) continue;
+    RunScript(init.code, ObjectOf(*root_));
+  }
+}
+
+void Runtime::BeforeTick() {
+  vm_.ResetFrameBudget();
+  for (movie::Clip* clip : ClipsInEventOrder()) {
+    auto keep = clip->shared_from_this();
+    RunClipEvent(*clip, kEventEnterFrame);
+    if (Object* o = ObjectOf(*clip)) CallHandler(o, "onEnterFrame");
+  }
+}
+
+void Runtime::AfterFrame() {
+  // Loads of the clips that came this frame, after the frame scripts.
+  for (movie::Clip* clip : ClipsInEventOrder()) {
+    ClipScripts& scripts = clips_[clip];
+    if (scripts.loaded) continue;
+    scripts.loaded = true;
+    auto keep = clip->shared_from_this();
+    RunClipEvent(*clip, kEventLoad);
+    if (scripts.object) CallHandler(scripts.object, "onLoad");
+  }
+  FireIntervals();
+}
+
+void Runtime::RunClipEvent(movie::Clip& clip, uint32_t event) {
+  auto it = clips_.find(&clip);
+  if (it == clips_.end()) return;
+  std::vector<const swf::ClipAction*> events = it->second.events;
+  Object* target = it->second.object;
+  for (const swf::ClipAction* action : events)
+    if (action->events & event) RunScript(action->code, target);
+}
+
+void Runtime::CallHandler(Object* object, const std::string& name) {
+  try {
+    Value fn = vm_.GetOf(object, name, object);
+    if (fn.object() && fn.object()->IsFunction()) vm_.Call(fn, object, {});
+  } catch (const ScriptThrow& t) {
+    Warn("uncaught exception: " + vm_.ToString(t.value));
+  } catch (const ScriptAbort&) {
+  }
+}
+
+void Runtime::RunScript(std::span<const uint8_t> code, Object* target) {
+  try {
+    interpreter_.RunBlock(code, target, movie_->header.version);
+  } catch (const ScriptAbort&) {
+    // A limit was hit; the warning is out and the movie goes on.
+  }
+}
+
+std::vector<movie::Clip*> Runtime::ClipsInEventOrder() {
+  std::vector<movie::Clip*> out;
+  CollectClips(*root_, out);
+  return out;
+}
+
+void Runtime::CollectClips(movie::Clip& clip, std::vector<movie::Clip*>& out) {
+  out.push_back(&clip);
+  for (auto& [depth, object] : clip.MutableObjects())
+    if (object.clip) CollectClips(*object.clip, out);
+}
+
+// --- clip objects ---
+
+Object* Runtime::ObjectOf(movie::Clip& clip) {
+  ClipScripts& scripts = clips_[&clip];
+  if (scripts.object && scripts.clip.lock().get() == &clip) return scripts.object;
+  if (scripts.clip.lock().get() != &clip) {
+    scripts = ClipScripts{};
+    scripts.clip = clip.weak_from_this();
+  }
+  Object* o = vm_.Make(Kind::MovieClip, vm_.movieClipProto);
+  o->clip = clip.weak_from_this();
+  scripts.object = o;
+  clipOf_[o] = &clip;
+  return o;
+}
+
+movie::Clip* Runtime::ClipOf(Object* o) const {
+  if (!o || o->kind != Kind::MovieClip) return nullptr;
+  auto clip = o->clip.lock();
+  return clip.get();
+}
+
+Object* Runtime::Root() { return ObjectOf(*root_); }
+
+}  // namespace kestrova::avm1

@@ -1,0 +1,140 @@
+// Runtime: a movie with its scripts. Owns the Vm, the interpreter and the
+// player, binds movie clip objects to the player's clips and runs the
+// frame's events in Flash Player's order: enterFrame, the timelines'
+// frame scripts (init actions first), loads, intervals.
+//
+//   avm1::Runtime runtime(movie, output);
+//   for (int i = 1; i < frames && !runtime.QuitRequested(); ++i) runtime.Advance();
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "movie/avm1/display_host.h"
+#include "movie/avm1/interpreter.h"
+#include "movie/avm1/vm.h"
+#include "movie/player/player.h"
+
+namespace kestrova::avm1 {
+
+struct RuntimeOutput {
+  std::function<void(const std::string&)> trace;
+  std::function<void(const std::string&)> warn;
+};
+
+class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
+ public:
+  Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output);
+  ~Runtime() override;
+
+  void Advance();
+  bool QuitRequested() const { return quit_; }
+  movie::Player& Player() { return *player_; }
+  Vm& Machine() { return vm_; }
+
+  // movie::ScriptHost
+  void ClipPlaced(movie::Clip& clip, const swf::PlaceObject* place) override;
+  void ClipRemoved(movie::Clip& clip) override;
+  void FrameReached(movie::Clip& clip, uint32_t frame) override;
+  void BeforeTick() override;
+  void AfterFrame() override;
+
+  // VmHost
+  void Trace(const std::string& line) override;
+  void Warn(const std::string& message) override;
+  void FsCommand(const std::string& command, const std::string& args) override;
+  double Milliseconds() const override;
+
+  // DisplayHost
+  Object* Root() override;
+  Object* ResolveClip(Object* from, const std::string& path) override;
+  Object* ParentOf(Object* clip) override;
+  std::string TargetPath(Object* clip, bool slash) override;
+  void Play(Object* clip) override;
+  void Stop(Object* clip) override;
+  void NextFrame(Object* clip) override;
+  void PrevFrame(Object* clip) override;
+  void GotoFrame(Object* clip, const Value& frame, bool play, int bias) override;
+  bool FrameLoaded(Object* clip, int frame) override;
+  Value GetProperty(Object* clip, int index) override;
+  void SetProperty(Object* clip, int index, const Value& value) override;
+  void Duplicate(Object* clip, const std::string& name, int depth) override;
+  void Remove(Object* clip) override;
+
+  // Movie clip objects
+  Object* ObjectOf(movie::Clip& clip);
+  movie::Clip* ClipOf(Object* o) const;
+  Object* AttachMovie(movie::Clip& parent, const std::string& id, const std::string& name,
+                      int depth, Object* init);
+  Object* CreateEmptyClip(movie::Clip& parent, const std::string& name, int depth);
+  Object* DuplicateClip(movie::Clip& clip, const std::string& name, int depth, Object* init);
+  int SetInterval(const Args& args);
+  void ClearInterval(double id);
+
+ private:
+  struct ClipScripts {
+    std::weak_ptr<movie::Clip> clip;
+    Object* object = nullptr;
+    std::vector<const swf::ClipAction*> events;
+    bool loaded = false;
+    // _xscale, _yscale, _rotation as last set, while the matrix is the one
+    // they made (the timeline may move the clip since).
+    bool transformSet = false;
+    double xscale = 100, yscale = 100, rotation = 0;
+    swf::Matrix madeMatrix;
+  };
+  struct Interval {
+    int id;
+    Value function;  // or an object and a method name
+    Value object;
+    std::string method;
+    Args args;
+    double period, due;
+  };
+
+  void InstallMovieClip();
+  void InstallClipMethods(Object* proto);
+  void InstallDrawingMethods(Object* proto);
+  void InstallTimers();
+  bool GetClipProperty(Object* o, const std::string& name, Value& out);
+  bool SetClipProperty(Object* o, const std::string& name, const Value& value);
+  int PropertyIndex(const std::string& name) const;
+  void RunClipEvent(movie::Clip& clip, uint32_t event);
+  void CallHandler(Object* object, const std::string& name);
+  void RunScript(std::span<const uint8_t> code, Object* target);
+  void RunInitActions(uint32_t frame);
+  void FireIntervals();
+  std::vector<movie::Clip*> ClipsInEventOrder();
+  void CollectClips(movie::Clip& clip, std::vector<movie::Clip*>& out);
+  movie::Clip* Resolve(movie::Clip* from, const std::string& path);
+  movie::DisplayObject* SelfOf(movie::Clip& clip);
+  void ScaleAndRotation(movie::Clip& clip, double& xscale, double& yscale, double& rotation);
+
+  std::shared_ptr<const swf::Movie> movie_;
+  RuntimeOutput output_;
+  Vm vm_;
+  Interpreter interpreter_;
+  std::unordered_map<const movie::Clip*, ClipScripts> clips_;
+  std::unordered_map<const Object*, movie::Clip*> clipOf_;
+  std::set<uint16_t> initDone_;
+  std::vector<Interval> intervals_;
+  int nextInterval_ = 1;
+  int nextInstance_ = 1;
+  uint64_t frameNumber_ = 0;  // frames shown so far minus one
+  bool quit_ = false;
+  movie::Clip* root_ = nullptr;
+  movie::DisplayObject rootSelf_;
+  // Player-wide settings scripts can read back.
+  std::string quality_ = "HIGH";
+  double focusRect_ = 1;
+  double soundBufferTime_ = 5;  // the root's own placement, set by scripts  // known from its
+                                // placement, before the player is fully built
+  std::unique_ptr<movie::Player> player_;
+};
+
+}  // namespace kestrova::avm1

@@ -1,0 +1,139 @@
+// Vm: the ActionScript 1/2 virtual machine of one movie: the object heap
+// and its limits, the global object and built-in prototypes, coercions as
+// the movie's SWF version asks, property access (getters, setters,
+// watches, prototypes) and calls.
+//
+//   avm1::Vm vm(7, output);
+//   vm.Execute(code, context);   // interpreter.h runs byte code in it
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "movie/avm1/object.h"
+#include "movie/avm1/value.h"
+
+namespace kestrova::avm1 {
+
+// Limits against hostile movies; each one warns once and the movie goes on.
+constexpr int kMaxCallDepth = 256;
+constexpr uint64_t kMaxActionsPerFrame = 60'000'000;
+constexpr size_t kMaxObjects = 4'000'000;
+
+// Raised by Throw and caught by Try; crosses native calls.
+struct ScriptThrow {
+  Value value;
+};
+// Unwinds the running scripts of this frame after a limit was hit.
+struct ScriptAbort {};
+
+// What the Vm needs from the player that runs it.
+class VmHost {
+ public:
+  virtual ~VmHost() = default;
+  virtual void Trace(const std::string& line) = 0;
+  virtual void Warn(const std::string& message) = 0;
+  virtual void FsCommand(const std::string& command, const std::string& args) = 0;
+  virtual double Milliseconds() const = 0;  // movie clock since start
+};
+
+class Vm {
+ public:
+  Vm(int swfVersion, VmHost& host);
+  ~Vm();
+  Vm(const Vm&) = delete;
+  Vm& operator=(const Vm&) = delete;
+
+  int Version() const { return version_; }
+  // The version the running code follows: SWF 4 code of a movie behaves as
+  // SWF 4 even where its functions (SWF 5 actions) do not.
+  int codeVersion = 0;
+  VmHost& Host() { return host_; }
+  bool CaseSensitive() const { return version_ >= 7; }
+
+  // Heap
+  Object* Make(Kind kind, Object* proto);
+  Object* NewObject() { return Make(Kind::Plain, objectProto); }
+  Object* NewArray(const std::vector<Value>& items = {});
+  Object* NewFunction(NativeFn fn, Object* proto = nullptr);
+  // A built-in method on `target`, not enumerable.
+  Object* Method(Object* target, const std::string& name, NativeFn fn);
+  size_t ObjectCount() const { return heap_.size(); }
+
+  // Coercion
+  double ToNumber(const Value& v);
+  std::string ToString(const Value& v);
+  bool ToBoolean(const Value& v) const;
+  Value ToPrimitive(const Value& v, bool stringHint = false, bool toStringFallback = true);
+  Object* ToObject(const Value& v);
+  int32_t ToInt32(const Value& v);
+  double ToInteger(const Value& v);
+  std::string TypeOf(const Value& v) const;
+  std::string NumberText(double n) const;
+
+  // Properties
+  Value Get(const Value& target, const std::string& name);
+  void Set(const Value& target, const std::string& name, const Value& value);
+  Value GetOf(Object* o, const std::string& name, const Value& self);
+  void SetOf(Object* o, const std::string& name, const Value& value);
+  bool Has(Object* o, const std::string& name);
+  // Get when `o` has the property (own, inherited or a clip's); one lookup.
+  bool TryGet(Object* o, const std::string& name, Value& out);
+  bool Delete(Object* o, const std::string& name);
+  Property* FindInChain(Object* o, const std::string& name, Object** owner = nullptr);
+  bool Visible(const Property& p) const;
+  std::vector<std::string> EnumerableNames(Object* o);
+
+  // Calls
+  Value Call(const Value& fn, const Value& self, const Args& args);
+  Value CallMethod(const Value& target, const std::string& name, const Args& args);
+  Value Construct(const Value& fn, const Args& args);
+  bool InstanceOf(const Value& v, Object* ctor);
+  int depth = 0;
+
+  // Math.random and random(): a fixed seed, so runs repeat.
+  double Random() { return std::uniform_real_distribution<double>(0, 1)(rng_); }
+
+  // Limits
+  void CountAction();
+  void ResetFrameBudget() { actionsThisFrame_ = 0; }
+  void WarnOnce(int which, const std::string& message);
+
+  Object* global = nullptr;
+  Object* objectProto = nullptr;
+  Object* functionProto = nullptr;
+  Object* arrayProto = nullptr;
+  Object* stringProto = nullptr;
+  Object* numberProto = nullptr;
+  Object* booleanProto = nullptr;
+  Object* dateProto = nullptr;
+  Object* movieClipProto = nullptr;
+  Object* colorProto = nullptr;
+  Object* objectCtor = nullptr;
+  Object* arrayCtor = nullptr;
+  Object* functionCtor = nullptr;
+  // The MovieClip layer (movieclip.cpp) plugs in here.
+  std::function<bool(Object*, const std::string&, Value&)> getClipProperty;
+  std::function<bool(Object*, const std::string&, const Value&)> setClipProperty;
+  std::function<std::string(Object*)> clipPath;  // "_level0.a": a clip as text
+  // For interpreter-side callbacks of built-ins (Function.call needs it).
+  std::function<Value(Object* fn, const Value& self, const Args& args, Object* newTarget)>
+      callScript;
+
+ private:
+  Value CallWatch(Object* o, Property* p, const std::string& name, const Value& value);
+
+  int version_;
+  VmHost& host_;
+  std::vector<std::unique_ptr<Object>> heap_;
+  std::mt19937 rng_{20061};
+  uint64_t actionsThisFrame_ = 0;
+  unsigned warned_ = 0;
+  bool overHeap_ = false;
+};
+
+}  // namespace kestrova::avm1

@@ -1,0 +1,29 @@
+// ScriptHost: how a script interpreter (movie/avm1) follows the player's
+// timelines. Without one the player runs the plain timeline actions the
+// decoder reduced DoAction to.
+#pragma once
+
+#include <cstdint>
+
+#include "movie/swf/movie.h"
+
+namespace kestrova::movie {
+
+class Clip;
+
+class ScriptHost {
+ public:
+  virtual ~ScriptHost() = default;
+  // A sprite instance came to life: placed by its parent's timeline
+  // (`place` is that tag), or made by the player or a script (null).
+  virtual void ClipPlaced(Clip& clip, const swf::PlaceObject* place) = 0;
+  // A sprite instance left the display list.
+  virtual void ClipRemoved(Clip& clip) = 0;
+  // The clip showed `frame`: its frame scripts are due.
+  virtual void FrameReached(Clip& clip, uint32_t frame) = 0;
+  // Start and end of one Advance, around the timelines' tick.
+  virtual void BeforeTick() = 0;
+  virtual void AfterFrame() = 0;
+};
+
+}  // namespace kestrova::movie
