@@ -3,7 +3,7 @@ SHELL := /bin/bash
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bootstrap native windows fuzz clean format
+.PHONY: run test bootstrap native windows windows64 fuzz clean format
 
 bootstrap:
 	@scripts/bootstrap $(BUILD)
@@ -16,16 +16,20 @@ windows: bootstrap
 	@cmake --preset windows >/dev/null
 	@cmake --build --preset windows -j $(JOBS)
 
+windows64: bootstrap
+	@cmake --preset windows64 >/dev/null
+	@cmake --build --preset windows64 -j $(JOBS)
+
 fuzz: bootstrap
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
 
 # Build everything, pack the sample screensaver into the stub and run it.
-run: native windows
+run: native windows windows64
 	@scripts/run-sample $(BUILD)
 
 # Every test: native, under Wine, the fuzz smoke runs and the end-to-end run.
-test: native windows fuzz
+test: native windows windows64 fuzz
 	@scripts/test-all $(BUILD)
 
 format:

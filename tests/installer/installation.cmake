@@ -15,9 +15,12 @@ if(WIN32)
   add_dependencies(installation_test installation_probe installation_probe_win10)
 endif()
 
-# The same tests in a 64-bit prefix, where the installer runs under WOW64.
+# The same tests in a 64-bit prefix, where the 32-bit installer runs under
+# WOW64 (its system directory is redirected to SysWOW64). Only the 32-bit
+# build has this case; the 64-bit build's installation_test is the run in the
+# 64-bit prefix.
 get_filename_component(kestrova_build_root ${CMAKE_BINARY_DIR} DIRECTORY)
-if(WIN32)
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_test(NAME installation_test_wow64
     COMMAND sh -c "WINEPREFIX=$(\"$0\"/scripts/wine-prefix \"$1\" win64) exec \"$0\"/scripts/wine-run \"$2\" --gtest_brief=1"
       ${CMAKE_SOURCE_DIR} ${kestrova_build_root} $<TARGET_FILE:installation_test>)
