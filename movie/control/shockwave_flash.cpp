@@ -44,8 +44,9 @@ void TShockwaveFlash::SetMovie(const std::string& path) {
   Invalidate();
 }
 
+// A movie that did not load plays as an empty preview, silently: the user
+// has nothing to fix, and the error would only name a temporary file.
 void TShockwaveFlash::Play() {
-  if (!load_error_.empty()) throw Error(load_error_);
   if (!player_) return;
   timer_->SetInterval(static_cast<int>(player_->FrameInterval()));
   timer_->SetEnabled(true);
