@@ -29,4 +29,10 @@ bool RenameReplacing(const std::string& from, const std::string& to);
 // The path separator of the system: '\\' on Windows, '/' elsewhere.
 char PathSeparator();
 
+// The byte offset of the character after the one at `at` in `text`: by the
+// ANSI code page on Windows (CharNextA, so double-byte characters are one
+// step), one byte elsewhere (in UTF-8 no byte of a longer character is
+// ASCII).
+size_t NextCharacter(const std::string& text, size_t at);
+
 }  // namespace kestrova::os

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -62,5 +63,7 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
 }
 
 char PathSeparator() { return '/'; }
+
+size_t NextCharacter(const std::string& text, size_t at) { return std::min(at + 1, text.size()); }
 
 }  // namespace kestrova::os

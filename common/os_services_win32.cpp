@@ -54,4 +54,10 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
 
 char PathSeparator() { return '\\'; }
 
+size_t NextCharacter(const std::string& text, size_t at) {
+  if (at >= text.size()) return text.size();
+  const char* start = text.c_str();
+  return static_cast<size_t>(CharNextA(start + at) - start);
+}
+
 }  // namespace kestrova::os

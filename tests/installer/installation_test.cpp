@@ -127,7 +127,11 @@ TEST_F(InstallationTest, NamesThatAreNotPlainFileNamesAreCopyFailures) {
                                "C:x.scr",
                                "a\tb.scr",
                                directory + "\\x.scr",
-                               "\\\\h\\s.scr"};
+                               "\\\\h\\s.scr",
+                               "NUL.scr",
+                               "con",
+                               "Com1.scr",
+                               "LPT9.scr"};
   for (const std::string& name : names) {
     InstallRequest request = Request(true);
     request.fileName = name;
