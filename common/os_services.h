@@ -35,4 +35,10 @@ char PathSeparator();
 // ASCII).
 size_t NextCharacter(const std::string& text, size_t at);
 
+// A path (or a piece of one) as UTF-8 text for a message: converted from the
+// ANSI code page on Windows (MultiByteToWideChar CP_ACP), as it is elsewhere.
+std::string PathText(const std::string& path);
+// The same in double quotes, as error texts show paths.
+inline std::string QuotedPath(const std::string& path) { return "\"" + PathText(path) + "\""; }
+
 }  // namespace kestrova::os

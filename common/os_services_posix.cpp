@@ -66,4 +66,6 @@ char PathSeparator() { return '/'; }
 
 size_t NextCharacter(const std::string& text, size_t at) { return std::min(at + 1, text.size()); }
 
+std::string PathText(const std::string& path) { return path; }
+
 }  // namespace kestrova::os

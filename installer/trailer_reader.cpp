@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/error.h"
+#include "common/os_services.h"
 #include "installer/payload.h"
 
 namespace kestrova {
@@ -18,19 +19,19 @@ uint32_t LittleEndian32(const unsigned char* b) {
 
 TrailerReader::TrailerReader(const std::string& path) : path_(path) {
   file_.open(path, std::ios::binary);
-  if (!file_) throw Error("cannot open the file \"" + path + "\"");
+  if (!file_) throw Error("cannot open the file " + os::QuotedPath(path));
   file_.seekg(0, std::ios::end);
   size_ = static_cast<uint64_t>(file_.tellg());
 }
 
 void TrailerReader::ReadBack(ByteSpan container, uint64_t back, char* buffer, size_t count) {
   if (back > container.size || count > back)
-    throw Error("read error: \"" + path_ + "\" is too short (" + std::to_string(container.size) +
-                " bytes) to hold the trailer");
+    throw Error("read error: " + os::QuotedPath(path_) + " is too short (" +
+                std::to_string(container.size) + " bytes) to hold the trailer");
   file_.clear();
   file_.seekg(static_cast<std::streamoff>(container.offset + container.size - back));
   if (!file_.read(buffer, static_cast<std::streamsize>(count)))
-    throw Error("read error in \"" + path_ + "\"");
+    throw Error("read error in " + os::QuotedPath(path_));
 }
 
 int32_t TrailerReader::ReadInt32Back(ByteSpan container, uint64_t back) {
@@ -80,20 +81,20 @@ ByteSpan TrailerReader::MovieSpan(ByteSpan container) {
 
 void TrailerReader::CopyTo(ByteSpan span, const std::string& targetPath) {
   std::ofstream out(targetPath, std::ios::binary | std::ios::trunc);
-  if (!out) throw Error("cannot write the file \"" + targetPath + "\"");
+  if (!out) throw Error("cannot write the file " + os::QuotedPath(targetPath));
   file_.clear();
   file_.seekg(static_cast<std::streamoff>(span.offset));
   std::vector<char> chunk(static_cast<size_t>(std::min<uint64_t>(span.size, kCopyChunk)));
   for (uint64_t left = span.size; left > 0;) {
     size_t count = static_cast<size_t>(std::min<uint64_t>(left, chunk.size()));
     if (!file_.read(chunk.data(), static_cast<std::streamsize>(count)))
-      throw Error("read error in \"" + path_ + "\"");
+      throw Error("read error in " + os::QuotedPath(path_));
     if (!out.write(chunk.data(), static_cast<std::streamsize>(count)))
-      throw Error("cannot write the file \"" + targetPath + "\"");
+      throw Error("cannot write the file " + os::QuotedPath(targetPath));
     left -= count;
   }
   out.close();
-  if (!out) throw Error("cannot write the file \"" + targetPath + "\"");
+  if (!out) throw Error("cannot write the file " + os::QuotedPath(targetPath));
 }
 
 }  // namespace kestrova
