@@ -7,6 +7,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <cstdlib>
 #endif
 
 namespace kestrova {
@@ -69,11 +71,19 @@ size_t SystemShiftJis(const std::string& text, size_t at) {
   return static_cast<size_t>(CharNextExA(932, start + at, 0) - start);
 }
 
+TEST(PlainFileName, RunsUnderTheCodePageTheTestAskedFor) {
+  const char* expected = std::getenv("KESTROVA_EXPECT_ACP");
+  if (!expected) GTEST_SKIP() << "no code page asked for";
+  EXPECT_EQ(GetACP(), static_cast<UINT>(std::strtoul(expected, nullptr, 10)));
+}
+
 TEST(PlainFileName, TheSystemsDoubleByteWalkKeepsTheSecondByte) {
   EXPECT_TRUE(IsPlainFileName(kOmote + ".scr", SystemShiftJis));
   EXPECT_FALSE(IsPlainFileName(kOmote + "\\x.scr", SystemShiftJis));
-  // Under a single-byte ANSI code page (the test prefix's) 0x5C is "\".
-  if (!IsDBCSLeadByte(0x95)) EXPECT_FALSE(IsPlainFileName(kOmote + ".scr"));
+  // The product's own walk follows the ANSI code page: under a single-byte
+  // one (the test prefix's) 0x5C is "\"; run with LANG=ja_JP.UTF-8 the
+  // code page is 932 and the name is plain.
+  EXPECT_EQ(IsPlainFileName(kOmote + ".scr"), IsDBCSLeadByte(0x95) != FALSE);
 }
 #endif
 
