@@ -3,7 +3,7 @@ SHELL := /bin/bash
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bootstrap native windows windows64 fuzz clean format
+.PHONY: run run-saver test bootstrap native windows windows64 fuzz clean format
 
 bootstrap:
 	@scripts/bootstrap $(BUILD)
@@ -27,6 +27,10 @@ fuzz: bootstrap
 # Build everything, pack the sample screensaver into the stub and run it.
 run: native windows windows64
 	@scripts/run-sample $(BUILD)
+
+# The sample screensaver (KestrovaSaver.scr with the sample movie) full screen.
+run-saver: native windows windows64
+	@scripts/run-saver $(BUILD)
 
 # Every test: native, under Wine, the fuzz smoke runs and the end-to-end run.
 test: native windows windows64 fuzz

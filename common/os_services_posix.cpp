@@ -68,4 +68,15 @@ size_t NextCharacter(const std::string& text, size_t at) { return std::min(at + 
 
 std::string PathText(const std::string& path) { return path; }
 
+bool SeekFile(std::FILE* file, uint64_t offset) {
+  return offset <= uint64_t(INT64_MAX) && fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
+std::optional<uint64_t> FileLength(std::FILE* file) {
+  if (fseeko(file, 0, SEEK_END) != 0) return std::nullopt;
+  off_t length = ftello(file);
+  if (length < 0) return std::nullopt;
+  return static_cast<uint64_t>(length);
+}
+
 }  // namespace kestrova::os

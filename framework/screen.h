@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace kestrova::framework {
 
 class TScreen {
@@ -15,6 +17,9 @@ class TScreen {
   // The primary monitor's work area as the system reports it.
   static RECT SystemWorkArea();
   static RECT MonitorRect(HWND window);
+  // Every monitor's rectangle, the primary's first; the desktop when the
+  // system lists none.
+  static std::vector<RECT> MonitorRects();
   // All monitors together.
   static RECT DesktopRect();
   static int Width() { return GetSystemMetrics(SM_CXSCREEN); }

@@ -1,5 +1,7 @@
-// The check that a screensaver's stored name is a plain file name, safe to
-// join to the system directory. The name is an ANSI byte string, so it is
+// The check the packager and the installation share on the name a
+// screensaver is installed under (its own file, so the stub links none of
+// the packager's writing code): a plain file name, safe to join to the
+// system directory. The name is an ANSI byte string, so it is
 // walked by characters of the code page (on Windows CharNextA): the second
 // byte of a double-byte character is never taken for a separator.
 #pragma once

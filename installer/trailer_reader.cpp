@@ -17,20 +17,18 @@ uint32_t LittleEndian32(const unsigned char* b) {
 }
 }  // namespace
 
-TrailerReader::TrailerReader(const std::string& path) : path_(path) {
-  file_.open(path, std::ios::binary);
-  if (!file_) throw Error("cannot open the file " + os::QuotedPath(path));
-  file_.seekg(0, std::ios::end);
-  size_ = static_cast<uint64_t>(file_.tellg());
+TrailerReader::TrailerReader(const std::string& path) : path_(path), file_(path, "rb") {
+  if (!file_.IsOpen()) throw Error("cannot open the file " + os::QuotedPath(path));
+  std::optional<uint64_t> length = file_.Length();
+  if (!length) throw Error("read error in " + os::QuotedPath(path_));
+  size_ = *length;
 }
 
 void TrailerReader::ReadBack(ByteSpan container, uint64_t back, char* buffer, size_t count) {
   if (back > container.size || count > back)
     throw Error("read error: " + os::QuotedPath(path_) + " is too short (" +
                 std::to_string(container.size) + " bytes) to hold the trailer");
-  file_.clear();
-  file_.seekg(static_cast<std::streamoff>(container.offset + container.size - back));
-  if (!file_.read(buffer, static_cast<std::streamsize>(count)))
+  if (!file_.Seek(container.offset + container.size - back) || !file_.Read(buffer, count))
     throw Error("read error in " + os::QuotedPath(path_));
 }
 
@@ -79,22 +77,32 @@ ByteSpan TrailerReader::MovieSpan(ByteSpan container) {
   return {container.offset + container.size - start, static_cast<uint64_t>(m) - 4};
 }
 
-void TrailerReader::CopyTo(ByteSpan span, const std::string& targetPath) {
-  std::ofstream out(targetPath, std::ios::binary | std::ios::trunc);
-  if (!out) throw Error("cannot write the file " + os::QuotedPath(targetPath));
+std::vector<uint8_t> TrailerReader::Read(ByteSpan span, uint64_t limit) {
+  if (span.size > limit)
+    throw Error(os::QuotedPath(path_) + " holds " + std::to_string(span.size) +
+                " bytes where at most " + std::to_string(limit) + " are expected");
+  std::vector<uint8_t> bytes(static_cast<size_t>(span.size));
   file_.clear();
   file_.seekg(static_cast<std::streamoff>(span.offset));
+  if (!file_.read(reinterpret_cast<char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size())))
+    throw Error("read error in " + os::QuotedPath(path_));
+  return bytes;
+}
+
+void TrailerReader::CopyTo(ByteSpan span, const std::string& targetPath) {
+  StdioFile out(targetPath, "wb");
+  if (!out.IsOpen()) throw Error("cannot write the file " + os::QuotedPath(targetPath));
+  if (!file_.Seek(span.offset)) throw Error("read error in " + os::QuotedPath(path_));
   std::vector<char> chunk(static_cast<size_t>(std::min<uint64_t>(span.size, kCopyChunk)));
   for (uint64_t left = span.size; left > 0;) {
     size_t count = static_cast<size_t>(std::min<uint64_t>(left, chunk.size()));
-    if (!file_.read(chunk.data(), static_cast<std::streamsize>(count)))
-      throw Error("read error in " + os::QuotedPath(path_));
-    if (!out.write(chunk.data(), static_cast<std::streamsize>(count)))
+    if (!file_.Read(chunk.data(), count)) throw Error("read error in " + os::QuotedPath(path_));
+    if (!out.Write(chunk.data(), count))
       throw Error("cannot write the file " + os::QuotedPath(targetPath));
     left -= count;
   }
-  out.close();
-  if (!out) throw Error("cannot write the file " + os::QuotedPath(targetPath));
+  if (!out.Close()) throw Error("cannot write the file " + os::QuotedPath(targetPath));
 }
 
 }  // namespace kestrova

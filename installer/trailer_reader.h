@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <string>
+#include <vector>
+
+#include "common/stdio_file.h"
 
 namespace kestrova {
 
@@ -36,6 +38,9 @@ class TrailerReader {
   ByteSpan MovieSpan();
   ByteSpan MovieSpan(ByteSpan container);
 
+  // The bytes of a span, when it holds at most `limit` bytes; raises Error
+  // (before allocating) when it holds more.
+  std::vector<uint8_t> Read(ByteSpan span, uint64_t limit);
   // Copies a span into a new file (created anew or emptied), in bounded chunks.
   void CopyTo(ByteSpan span, const std::string& targetPath);
 
@@ -49,7 +54,7 @@ class TrailerReader {
   ByteSpan Whole() const { return {0, size_}; }
 
   std::string path_;
-  std::ifstream file_;
+  StdioFile file_;
   uint64_t size_ = 0;
 };
 

@@ -26,20 +26,24 @@ TShockwaveFlash::TShockwaveFlash(TComponent* owner) : TWinControl(owner), timer_
 TShockwaveFlash::~TShockwaveFlash() = default;
 
 void TShockwaveFlash::SetMovie(const std::string& path) {
-  timer_->SetEnabled(false);
   movie_path_ = path;
+  try {
+    ShowMovie(std::make_shared<const swf::Movie>(swf::LoadMovie(path)));
+  } catch (const Error& e) {
+    ShowMovie(nullptr);
+    load_error_ = e.what();
+  }
+}
+
+void TShockwaveFlash::ShowMovie(std::shared_ptr<const swf::Movie> movie) {
+  timer_->SetEnabled(false);
   load_error_.clear();
   renderer_.reset();
   player_.reset();
-  movie_.reset();
-  try {
-    movie_ = std::make_shared<const swf::Movie>(swf::LoadMovie(path));
+  movie_ = std::move(movie);
+  if (movie_) {
     player_ = std::make_unique<Player>(movie_);
     renderer_ = std::make_unique<Renderer>(movie_);
-  } catch (const Error& e) {
-    load_error_ = e.what();
-    movie_.reset();
-    player_.reset();
   }
   Invalidate();
 }
@@ -48,13 +52,19 @@ void TShockwaveFlash::SetMovie(const std::string& path) {
 // has nothing to fix, and the error would only name a temporary file.
 void TShockwaveFlash::Play() {
   if (!player_) return;
+  // The timer wakes about once a frame; the clock says how many frames are
+  // due, so coarse or late ticks do not slow the movie down.
+  clock_ = FrameClock(player_->FramePeriod());
+  clock_.Start(FrameClock::Clock::now());
   timer_->SetInterval(static_cast<int>(player_->FrameInterval()));
   timer_->SetEnabled(true);
 }
 
 void TShockwaveFlash::NextFrame() {
   if (!player_) return;
-  player_->Advance();
+  int due = clock_.FramesDue(FrameClock::Clock::now());
+  if (due == 0) return;
+  while (due-- > 0) player_->Advance();
   if (HandleAllocated()) {
     // Drawn at once rather than through WM_PAINT, so that a busy queue does
     // not drop frames of the preview.

@@ -21,14 +21,12 @@
 #include "framework/bitmap.h"
 #include "framework/timer.h"
 #include "framework/win_control.h"
+#include "movie/control/flash_state.h"
+#include "movie/player/frame_clock.h"
 #include "movie/player/player.h"
 #include "movie/player/renderer.h"
 
 namespace kestrova::movie {
-
-enum class TFlashWindowMode { Window, Opaque, Transparent };
-enum class TFlashQuality { Low, Medium, High, Best };
-enum class TFlashScaleMode { ShowAll, NoBorder, ExactFit, NoScale };
 
 class TShockwaveFlash : public framework::TWinControl {
   KESTROVA_CLASS(TShockwaveFlash)
@@ -39,18 +37,23 @@ class TShockwaveFlash : public framework::TWinControl {
 
   // The initial state stored in the design, handed back unchanged.
   const std::vector<uint8_t>& ControlData() const { return control_data_; }
-  void SetControlData(const std::vector<uint8_t>& data) { control_data_ = data; }
-  // What the player does; the stored state's own format is not interpreted,
-  // so these are the defaults the preview needs.
-  TFlashWindowMode WindowMode() const { return TFlashWindowMode::Window; }
-  TFlashQuality Quality() const { return TFlashQuality::High; }
-  TFlashScaleMode ScaleMode() const { return TFlashScaleMode::ShowAll; }
+  void SetControlData(const std::vector<uint8_t>& data) {
+    control_data_ = data;
+    settings_ = ReadFlashState(control_data_);
+  }
+  // The settings the stored state names (flash_state.h). The player draws
+  // "show all" at its one quality in a window of its own whatever they say.
+  TFlashWindowMode WindowMode() const { return settings_.windowMode; }
+  TFlashQuality Quality() const { return settings_.quality; }
+  TFlashScaleMode ScaleMode() const { return settings_.scaleMode; }
 
   const std::string& Movie() const { return movie_path_; }
   // Loads the movie; a movie that does not load leaves the control showing
   // its background, and LoadError says why.
   void SetMovie(const std::string& path);
   const std::string& LoadError() const { return load_error_; }
+  // Shows a movie decoded elsewhere (Movie() stays as it was).
+  void ShowMovie(std::shared_ptr<const swf::Movie> movie);
   // Starts playing; a movie that did not load stays an empty preview.
   void Play();
   bool Playing() const { return timer_->Enabled(); }
@@ -67,11 +70,13 @@ class TShockwaveFlash : public framework::TWinControl {
   void DrawFrame();
 
   std::vector<uint8_t> control_data_;
+  FlashSettings settings_;
   std::string movie_path_;
   std::string load_error_;
   std::shared_ptr<const swf::Movie> movie_;
   std::unique_ptr<Player> player_;
   std::unique_ptr<Renderer> renderer_;
+  FrameClock clock_{std::chrono::milliseconds(83)};
   framework::TTimer* timer_;
   framework::TBitmap frame_;
 };

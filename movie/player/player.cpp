@@ -31,10 +31,14 @@ void Player::RunQueuedActions() {
   context_.queue.clear();
 }
 
-unsigned Player::FrameInterval() const {
+std::chrono::microseconds Player::FramePeriod() const {
   float rate = movie_->header.frameRate;
-  if (!(rate > 0)) return 1000 / 12;
-  return static_cast<unsigned>(std::clamp(std::lround(1000.0 / rate), 1l, 60000l));
+  if (!(rate > 0)) return std::chrono::microseconds(1000000 / 12);
+  return std::chrono::microseconds(std::clamp(std::llround(1e6 / rate), 1000ll, 60000000ll));
+}
+
+unsigned Player::FrameInterval() const {
+  return static_cast<unsigned>((FramePeriod().count() + 500) / 1000);
 }
 
 }  // namespace kestrova::movie

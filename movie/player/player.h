@@ -6,6 +6,7 @@
 //   renderer.Render(player, view);   // renderer.h
 #pragma once
 
+#include <chrono>
 #include <memory>
 
 #include "movie/player/clip.h"
@@ -21,8 +22,10 @@ class Player {
   const Clip& Root() const { return *root_; }
   Clip& Root() { return *root_; }
   const swf::Movie& Movie() const { return *movie_; }
-  // Milliseconds per frame at the movie's rate; a movie without a rate
-  // plays at 12 frames a second.
+  // The time of one frame at the movie's rate (between 1 ms and 60 s); a
+  // movie without a rate plays at 12 frames a second.
+  std::chrono::microseconds FramePeriod() const;
+  // FramePeriod in whole milliseconds.
   unsigned FrameInterval() const;
 
  private:

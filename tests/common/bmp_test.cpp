@@ -89,6 +89,30 @@ TEST(BmpEncode, DropsAlphaAndRefusesEmptyPictures) {
   EXPECT_THROW(EncodeBmp24(PixelBuffer().View()), Error);
 }
 
+TEST(BmpEncode, EightBitsKeepEveryColourOfAPictureOfAtMost256) {
+  PixelBuffer picture(5, 3);  // 5 indexes a row, padded to 8
+  const Pixel colours[] = {kRed, kGreen, kBlue, kWhite, kBlack, MakePixel(255, 0, 255)};
+  for (int i = 0; i < 15; ++i) picture.At(i % 5, i / 5) = colours[(i * 7) % 6];
+  picture.At(4, 2) = MakePixel(1, 2, 3, 0);  // alpha dropped, as in 24 bits
+  std::optional<Bytes> file = EncodeBmp8(picture.View());
+  ASSERT_TRUE(file.has_value());
+  EXPECT_EQ((*file)[28], 8);
+  EXPECT_EQ(file->size(), 54u + 4 * 7 + 3 * 8);  // seven colours in the palette
+  PixelBuffer back = DecodeBmp(*file);
+  picture.At(4, 2) = MakePixel(1, 2, 3);
+  ExpectPixels(back, 5, 3, picture.Data());
+  EXPECT_EQ(EncodeBmp24(back.View()), EncodeBmp24(picture.View()));
+}
+
+TEST(BmpEncode, EightBitsRefuseAPictureOf257Colours) {
+  PixelBuffer picture(257, 1);
+  for (int x = 0; x < 257; ++x) picture.At(x, 0) = MakePixel(uint8_t(x), uint8_t(x >> 8), 0);
+  EXPECT_FALSE(EncodeBmp8(picture.View()).has_value());
+  picture.At(256, 0) = picture.At(0, 0);  // 256 colours: fits
+  EXPECT_TRUE(EncodeBmp8(picture.View()).has_value());
+  EXPECT_THROW(EncodeBmp8(PixelBuffer().View()), Error);
+}
+
 TEST(BmpDecode, PalettedDepthsReadIndicesMostSignificantFirst) {
   BmpFile one;
   one.bits = 1;
@@ -308,7 +332,10 @@ TEST(BmpDecode, EachKindOfBadFileRaisesItsMessage) {
   }
 }
 
-TEST(BmpDecode, EveryPrefixOfAFileDecodesOrRaises) {
+// A file cut anywhere raises the message of the part it was cut in, or
+// (where the part left out is only row padding or the rest of a run-length
+// stream) decodes to the full size.
+TEST(BmpDecode, EveryPrefixOfAFileRaisesItsPartsMessageOrDecodesWhole) {
   BmpFile rle;
   rle.bits = 4;
   rle.compression = 2;
@@ -316,13 +343,27 @@ TEST(BmpDecode, EveryPrefixOfAFileDecodesOrRaises) {
   rle.height = 3;
   rle.palette = Bytes(64, 7);
   rle.pixels = {4, 0x12, 0, 0, 0, 5, 1, 2, 3, 0, 0, 2, 1, 1, 2, 0x33, 0, 1};
-  for (const Bytes& full : {rle.Build(), Valid().Build()}) {
-    for (size_t n = 0; n <= full.size(); ++n) {
-      Bytes prefix(full.begin(), full.begin() + n);
+  for (const BmpFile& file : {rle, Valid()}) {
+    const Bytes full = file.Build();
+    const size_t paletteEnd = 54 + file.palette.size();
+    const char* pixelsCut = file.compression ? kBmpBadRle : kBmpTruncatedPixels;
+    for (size_t n = 0; n < full.size(); ++n) {
+      const char* expected = n < 2            ? kBmpNotBmp
+                             : n < 54         ? kBmpTruncatedHeader
+                             : n < paletteEnd ? kBmpTruncatedPalette
+                                              : pixelsCut;
       try {
-        DecodeBmp(prefix);
-      } catch (const Error&) {
+        const PixelBuffer picture = DecodeBmp(Bytes(full.begin(), full.begin() + n));
+        EXPECT_GE(n, paletteEnd) << n << " of " << full.size() << " decoded";
+        EXPECT_EQ(picture.Width(), file.width) << n;
+        EXPECT_EQ(picture.Height(), file.height) << n;
+      } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), expected) << n << " of " << full.size();
       }
+    }
+    // Only the last row's padding may be missing from an uncompressed file.
+    if (!file.compression) {
+      EXPECT_THROW(DecodeBmp(Bytes(full.begin(), full.end() - 3)), Error);
     }
   }
 }

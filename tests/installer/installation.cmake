@@ -31,6 +31,7 @@ endif()
 # message box's texts, making a registry key read-only.
 if(WIN32)
   add_executable(window_text window_text.cpp)
+  target_link_libraries(window_text PRIVATE kestrova_common gdi32)
   add_executable(key_access key_access.cpp registry_state.cpp)
   target_link_libraries(key_access PRIVATE kestrova_common advapi32)
 endif()
@@ -39,5 +40,6 @@ endif()
 if(WIN32)
   kestrova_test(frm_install_test
     SOURCES frm_install_test.cpp
-    LIBS kestrova_installer_window kestrova_installer_resources kestrova_testing)
+    LIBS kestrova_installer_window kestrova_installer_resources kestrova_sample_movies
+         kestrova_testing)
 endif()

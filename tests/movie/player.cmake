@@ -1,14 +1,14 @@
 # The SWF decoder's and the player's tests (native and under Wine).
-find_package(ZLIB REQUIRED)
 kestrova_test(swf_decoder_test
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/swf_header_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/swf_tags_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/swf_actions_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/swf_bitmap_test.cpp
-  LIBS kestrova_swf kestrova_swf_writer kestrova_testing kestrova_stb ZLIB::ZLIB)
+  LIBS kestrova_swf kestrova_swf_writer kestrova_inflate kestrova_testing kestrova_stb)
 kestrova_test(player_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/player_test.cpp ${CMAKE_CURRENT_LIST_DIR}/renderer_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frame_clock_test.cpp
   LIBS kestrova_player kestrova_swf_writer kestrova_testing)
 
 # The reference corpus lives beside the repository (not in it).
@@ -28,4 +28,16 @@ if(WIN32)
   kestrova_test(shockwave_flash_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/shockwave_flash_test.cpp
     LIBS kestrova_flash_control kestrova_sample_movies kestrova_testing)
+endif()
+
+kestrova_test(flash_state_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/flash_state_test.cpp
+  LIBS kestrova_flash_state)
+
+# SWF data deflated by zlib itself: the reference, host only.
+if(NOT WIN32)
+  find_package(ZLIB REQUIRED)
+  kestrova_test(swf_zlib_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/swf_zlib_test.cpp
+    LIBS kestrova_swf kestrova_swf_writer kestrova_testing ZLIB::ZLIB)
 endif()

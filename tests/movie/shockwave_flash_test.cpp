@@ -7,7 +7,9 @@
 #include "framework/application.h"
 #include "framework/form.h"
 #include "movie/control/shockwave_flash.h"
+#include "tests/movie/flash_state_block.h"
 #include "tests/testing/temp_dir.h"
+#include "tests/testing/window_pump.h"
 #include "tools/mkswf/sample_movies.h"
 
 namespace kestrova::movie {
@@ -15,25 +17,8 @@ namespace {
 
 using namespace framework;
 
-void PumpFor(DWORD milliseconds) {
-  DWORD end = GetTickCount() + milliseconds;
-  while (GetTickCount() < end) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  }
-}
-
-// The control's pixel at (x, y) as the window shows it.
-COLORREF PixelOnScreen(HWND window, int x, int y) {
-  HDC dc = GetDC(window);
-  COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return c;
-}
+using kestrova::testing::PixelOnScreen;
+using kestrova::testing::PumpFor;
 
 class ShockwaveFlashTest : public ::testing::Test {
  protected:
@@ -59,11 +44,24 @@ class ShockwaveFlashTest : public ::testing::Test {
   TShockwaveFlash* flash = nullptr;
 };
 
-TEST_F(ShockwaveFlashTest, KeepsTheStoredStateAndDefaults) {
-  std::vector<uint8_t> state(300);
-  for (size_t i = 0; i < state.size(); ++i) state[i] = uint8_t(i * 7);
+TEST_F(ShockwaveFlashTest, KeepsTheStoredStateAndReadsItsSettings) {
+  EXPECT_EQ(flash->WindowMode(), TFlashWindowMode::Window);
+  EXPECT_EQ(flash->Quality(), TFlashQuality::High);
+  EXPECT_EQ(flash->ScaleMode(), TFlashScaleMode::ShowAll);
+
+  const std::vector<uint8_t> state = kestrova::testing::FlashStateBlock(
+      {"Movie=", "WMode=Transparent", "Quality=Low", "Scale=ExactFit", "Play=-1"});
   flash->SetControlData(state);
   EXPECT_EQ(flash->ControlData(), state);
+  EXPECT_EQ(flash->WindowMode(), TFlashWindowMode::Transparent);
+  EXPECT_EQ(flash->Quality(), TFlashQuality::Low);
+  EXPECT_EQ(flash->ScaleMode(), TFlashScaleMode::ExactFit);
+
+  // A block in some other format is kept as it is and names nothing.
+  std::vector<uint8_t> foreign(300);
+  for (size_t i = 0; i < foreign.size(); ++i) foreign[i] = uint8_t(i * 7);
+  flash->SetControlData(foreign);
+  EXPECT_EQ(flash->ControlData(), foreign);
   EXPECT_EQ(flash->WindowMode(), TFlashWindowMode::Window);
   EXPECT_EQ(flash->Quality(), TFlashQuality::High);
   EXPECT_EQ(flash->ScaleMode(), TFlashScaleMode::ShowAll);

@@ -121,6 +121,28 @@ TEST(NinePart, SmallerThanThePictureCutsCornersKeepingTheOutside) {
   EXPECT_TRUE(NinePart(frame, 0, 0, false).Empty());
 }
 
+// Larger on both axes: every target pixel, from the piece table worked out
+// by hand for an 84 x 23 picture (hx 42, hy 11) into 200 x 60.
+Pixel NinePartInto200x60(int x, int y) {
+  if (x >= 41 && x < 159 && y >= 49) return Coord(42, 12 + y - 49);  // bottom edge, drawn last
+  const bool left = x < 42, right = x >= 159;
+  const int rx = 43 + x - 159;  // source column of the right-hand pieces
+  if (y < 11) return left ? Coord(x, y) : right ? Coord(rx, y) : Coord(42, y);
+  if (y < 50) return left ? Coord(x, 11) : right ? Coord(rx, 12) : Coord(42, 11);
+  return left ? Coord(x, 13 + y - 50) : Coord(rx, 13 + y - 50);
+}
+
+TEST(NinePart, LargerThanThePictureOnBothAxesPlacesEveryPiece) {
+  const PixelBuffer out = NinePart(CoordPicture(84, 23), 200, 60, false);
+  int wrong = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 200; ++x)
+      if (out.At(x, y) != NinePartInto200x60(x, y) && ++wrong <= 5)
+        ADD_FAILURE() << "at " << x << "," << y << ": source " << SourceX(out.At(x, y)) << ","
+                      << SourceY(out.At(x, y));
+  EXPECT_EQ(wrong, 0);
+}
+
 // A picture with magenta in its four corner pixels and across its middle
 // row and column, which lie in the edges and centre.
 PixelBuffer MagentaPicture(int w, int h) {
@@ -180,13 +202,42 @@ TEST(ThreePart, WideRectangleKeepsCapsAndStretchesTheMiddle) {
   }
 }
 
+// At exactly one frame's width the wide rule applies: the right cap lands on
+// the left one (showing it through its see-through pixels) and no middle is
+// drawn; one pixel wider, the reversed middle rectangle still draws nothing.
+TEST(ThreePart, WidthOfOneFrameDrawsTheRightCapOverTheLeft) {
+  PixelBuffer picture = CoordPicture(30, 5);
+  picture.At(20, 0) = kMagentaPixel;
+  for (int width : {9, 10, 11}) {
+    PixelBuffer out(20, 5, kBackground);
+    DrawThreePart(picture.View(), out.View(), {2, 0, 2 + width, 5}, kMagenta, true);
+    SCOPED_TRACE(width);
+    EXPECT_EQ(out.At(1, 2), kBackground);
+    EXPECT_EQ(out.At(2 + width, 2), kBackground);
+    if (width == 9) {
+      for (int x = 0; x < 9; ++x) EXPECT_EQ(out.At(2 + x, 3), Coord(x, 3)) << x;
+      continue;
+    }
+    const int capLeft = 2 + width - 10;
+    for (int x = 0; x < 10; ++x) EXPECT_EQ(out.At(capLeft + x, 3), Coord(20 + x, 3)) << x;
+    EXPECT_EQ(out.At(capLeft, 0), width == 10 ? Coord(0, 0) : Coord(1, 0));
+    EXPECT_EQ(out.At(2, 3), width == 10 ? Coord(20, 3) : Coord(0, 3));
+  }
+}
+
 TEST(Blit, StretchesByNearestPixelAndClipsBothSides) {
   const PixelBuffer source = CoordPicture(2, 1);
   PixelBuffer out(4, 1, kBackground);
   Blit(source.View(), {0, 0, 2, 1}, out.View(), {0, 0, 4, 1});
   EXPECT_EQ(out.At(1, 0), Coord(0, 0));
   EXPECT_EQ(out.At(2, 0), Coord(1, 0));
-  Blit(source.View(), {-5, 0, 2, 1}, out.View(), {-3, 0, 4, 1});  // no crash
+  // Both rectangles start outside their views: only the overlap is copied.
+  PixelBuffer clipped(4, 1, kBackground);
+  Blit(source.View(), {-5, 0, 2, 1}, clipped.View(), {-3, 0, 4, 1});
+  EXPECT_EQ(clipped.At(0, 0), kBackground);
+  EXPECT_EQ(clipped.At(1, 0), kBackground);
+  EXPECT_EQ(clipped.At(2, 0), Coord(0, 0));
+  EXPECT_EQ(clipped.At(3, 0), Coord(1, 0));
   PixelBuffer small(2, 2, kBackground);
   BlitAt(CoordPicture(5, 5).View(), {0, 0, 5, 5}, small.View(), 1, 1);
   EXPECT_EQ(small.At(1, 1), Coord(0, 0));

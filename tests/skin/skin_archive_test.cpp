@@ -158,5 +158,25 @@ TEST_F(SkinArchiveTest, AnEncryptedMemberBeforeOthersInflatesFromTheDecryptedRes
   EXPECT_EQ(Output(), kContent);
 }
 
+// rounded-infozip.skn was encrypted by Info-ZIP's zip -P (with a data
+// descriptor, so the check byte comes from the time), not by our writer.
+TEST_F(SkinArchiveTest, DecryptsWhatInfoZipEncrypted) {
+  const std::string samples = KESTROVA_SOURCE_DIR "/tests/data/skins/";
+  ASSERT_EQ(ExtractSkinMember(samples + "rounded.skn", "SKINDATA.SK2", outputPath_, ""),
+            kExtractSucceeded);
+  const Bytes plain = Output();
+  ASSERT_EQ(plain.size(), 44020u);
+  for (const char* wrong : {"", "Kestrova", "kestrov"}) {
+    EXPECT_EQ(
+        ExtractSkinMember(samples + "rounded-infozip.skn", "SKINDATA.SK2", outputPath_, wrong),
+        kExtractRefused)
+        << wrong;
+  }
+  ASSERT_EQ(
+      ExtractSkinMember(samples + "rounded-infozip.skn", "SKINDATA.SK2", outputPath_, "kestrova"),
+      kExtractSucceeded);
+  EXPECT_EQ(Output(), plain);
+}
+
 }  // namespace
 }  // namespace kestrova

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "skin/skin_keys.h"
+#include "tests/skin/reference_tables.h"
 
 namespace kestrova::skin {
 namespace {
 
 using S = TsuiUIStyle;
+using K = BuiltInKind;
 constexpr S kBuiltIn[] = {S::MacOS, S::WinXP, S::DeepBlue, S::Protein, S::BlueGlass};
 
 TEST(BuiltInTable, AnswersEachKind) {
@@ -39,16 +43,23 @@ TEST(BuiltInTable, KeepsTheListedSpellingsAndEmptyNames) {
   }
 }
 
-TEST(BuiltInTable, KindsAreTheSameInEveryStyleAndPicturesCarryTheirPrefix) {
-  const char* prefixes[] = {"MACOS_", "WINXP_", "DEEPBLUE_", "PROTEIN_", "BLUEGLASS_"};
-  for (int e = 1; e <= kBuiltInEntryCount; ++e) {
+// Every cell's kind and value, and the neutral answers of the three
+// look-ups of the other kinds, against the printed table.
+TEST(BuiltInTable, EveryCellMatchesThePrintedTable) {
+  ASSERT_EQ(std::size(reference::kStyleRows), size_t(kBuiltInEntryCount));
+  for (const reference::StyleRow& row : reference::kStyleRows) {
     for (int i = 0; i < 5; ++i) {
-      const BuiltInValue v = LookUpBuiltIn(kBuiltIn[i], e);
-      EXPECT_EQ(v.kind, LookUpBuiltIn(S::MacOS, e).kind) << e;
-      if (v.kind == BuiltInKind::Picture && !v.picture.empty() &&
-          v.picture != "MORE_SCROLLBUTTON") {
-        EXPECT_EQ(v.picture.rfind(prefixes[i], 0), 0u) << v.picture;
-      }
+      const S s = kBuiltIn[i];
+      const std::string cell(row.cells[i]);
+      SCOPED_TRACE(testing::Message() << "entry " << row.entry << " style " << i + 1);
+      EXPECT_EQ(LookUpBuiltIn(s, row.entry).kind, row.kind);
+      const bool isInt = row.kind == K::Integer, isColor = row.kind == K::Color;
+      const bool isFlag = row.kind == K::Flag, isPicture = row.kind == K::Picture;
+      EXPECT_EQ(GetBuiltInInteger(s, row.entry), isInt ? std::stoi(cell) : -1);
+      EXPECT_EQ(GetBuiltInColor(s, row.entry), isColor ? std::stoul(cell, nullptr, 16) : 0u);
+      EXPECT_EQ(GetBuiltInBool(s, row.entry), isFlag && cell == "true");
+      EXPECT_EQ(GetBuiltInPictureName(s, row.entry), isPicture ? cell : "");
+      EXPECT_TRUE(!isFlag || cell == "true" || cell == "false");
     }
   }
 }
@@ -86,21 +97,28 @@ TEST(StyleResolution, DecidesBetweenFileThemeAndBuiltInTable) {
   EXPECT_EQ(effective, S::FromThemeFile);
 }
 
-TEST(SkinKeys, RunsAndIndexesNameTheirKeys) {
-  EXPECT_EQ(SkinKeyNames.size(), 84u);
-  EXPECT_EQ(SkinKeyNames.front(), "SKIN2_TRANSCOLOR");
-  EXPECT_EQ(SkinKeyNames.back(), "SKIN2_TABCONTROLTRANS");
+TEST(SkinKeys, EveryNameMatchesThePrintedList) {
+  ASSERT_EQ(std::size(reference::kSkinKeys), SkinKeyNames.size());
+  for (size_t i = 0; i < SkinKeyNames.size(); ++i)
+    EXPECT_EQ(SkinKeyNames[i], reference::kSkinKeys[i]) << "position " << i;
+}
+
+// Each index kind reads its own run: index i of a run is the run's start
+// plus i, and an index past the run's end has no key.
+TEST(SkinKeys, IndexesReadTheirOwnRun) {
+  const auto& ref = reference::kSkinKeys;
+  for (int i = 0; i < 32; ++i) EXPECT_EQ(SkinKeyName(TsuiFileThemeColor{i}), ref[i]) << i;
+  for (int i = 0; i < 34; ++i) EXPECT_EQ(SkinKeyName(TsuiFileThemeBitmap{i}), ref[32 + i]) << i;
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(SkinKeyName(TsuiFileThemeInt{i}), ref[66 + i]) << i;
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(SkinKeyName(TsuiFileThemeBool{i}), ref[75 + i]) << i;
   EXPECT_EQ(SkinKeyName(TsuiFileThemeColor{2}), "SKIN2_FORMCOLOR");
-  EXPECT_EQ(SkinKeyName(TsuiFileThemeColor{31}), "SKIN2_SIDECHANNELBORDERCOLOR");
-  EXPECT_EQ(SkinKeyName(TsuiFileThemeBitmap{0}), "SKIN2_TITLEBAR1");
   EXPECT_EQ(SkinKeyName(TsuiFileThemeBitmap{15}), "SKIN2_BUTTON");
-  EXPECT_EQ(SkinKeyName(TsuiFileThemeBitmap{33}), "SKIN2_SCROLLBUTTON");
-  EXPECT_EQ(SkinKeyName(TsuiFileThemeInt{0}), "SKIN2_TITLEBARICONPOSX");
-  EXPECT_EQ(SkinKeyName(TsuiFileThemeInt{8}), "SKIN2_BOTTOMREGIONMAXY");
   EXPECT_EQ(SkinKeyName(TsuiFileThemeBool{5}), "SKIN2_BUTTONTRANS");
   EXPECT_EQ(SkinKeyName(TsuiFileThemeColor{32}), "");
+  EXPECT_EQ(SkinKeyName(TsuiFileThemeBitmap{34}), "");
   EXPECT_EQ(SkinKeyName(TsuiFileThemeBool{-1}), "");
   EXPECT_EQ(SkinKeyName(TsuiFileThemeInt{9}), "");
+  EXPECT_EQ(SkinKeyName(TsuiFileThemeBool{9}), "");
 }
 
 }  // namespace

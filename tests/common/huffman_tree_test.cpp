@@ -1,7 +1,8 @@
-#include "skin/filetheme/huffman_tree.h"
+#include "common/huffman_tree.h"
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace kestrova {
@@ -55,11 +56,8 @@ TEST(HuffmanTree, FixedTreesFollowRfc1951) {
   const THuffmanTree& literals = FixedLiteralTree();
   EXPECT_EQ(literals.MaxCodeLen(), 15);
   EXPECT_EQ(literals.MaxBits(), 9);
-  // End of block is seven zero bits; 'A' (65) is 0x30 + 65 in 8 bits.
+  // End of block is seven zero bits.
   EXPECT_EQ(literals.Lookup(0), 256u | (7u << 16));
-  uint32_t a = 0x30 + 65, reversed = 0;
-  for (int i = 0; i < 8; ++i) reversed |= ((a >> i) & 1) << (7 - i);
-  EXPECT_EQ(literals.Lookup(reversed), 65u | (8u << 16));
   // Length 265 (code 0001001, 7 bits) has one extra bit.
   EXPECT_EQ(literals.Lookup(0b1001000), 265u | (7u << 16) | (1u << 24));
 
@@ -67,7 +65,30 @@ TEST(HuffmanTree, FixedTreesFollowRfc1951) {
   EXPECT_EQ(distances.MaxBits(), 5);
   EXPECT_EQ(distances.Lookup(0b11111), 31u | (5u << 16));
   EXPECT_EQ(distances.Lookup(0b10111), 29u | (5u << 16) | (13u << 24));
-  EXPECT_EQ(&FixedLiteralTree(), &literals);  // built once
+
+  // Every literal/length symbol at its RFC 1951 code (3.2.6), whatever the
+  // bits after the code: the table is indexed by bits read first-lowest.
+  auto reverse = [](uint32_t code, int len) {
+    uint32_t r = 0;
+    for (int i = 0; i < len; ++i) r |= ((code >> i) & 1) << (len - 1 - i);
+    return r;
+  };
+  for (uint32_t sym = 0; sym < 288; ++sym) {
+    const auto [code, len] = sym < 144   ? std::pair{0x30 + sym, 8}
+                             : sym < 256 ? std::pair{0x190 + sym - 144, 9}
+                             : sym < 280 ? std::pair{sym - 256, 7}
+                                         : std::pair{0xC0 + sym - 280, 8};
+    const uint32_t extra = sym < 265 || sym > 284 ? 0 : (sym - 261) / 4;
+    for (uint32_t high : {0u, (1u << 9) - (1u << len)}) {
+      const uint32_t entry = literals.Lookup(reverse(code, len) | high);
+      EXPECT_EQ(THuffmanTree::Symbol(entry), sym);
+      EXPECT_EQ(THuffmanTree::CodeLength(entry), uint32_t(len)) << sym;
+      EXPECT_EQ(THuffmanTree::ExtraBits(entry), extra) << sym;
+    }
+  }
+  for (uint32_t d = 0; d < 30; ++d) {
+    EXPECT_EQ(distances.Lookup(reverse(d, 5)), d | (5u << 16) | ((d < 4 ? 0 : d / 2 - 1) << 24));
+  }
 }
 
 }  // namespace
