@@ -7,7 +7,7 @@ namespace kestrova {
 
 AtomicFile::AtomicFile(std::string path) : path_(std::move(path)), temp_(path_ + ".partial") {
   out_.open(temp_, std::ios::binary | std::ios::trunc);
-  if (!out_) throw Error("cannot write \"" + path_ + "\"");
+  if (!out_) throw Error("cannot write " + os::QuotedPath(path_));
 }
 
 AtomicFile::~AtomicFile() {
@@ -18,13 +18,13 @@ AtomicFile::~AtomicFile() {
 
 void AtomicFile::Write(const void* data, size_t size) {
   if (!out_.write(static_cast<const char*>(data), static_cast<std::streamsize>(size)))
-    throw Error("cannot write \"" + path_ + "\"");
+    throw Error("cannot write " + os::QuotedPath(path_));
 }
 
 void AtomicFile::Commit() {
   out_.close();
-  if (!out_) throw Error("cannot write \"" + path_ + "\"");
-  if (!os::RenameReplacing(temp_, path_)) throw Error("cannot replace \"" + path_ + "\"");
+  if (!out_) throw Error("cannot write " + os::QuotedPath(path_));
+  if (!os::RenameReplacing(temp_, path_)) throw Error("cannot replace " + os::QuotedPath(path_));
   committed_ = true;
 }
 

@@ -37,4 +37,16 @@ std::optional<uint64_t> FileLength(std::FILE* file);
 // The path separator of the system: '\\' on Windows, '/' elsewhere.
 char PathSeparator();
 
+// The byte offset of the character after the one at `at` in `text`: by the
+// ANSI code page on Windows (CharNextA, so double-byte characters are one
+// step), one byte elsewhere (in UTF-8 no byte of a longer character is
+// ASCII).
+size_t NextCharacter(const std::string& text, size_t at);
+
+// A path (or a piece of one) as UTF-8 text for a message: converted from the
+// ANSI code page on Windows (MultiByteToWideChar CP_ACP), as it is elsewhere.
+std::string PathText(const std::string& path);
+// The same in double quotes, as error texts show paths.
+inline std::string QuotedPath(const std::string& path) { return "\"" + PathText(path) + "\""; }
+
 }  // namespace kestrova::os

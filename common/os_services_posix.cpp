@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -62,6 +63,10 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
 }
 
 char PathSeparator() { return '/'; }
+
+size_t NextCharacter(const std::string& text, size_t at) { return std::min(at + 1, text.size()); }
+
+std::string PathText(const std::string& path) { return path; }
 
 bool SeekFile(std::FILE* file, uint64_t offset) {
   return offset <= uint64_t(INT64_MAX) && fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;

@@ -26,7 +26,7 @@ std::string TempDirectory() {
 std::string CreateUniqueTempFile(const std::string& directory, const std::string& prefix) {
   char buffer[512] = {};
   if (GetTempFileNameA(directory.c_str(), prefix.c_str(), 0, buffer) == 0)
-    throw Error("cannot create a temporary file in \"" + directory + "\"");
+    throw Error("cannot create a temporary file in " + QuotedPath(directory));
   return UpToZero(buffer, sizeof buffer);
 }
 
@@ -53,6 +53,25 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
 }
 
 char PathSeparator() { return '\\'; }
+
+size_t NextCharacter(const std::string& text, size_t at) {
+  if (at >= text.size()) return text.size();
+  const char* start = text.c_str();
+  return static_cast<size_t>(CharNextA(start + at) - start);
+}
+
+std::string PathText(const std::string& path) {
+  if (path.empty()) return {};
+  const int size = static_cast<int>(path.size());
+  const int wide = MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0);
+  std::wstring text(static_cast<size_t>(wide), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.data(), size, text.data(), wide);
+  const int bytes =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, utf8.data(), bytes, nullptr, nullptr);
+  return utf8;
+}
 
 bool SeekFile(std::FILE* file, uint64_t offset) {
   return offset <= uint64_t(INT64_MAX) &&

@@ -2,6 +2,7 @@
 
 #include "framework/class_builder.h"
 #include "framework/form.h"
+#include "framework/program_file.h"
 #include "framework/text.h"
 
 namespace kestrova::framework {
@@ -136,19 +137,17 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
   return MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), flags);
 }
 
-std::string TApplication::ExeName() const {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return path;
-}
+std::string TApplication::ExeName() const { return ProgramFileName(); }
 
+// The error box's caption, so it must not raise: without the program's
+// name the caption stays empty.
 std::string TApplication::Title() const {
   if (!title_.empty()) return title_;
-  std::string name = ExeName();
-  size_t slash = name.find_last_of("\\/");
-  if (slash != std::string::npos) name = name.substr(slash + 1);
-  size_t dot = name.find_last_of('.');
-  return dot == std::string::npos ? name : name.substr(0, dot);
+  try {
+    return ProgramTitle(ExeName());
+  } catch (const Error&) {
+    return {};
+  }
 }
 
 void TApplication::FormDestroyed(TForm* form) {

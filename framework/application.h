@@ -79,8 +79,10 @@ class TApplication : public TComponent {
   bool Active() const { return active_; }
   void SetActive(bool active) { active_ = active; }
   TIcon& Icon() { return icon_; }
-  // The program file's full path (ANSI code page).
+  // The program file's full path (ANSI code page), however long. Raises
+  // Error when the system gives none.
   std::string ExeName() const;
+  // The title set, else the program's file name without extension (UTF-8).
   std::string Title() const;
   void SetTitle(const std::string& title) { title_ = title; }
 

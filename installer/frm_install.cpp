@@ -29,12 +29,18 @@ TFrmInstall::TFrmInstall(TComponent* owner) : TForm(owner) {
   ReadStoredDesign();
 }
 
-// An error here (the extraction's, or Play's) ends it early and goes to the
-// application's error box; the window still opens.
+// An error of the extraction ends it early and goes to the application's
+// error box; the window still opens.
 void TFrmInstall::FormCreate(TComponent*) {
   TApplication* app = TApplication::Current();
   app->OnMessage = [this](MSG& message, bool& handled) { AppMessageFilter(message, handled); };
-  if (ExtractScreensaver(app->ExeName())) PreviewFlash->SetMovie(SwfTempFile);
+  ExtractAndPreview(app->ExeName());
+}
+
+// A screensaver without a movie, or with one that does not load, previews
+// as an empty rectangle and says nothing.
+void TFrmInstall::ExtractAndPreview(const std::string& installerPath) {
+  if (ExtractScreensaver(installerPath)) PreviewFlash->SetMovie(SwfTempFile);
   PreviewFlash->Play();
 }
 

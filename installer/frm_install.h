@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "framework/button.h"
 #include "framework/check_box.h"
 #include "framework/form.h"
@@ -36,6 +38,9 @@ class TFrmInstall : public framework::TForm {
   void FormCreate(framework::TComponent* sender);
   void BtnCancelClick(framework::TComponent* sender);
   void BtnInstallClick(framework::TComponent* sender);
+  // What FormCreate does with the program's own file: extract it and play
+  // the movie it carries. Raises the extraction's errors only.
+  void ExtractAndPreview(const std::string& installerPath);
   // The application's message hook: drops right-button presses on the
   // preview, so the movie control never offers its menu.
   void AppMessageFilter(MSG& message, bool& handled);

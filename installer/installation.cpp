@@ -54,10 +54,21 @@ void RecordOptionBits(const InstallRequest& request) {
   options.SetString(request.fileName, request.optionBits);
 }
 
+// After a failed or partial extraction the temporary file is empty or cut
+// short: copying it would replace an installed screensaver with it.
+bool SourceIsWhole(const InstallRequest& request) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!request.sourceWhole ||
+      !GetFileAttributesExA(request.sourceFile.c_str(), GetFileExInfoStandard, &data))
+    return false;
+  return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+         (data.nFileSizeLow != 0 || data.nFileSizeHigh != 0);
+}
+
 // The file name comes from the installer file, so it must not lead the copy
 // anywhere but into the screensaver directory.
 bool CopyIntoPlace(const InstallRequest& request, std::string& target) {
-  if (!IsPlainFileName(request.fileName)) return false;
+  if (!SourceIsWhole(request) || !IsPlainFileName(request.fileName)) return false;
   target = ScreensaverDirectory() + "\\" + request.fileName;
   return CopyFileA(request.sourceFile.c_str(), target.c_str(), FALSE) != 0;
 }
@@ -65,7 +76,7 @@ bool CopyIntoPlace(const InstallRequest& request, std::string& target) {
 }  // namespace
 
 InstallRequest RequestFromPayload(bool makeDefault) {
-  return {ScrTempFile, ScreensaverFileName, OptionBits, makeDefault};
+  return {ScrTempFile, ScreensaverFileName, OptionBits, makeDefault, ScreensaverExtracted};
 }
 
 InstallMessage MessageFor(InstallOutcome outcome) {

@@ -25,6 +25,7 @@ struct InstallRequest {
   std::string fileName;    // its own file name (ScreensaverFileName)
   std::string optionBits;  // OptionBits
   bool makeDefault = false;
+  bool sourceWhole = false;  // ScreensaverExtracted: the extraction ran to its end
 };
 
 // The request the extraction left behind, with the check box's state.
@@ -32,7 +33,8 @@ InstallRequest RequestFromPayload(bool makeDefault);
 
 enum class InstallOutcome {
   kInstalled,   // every step succeeded
-  kCopyFailed,  // the screensaver could not be copied; nothing was written
+  kCopyFailed,  // the screensaver could not be copied (or was not extracted
+                // whole, or is empty); nothing was written
   kFailed,      // a later step failed; what came before it stays
 };
 

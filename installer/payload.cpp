@@ -25,6 +25,7 @@ std::string TrimTrailingSeparator(std::string directory) {
 }
 
 bool ExtractScreensaver(const std::string& installerPath) {
+  ScreensaverExtracted = false;
   std::string tempDirectory = TrimTrailingSeparator(os::TempDirectory());
   ScrTempFile = os::CreateUniqueTempFile(tempDirectory, "scr");
   SwfTempFile = os::CreateUniqueTempFile(tempDirectory, "swf");
@@ -34,6 +35,7 @@ bool ExtractScreensaver(const std::string& installerPath) {
   ScreensaverFileName.clear();
   ScreensaverFileName = installer.FileName();
   installer.CopyTo(installer.ScreensaverSpan(), ScrTempFile);
+  ScreensaverExtracted = true;
 
   ExtractMovie(ScrTempFile, SwfTempFile);
   return true;

@@ -30,13 +30,17 @@ inline std::string ScrTempFile;
 inline std::string SwfTempFile;
 inline std::string ScreensaverFileName;
 inline std::string OptionBits;
+// True once ScrTempFile holds the whole screensaver: after a failed or
+// partial extraction the installation must not copy what is there.
+inline bool ScreensaverExtracted = false;
 
 inline constexpr int kNameFieldSize = 255;
 inline constexpr int kPayloadTrailerSize = 260;  // length + name + option byte
 inline constexpr int kMovieTrailerSize = 5;      // length + final byte
 
 // Fills the four strings, creates the two temporary files ("scr", "swf") and
-// writes both. Raises Error on any failure but the movie's; returns true.
+// writes both, then sets ScreensaverExtracted. Raises Error on any failure
+// but the movie's (ScreensaverExtracted then stays false); returns true.
 bool ExtractScreensaver(const std::string& installerPath);
 
 // Writes the movie carried by `screensaverPath` into `moviePath`. False on

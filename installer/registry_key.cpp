@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/error.h"
+#include "common/os_services.h"
 
 namespace kestrova {
 
@@ -44,7 +45,7 @@ void RegistryKey::SetString(const std::string& name, const std::string& value) {
   const auto* data = reinterpret_cast<const BYTE*>(value.c_str());
   if (RegSetValueExA(key_, name.c_str(), 0, REG_SZ, data, static_cast<DWORD>(value.size() + 1)) !=
       ERROR_SUCCESS)
-    throw Error("cannot write \"" + name + "\" under \"" + path_ + "\"");
+    throw Error("cannot write " + os::QuotedPath(name) + " under \"" + path_ + "\"");
 }
 
 }  // namespace kestrova

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/error.h"
+#include "common/os_services.h"
 #include "installer/payload.h"
 
 namespace kestrova {
@@ -17,18 +18,18 @@ uint32_t LittleEndian32(const unsigned char* b) {
 }  // namespace
 
 TrailerReader::TrailerReader(const std::string& path) : path_(path), file_(path, "rb") {
-  if (!file_.IsOpen()) throw Error("cannot open the file \"" + path + "\"");
+  if (!file_.IsOpen()) throw Error("cannot open the file " + os::QuotedPath(path));
   std::optional<uint64_t> length = file_.Length();
-  if (!length) throw Error("read error in \"" + path_ + "\"");
+  if (!length) throw Error("read error in " + os::QuotedPath(path_));
   size_ = *length;
 }
 
 void TrailerReader::ReadBack(ByteSpan container, uint64_t back, char* buffer, size_t count) {
   if (back > container.size || count > back)
-    throw Error("read error: \"" + path_ + "\" is too short (" + std::to_string(container.size) +
-                " bytes) to hold the trailer");
+    throw Error("read error: " + os::QuotedPath(path_) + " is too short (" +
+                std::to_string(container.size) + " bytes) to hold the trailer");
   if (!file_.Seek(container.offset + container.size - back) || !file_.Read(buffer, count))
-    throw Error("read error in \"" + path_ + "\"");
+    throw Error("read error in " + os::QuotedPath(path_));
 }
 
 int32_t TrailerReader::ReadInt32Back(ByteSpan container, uint64_t back) {
@@ -78,27 +79,27 @@ ByteSpan TrailerReader::MovieSpan(ByteSpan container) {
 
 std::vector<uint8_t> TrailerReader::Read(ByteSpan span, uint64_t limit) {
   if (span.size > limit)
-    throw Error("\"" + path_ + "\" holds " + std::to_string(span.size) + " bytes where at most " +
-                std::to_string(limit) + " are expected");
+    throw Error(os::QuotedPath(path_) + " holds " + std::to_string(span.size) +
+                " bytes where at most " + std::to_string(limit) + " are expected");
   std::vector<uint8_t> bytes(static_cast<size_t>(span.size));
   if (!file_.Seek(span.offset) || !file_.Read(bytes.data(), bytes.size()))
-    throw Error("read error in \"" + path_ + "\"");
+    throw Error("read error in " + os::QuotedPath(path_));
   return bytes;
 }
 
 void TrailerReader::CopyTo(ByteSpan span, const std::string& targetPath) {
   StdioFile out(targetPath, "wb");
-  if (!out.IsOpen()) throw Error("cannot write the file \"" + targetPath + "\"");
-  if (!file_.Seek(span.offset)) throw Error("read error in \"" + path_ + "\"");
+  if (!out.IsOpen()) throw Error("cannot write the file " + os::QuotedPath(targetPath));
+  if (!file_.Seek(span.offset)) throw Error("read error in " + os::QuotedPath(path_));
   std::vector<char> chunk(static_cast<size_t>(std::min<uint64_t>(span.size, kCopyChunk)));
   for (uint64_t left = span.size; left > 0;) {
     size_t count = static_cast<size_t>(std::min<uint64_t>(left, chunk.size()));
-    if (!file_.Read(chunk.data(), count)) throw Error("read error in \"" + path_ + "\"");
+    if (!file_.Read(chunk.data(), count)) throw Error("read error in " + os::QuotedPath(path_));
     if (!out.Write(chunk.data(), count))
-      throw Error("cannot write the file \"" + targetPath + "\"");
+      throw Error("cannot write the file " + os::QuotedPath(targetPath));
     left -= count;
   }
-  if (!out.Close()) throw Error("cannot write the file \"" + targetPath + "\"");
+  if (!out.Close()) throw Error("cannot write the file " + os::QuotedPath(targetPath));
 }
 
 }  // namespace kestrova

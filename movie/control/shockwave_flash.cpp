@@ -50,8 +50,9 @@ void TShockwaveFlash::ShowMovie(std::shared_ptr<const swf::Movie> movie) {
   Invalidate();
 }
 
+// A movie that did not load plays as an empty preview, silently: the user
+// has nothing to fix, and the error would only name a temporary file.
 void TShockwaveFlash::Play() {
-  if (!load_error_.empty()) throw Error(load_error_);
   if (!player_) return;
   // The timer wakes about once a frame; the clock says how many frames are
   // due, so coarse or late ticks do not slow the movie down.

@@ -9,7 +9,7 @@
 //   flash->SetParent(form);
 //   flash->SetBounds(8, 48, 393, 169);
 //   flash->SetMovie("C:\\...\\movie.swf");  // a bad file keeps the background
-//   flash->Play();                          // raises the loading error, if any
+//   flash->Play();                          // then plays nothing, raising nothing
 //   HWND h = flash->Handle();
 #pragma once
 
@@ -49,11 +49,12 @@ class TShockwaveFlash : public framework::TWinControl {
 
   const std::string& Movie() const { return movie_path_; }
   // Loads the movie; a movie that does not load leaves the control showing
-  // its background and the error waiting for Play.
+  // its background, and LoadError says why.
   void SetMovie(const std::string& path);
+  const std::string& LoadError() const { return load_error_; }
   // Shows a movie decoded elsewhere (Movie() stays as it was).
   void ShowMovie(std::shared_ptr<const swf::Movie> movie);
-  // Starts playing; raises Error with the loading error of Movie.
+  // Starts playing; a movie that did not load stays an empty preview.
   void Play();
   bool Playing() const { return timer_->Enabled(); }
   // The frame shown (0-based), for tests.

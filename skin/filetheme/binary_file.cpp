@@ -27,7 +27,7 @@ InputFile::InputFile(const std::string& path) : file_(std::fopen(path.c_str(), "
 }
 
 size_t InputFile::Read(uint8_t* buffer, size_t size) {
-  if (!file_ || position_ >= size_) return 0;
+  if (!file_ || seekFailed_ || position_ >= size_) return 0;
   size_t got = std::fread(buffer, 1, size, file_.get());
   position_ += static_cast<int64_t>(got);
   return got;
@@ -38,10 +38,13 @@ void InputFile::ReadExact(void* buffer, size_t size) {
 }
 
 // Seeking past the end is allowed, as with any file; reads there deliver
-// nothing. A negative position is clamped to the start.
+// nothing. A negative position is clamped to the start. A seek that fails
+// (beyond 2 GB) leaves the file nowhere: reads deliver nothing until a seek
+// succeeds, rather than going on from the old position.
 void InputFile::Seek(int64_t position) {
   if (position < 0) position = 0;
-  if (file_ && SeekTo(file_.get(), position)) position_ = position;
+  seekFailed_ = !file_ || !SeekTo(file_.get(), position);
+  position_ = position;
 }
 
 OutputFile::OutputFile(const std::string& path) : file_(std::fopen(path.c_str(), "wb")) {}

@@ -21,7 +21,8 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 }  // namespace detail
 
 // A file open for reading (shared with other readers). Read delivers what
-// is there; ReadExact raises kStreamReadError on a short read.
+// is there (nothing after a failed Seek); ReadExact raises kStreamReadError
+// on a short read.
 class InputFile : public ByteSource {
  public:
   // Not open when the file cannot be opened; see IsOpen.
@@ -38,6 +39,7 @@ class InputFile : public ByteSource {
   detail::FileHandle file_;
   int64_t position_ = 0;
   int64_t size_ = 0;
+  bool seekFailed_ = false;
 };
 
 // A file created (or emptied) for writing. Write raises kStreamWriteError.

@@ -15,6 +15,7 @@
 #include "framework/bitmap.h"
 #include "framework/design_text.h"
 #include "framework/screen.h"
+#include "installer/payload.h"
 #include "tests/testing/temp_dir.h"
 #include "tools/mkswf/sample_movies.h"
 
@@ -295,13 +296,41 @@ TEST_F(FrmInstallTest, PreviewShowsAndAdvancesTheMovieItIsGiven) {
   EXPECT_NE(PreviewPicture(*form_->PreviewFlash), before);
 }
 
-TEST_F(FrmInstallTest, UnreadableMovieIsRaisedByPlay) {
+// An installer whose screensaver carries the given bytes at its end: no
+// movie trailer, or one around a movie that does not load.
+std::string PackedInstaller(const testing::TempDir& dir, const testing::Bytes& screensaverEnd) {
+  const testing::Bytes screensaver = testing::Concat({testing::Text("MZ saver"), screensaverEnd});
+  testing::Bytes name = testing::Text("Silent.scr");
+  name.resize(255, 0);
+  const std::string path = dir.File("setup.exe");
+  testing::WriteFile(path, testing::Concat({testing::Text("MZ stub"),
+                                            screensaver,
+                                            testing::Int32(int32_t(screensaver.size()) + 4),
+                                            name,
+                                            {0}}));
+  return path;
+}
+
+TEST_F(FrmInstallTest, MissingOrUnreadableMoviePreviewsEmptyWithoutAnError) {
   testing::TempDir dir;
-  std::string movie = dir.File("swf2.tmp");
-  testing::WriteFile(movie, testing::Text("not a movie"));
-  form_->PreviewFlash->SetMovie(movie);
-  EXPECT_THROW(form_->PreviewFlash->Play(), Error);
-  EXPECT_FALSE(form_->PreviewFlash->Playing());
+  const testing::Bytes garbage = testing::Text("not a movie");
+  const testing::Bytes ends[] = {
+      {},                                                                            // no trailer
+      testing::Concat({testing::Int32(5000), {0}}),                                  // damaged
+      testing::Concat({garbage, testing::Int32(int32_t(garbage.size()) + 4), {0}}),  // bad movie
+  };
+  form_->Show();
+  for (const testing::Bytes& end : ends) {
+    EXPECT_NO_THROW(form_->ExtractAndPreview(PackedInstaller(dir, end)));
+    EXPECT_EQ(form_->PreviewFlash->Movie(), SwfTempFile);
+    EXPECT_FALSE(form_->PreviewFlash->Playing());
+    framework::TBitmap picture;
+    form_->PreviewFlash->PaintTo(picture);
+    EXPECT_EQ(PixelToColor(picture.Pixels().At(picture.Width() / 2, picture.Height() / 2)),
+              0x00FFFFFFu);  // the preview's own white
+  }
+  EXPECT_EQ(ScreensaverFileName, "Silent.scr");
+  EXPECT_EQ(errors_.size(), 1u);  // only the test program's own missing payload
 }
 
 TEST_F(FrmInstallTest, CancelClosesTheWindowAndEndsTheProgram) {

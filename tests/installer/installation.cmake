@@ -10,7 +10,7 @@ if(WIN32)
   target_link_libraries(installation_probe_win10 PRIVATE kestrova_installation)
 
   kestrova_test(installation_test
-    SOURCES installation_test.cpp version_test.cpp registry_state.cpp
+    SOURCES installation_test.cpp version_test.cpp registry_state.cpp ansi_text_test.cpp
     LIBS kestrova_installation kestrova_testing)
   add_dependencies(installation_test installation_probe installation_probe_win10)
 endif()

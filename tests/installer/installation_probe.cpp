@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: installation_probe SOURCE NAME OPTION_BITS 0|1\n");
     return 100;
   }
-  kestrova::InstallRequest request{argv[1], argv[2], argv[3], std::strcmp(argv[4], "1") == 0};
+  // The test wrote SOURCE whole, as a finished extraction would have.
+  kestrova::InstallRequest request{argv[1], argv[2], argv[3], std::strcmp(argv[4], "1") == 0, true};
   return static_cast<int>(kestrova::InstallScreensaver(request));
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "common/os_services.h"
+#include "installer/payload.h"
 #include "installer/system_folders.h"
 #include "tests/installer/registry_state.h"
 #include "tests/testing/temp_dir.h"
@@ -33,7 +34,7 @@ class InstallationTest : public ::testing::Test {
   }
 
   InstallRequest Request(bool makeDefault) const {
-    return {source_, name_, "0000101", makeDefault};
+    return {source_, name_, "0000101", makeDefault, true};
   }
   std::optional<std::string> OptionBits(const std::string& name) const {
     return ReadRegistryString(HKEY_CURRENT_USER, kOptionsKey, name);
@@ -126,7 +127,11 @@ TEST_F(InstallationTest, NamesThatAreNotPlainFileNamesAreCopyFailures) {
                                "C:x.scr",
                                "a\tb.scr",
                                directory + "\\x.scr",
-                               "\\\\h\\s.scr"};
+                               "\\\\h\\s.scr",
+                               "NUL.scr",
+                               "con",
+                               "Com1.scr",
+                               "LPT9.scr"};
   for (const std::string& name : names) {
     InstallRequest request = Request(true);
     request.fileName = name;
@@ -149,6 +154,31 @@ TEST_F(InstallationTest, UnwritableTargetOrMissingSourceWritesNothing) {
   EXPECT_FALSE(os::FileExists(target_));
   EXPECT_EQ(OptionBits(name_), std::nullopt);
   EXPECT_EQ(CurrentScreensaver(), desktopBefore_);
+}
+
+// After a failed or partial extraction (or one that gave an empty file) the
+// installed screensaver stays as it was: the copy failure, nothing written.
+TEST_F(InstallationTest, NoWholeExtractedScreensaverNeverReplacesTheInstalledOne) {
+  const testing::Bytes installed = testing::Text("the screensaver installed before");
+  testing::WriteFile(target_, installed);
+  InstallRequest partial = Request(true);
+  partial.sourceWhole = false;
+  EXPECT_EQ(InstallScreensaver(partial), InstallOutcome::kCopyFailed);
+
+  testing::WriteFile(source_, {});
+  EXPECT_EQ(InstallScreensaver(Request(true)), InstallOutcome::kCopyFailed);
+
+  EXPECT_EQ(testing::ReadFile(target_), installed);
+  EXPECT_EQ(OptionBits(name_), std::nullopt);
+  EXPECT_EQ(CurrentScreensaver(), desktopBefore_);
+}
+
+TEST_F(InstallationTest, TheRequestFromTheExtractionSaysWhetherItRanToItsEnd) {
+  ScreensaverExtracted = false;
+  EXPECT_FALSE(RequestFromPayload(false).sourceWhole);
+  ScreensaverExtracted = true;
+  EXPECT_TRUE(RequestFromPayload(false).sourceWhole);
+  ScreensaverExtracted = false;
 }
 
 TEST_F(InstallationTest, MissingDesktopKeyFailsAfterTheCopyAndIsNotCreated) {

@@ -40,6 +40,7 @@ class ExtractionTest : public ::testing::Test {
     SwfTempFile.clear();
     ScreensaverFileName.clear();
     OptionBits.clear();
+    ScreensaverExtracted = false;
   }
   std::string WriteInstaller(const Bytes& bytes) {
     std::string path = dir_.File("setup.exe");
@@ -69,6 +70,7 @@ TEST_F(ExtractionTest, ExtractsScreensaverMovieNameAndOptions) {
   EXPECT_EQ(OptionBits, "0000101");
   EXPECT_EQ(testing::ReadFile(ScrTempFile), screensaver);  // trailer included
   EXPECT_EQ(testing::ReadFile(SwfTempFile), movie);
+  EXPECT_TRUE(ScreensaverExtracted);
 }
 
 TEST_F(ExtractionTest, TempFilesHavePrefixesInTheTemporaryDirectory) {
@@ -138,6 +140,7 @@ TEST_F(ExtractionTest, StubWithoutPayloadFailsWithAReadErrorAfterOptionsAndName)
   EXPECT_EQ(ScreensaverFileName, "");
   EXPECT_FALSE(ScrTempFile.empty());
   EXPECT_TRUE(testing::ReadFile(ScrTempFile).empty());
+  EXPECT_FALSE(ScreensaverExtracted);
 }
 
 TEST_F(ExtractionTest, LyingOrTruncatedFilesRaiseErrors) {
@@ -148,7 +151,10 @@ TEST_F(ExtractionTest, LyingOrTruncatedFilesRaiseErrors) {
       Concat({Int32(-1), Repeat(0, 255), {0}}),
   };
   for (const auto& bytes : installers) {
+    // A good extraction before must not vouch for the failed one after it.
+    ASSERT_TRUE(ExtractScreensaver(WriteInstaller(Installer({}, Text("MZ"), Text("a.scr"), 0))));
     EXPECT_THROW(ExtractScreensaver(WriteInstaller(bytes)), Error);
+    EXPECT_FALSE(ScreensaverExtracted);
   }
   EXPECT_THROW(ExtractScreensaver(dir_.File("missing.exe")), Error);
 }

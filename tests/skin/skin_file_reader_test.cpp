@@ -183,6 +183,18 @@ TEST_F(SkinFileReaderTest, BrokenSkinDataRaisesAndLeavesNoTemporaryFile) {
            {Header(24, 24), Record("P", kSkinPicture, 0, 24, 101), Record("", 0, 0, 0, 0)}),
        kBmpNotBmp},
       {"header cut short", Bytes(10, 0), kStreamReadError},
+      // A seek beyond 2 GB fails; the read after it must not go on from
+      // where the file was (there, a closing record or two bytes of text).
+      {"next record beyond 2 GB",
+       testing::Concat({Header(24, 24),
+                        Record("A", kSkinFlag, 101, 1, 0x80000000u),
+                        {1},
+                        Record("", 0, 0, 0, 0)}),
+       kStreamReadError},
+      {"data beyond 2 GB",
+       testing::Concat(
+           {Header(24, 24), Record("T", kSkinText, 0x80000000u, 2, 101), Record("", 0, 0, 0, 0)}),
+       kStreamReadError},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(LoadError(c.data), c.message) << c.what;

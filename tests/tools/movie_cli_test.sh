@@ -24,13 +24,13 @@ check "stage size" "00000189 000000a9" "$(od -An -tx1 -j16 -N8 "$dir/stage.png" 
   sed 's/^\(........\)\(........\)$/\1 \2/')"
 
 fails_with "unknown kind" 'unknown kind "circus"' "$mkswf" circus -o "$dir/x.swf"
-fails_with "no output" "usage" "$mkswf" sample
+fails_with "no output" "-o is required" "$mkswf" sample
 printf 'ZWS\012\000\000\000\000' >"$dir/lzma.swf"
 fails_with "lzma" "unsupported compression (LZMA)" "$swf2png" "$dir/lzma.swf" -o "$dir/x.png"
 fails_with "not swf" "not a SWF movie" "$swf2png" "$dir/shapes.png" -o "$dir/x.png"
 fails_with "missing" "cannot open the movie" "$swf2png" "$dir/none.swf" -o "$dir/x.png"
-fails_with "bad size" "usage" "$swf2png" "$dir/shapes.swf" --size 0x5 -o "$dir/x.png"
-fails_with "bad frame" "usage" "$swf2png" "$dir/shapes.swf" --frame 0 -o "$dir/x.png"
+fails_with "bad size" "must be WxH" "$swf2png" "$dir/shapes.swf" --size 0x5 -o "$dir/x.png"
+fails_with "bad frame" "not in range 1 to 100000" "$swf2png" "$dir/shapes.swf" --frame 0 -o "$dir/x.png"
 [ ! -e "$dir/x.png" ] || { echo "FAIL: a failed run left a picture"; failures=$((failures + 1)); }
 
 [ $failures -eq 0 ] && echo "movie tools: all checks passed"

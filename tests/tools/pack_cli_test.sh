@@ -30,6 +30,7 @@ case $out in "error: "*) ;; *) echo "FAIL stub list: $out"; failures=$((failures
 fails_with "missing stub" "does not exist" "$pack" --stub "$dir/none.exe" --screensaver "$dir/in.scr" -o "$dir/x.exe"
 fails_with "missing screensaver" "does not exist" "$pack" --stub "$dir/stub.exe" --screensaver "$dir/none.scr" -o "$dir/x.exe"
 fails_with "path as name" "not a plain file name" "$pack" --stub "$dir/stub.exe" --screensaver "$dir/in.scr" --name 'a\b.scr' -o "$dir/x.exe"
+fails_with "device name" "not a plain file name" "$pack" --stub "$dir/stub.exe" --screensaver "$dir/in.scr" --name 'Con.scr' -o "$dir/x.exe"
 long=$(printf '%0256d' 0)
 fails_with "long name" "longer than 255" "$pack" --stub "$dir/stub.exe" --screensaver "$dir/in.scr" --name "$long" -o "$dir/x.exe"
 fails_with "option 256" "0 to 255" "$pack" --stub "$dir/stub.exe" --screensaver "$dir/in.scr" --options 256 -o "$dir/x.exe"

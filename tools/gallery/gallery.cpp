@@ -3,13 +3,13 @@
 // small window put together from its pictures. See-through (magenta) pixels
 // show as a pale magenta checkerboard.
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "common/error.h"
 #include "common/png.h"
 #include "skin/style_table.h"
+#include "tools/cli/command_line.h"
 #include "tools/gallery/preview.h"
 #include "tools/gallery/tiny_font.h"
 #include "tools/skinart/catalog.h"
@@ -191,19 +191,16 @@ int Layout(PixelView target, const std::vector<skinart::Picture>& pictures) {
 
 int main(int argc, char** argv) {
   using namespace kestrova;
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: kestrova-gallery OUT.png\n");
-    return 2;
-  }
-  try {
+  CLI::App app("Draws every built-in skin picture of the five styles on one labelled sheet.",
+               "kestrova-gallery");
+  std::string out;
+  app.add_option("OUT", out, "the PNG file to write")->type_name("")->required();
+  return cli::Run(app, argc, argv, [&] {
     const auto pictures = skinart::BuiltInPictures();
     PixelBuffer sheet(gallery::kSheetWidth, 8000, gallery::kPaper);
     PixelView used = sheet.View();
     used.height = std::min(gallery::Layout(sheet.View(), pictures), used.height);
-    WritePng(argv[1], used);
-  } catch (const Error& e) {
-    std::fprintf(stderr, "kestrova-gallery: %s\n", e.what());
-    return 1;
-  }
-  return 0;
+    WritePng(out, used);
+    return 0;
+  });
 }

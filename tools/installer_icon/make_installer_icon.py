@@ -2,8 +2,8 @@
 """make_installer_icon.py OUT.ico: draws the installer's icon, one 32 x 32
 image in the 16 standard VGA colours: a monitor showing a night sky with a
 drifting square, and a green arrow pointing down into it (install)."""
+import argparse
 import struct
-import sys
 
 # The 16-colour palette every 4-bit icon is shown with, as (r, g, b).
 PALETTE = [
@@ -82,6 +82,27 @@ def icon_bytes():
     return directory + entry + image
 
 
-if __name__ == "__main__":
-    with open(sys.argv[1], "wb") as out:
+class ArgumentParser(argparse.ArgumentParser):
+    """The tools' conventions: a usage error is one line and status 2."""
+
+    def error(self, message):
+        self.exit(2, f"{self.prog}: {message} (see --help)\n")
+
+
+def main():
+    parser = ArgumentParser(prog="make_installer_icon.py", usage="%(prog)s [-h] OUT.ico",
+                            description="Draws the installer's icon: one 32 x 32 image in the "
+                            "16 standard VGA colours.")
+    parser.add_argument("out", metavar="OUT.ico", nargs="?", help="the icon file to write")
+    # An unknown option is named before a missing argument, as in the C++ tools.
+    args, unknown = parser.parse_known_args()
+    if unknown:
+        parser.error("unrecognized arguments: " + " ".join(unknown))
+    if args.out is None:
+        parser.error("the following arguments are required: OUT.ico")
+    with open(args.out, "wb") as out:
         out.write(icon_bytes())
+
+
+if __name__ == "__main__":
+    main()

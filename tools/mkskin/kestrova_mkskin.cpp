@@ -9,11 +9,11 @@
 // "text NAME=VALUE".
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "common/atomic_file.h"
 #include "common/error.h"
 #include "skin/filetheme/skin_file_reader.h"
+#include "tools/cli/command_line.h"
 #include "tools/mkskin/skin_folder.h"
 #include "tools/mkskin/zip_writer.h"
 
@@ -22,39 +22,33 @@ namespace {
 
 struct Options {
   bool list = false;
-  std::vector<std::string> paths;
-  std::string password;
+  std::string input, output, password;
   int level = 9;
 };
 
-constexpr const char* kUsage =
-    "usage: kestrova-mkskin FOLDER OUTPUT [--password P] [--level 0-9]\n"
-    "       kestrova-mkskin --list FILE [--password P]\n";
+constexpr const char* kDescription =
+    "Builds a skin file from a folder of pictures and a text file, or lists one:\n"
+    "  kestrova-mkskin FOLDER OUTPUT [--password P] [--level 0-9]\n"
+    "  kestrova-mkskin --list FILE [--password P]";
 
-Options ParseOptions(int argc, char** argv) {
-  Options options;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    if (arg == "--list") {
-      options.list = true;
-    } else if ((arg == "--password" || arg == "--level") && i + 1 < argc) {
-      std::string value = argv[++i];
-      if (arg == "--password") options.password = value;
-      if (arg == "--level" && (value.size() != 1 || value[0] < '0' || value[0] > '9'))
-        throw Error(std::string("--level takes 0 to 9\n") + kUsage);
-      if (arg == "--level") options.level = value[0] - '0';
-    } else if (arg.starts_with("--")) {
-      throw Error(std::string("unknown option ") + arg + "\n" + kUsage);
-    } else {
-      options.paths.push_back(arg);
-    }
-  }
-  if (options.paths.size() != (options.list ? 1u : 2u)) throw Error(kUsage);
-  return options;
+void AddOptions(CLI::App& app, Options& o) {
+  app.add_option("INPUT", o.input, "the folder to build from, or with --list the skin file")
+      ->type_name("")
+      ->required();
+  app.add_option("OUTPUT", o.output, "the skin file to write")->type_name("");
+  auto* list = app.add_flag("--list", o.list, "show what the skin file holds");
+  app.add_option("--password", o.password, "encrypt (or, with --list, decrypt) with P")
+      ->type_name("P");
+  app.add_option("--level", o.level, "deflate level (default 9)")
+      ->type_name("N")
+      ->check(CLI::Range(0, 9).description("0..9"))
+      ->excludes(list);
 }
 
-int List(const Options& options) {
-  Tsk2SkinFileReader skin(options.paths[0], options.password);
+// A listing answers on standard output, a failure too: "error: ..." and status 1.
+int List(const Options& options) try {
+  if (!options.output.empty()) throw CLI::ExtrasError({options.output});
+  Tsk2SkinFileReader skin(options.input, options.password);
   std::printf("loaded: %s\n", skin.SkinLoaded() ? "true" : "false");
   for (const auto& [name, picture] : skin.Pictures())
     std::printf("picture %s %dx%d\n", name.c_str(), picture.Width(), picture.Height());
@@ -62,16 +56,20 @@ int List(const Options& options) {
   for (const std::string& item : skin.Flags()) std::printf("flag %s\n", item.c_str());
   for (const std::string& item : skin.Texts()) std::printf("text %s\n", item.c_str());
   return 0;
+} catch (const Error& e) {
+  std::printf("error: %s\n", e.what());
+  return 1;
 }
 
 int Build(const Options& options) {
+  if (options.output.empty()) cli::Require("OUTPUT");
   ZipMemberInput member;
   member.name = kSkinMemberName;
-  member.data = BuildSkinData(ReadSkinFolder(options.paths[0]));
+  member.data = BuildSkinData(ReadSkinFolder(options.input));
   member.level = options.level;
   member.password = options.password;
   std::vector<uint8_t> file = BuildZip({"SK", "", {member}});
-  AtomicFile out(options.paths[1]);  // a failed run never leaves a half-written skin
+  AtomicFile out(options.output);  // a failed run never leaves a half-written skin
   out.Write(file.data(), file.size());
   out.Commit();
   return 0;
@@ -81,11 +79,9 @@ int Build(const Options& options) {
 }  // namespace kestrova
 
 int main(int argc, char** argv) {
-  try {
-    kestrova::Options options = kestrova::ParseOptions(argc, argv);
-    return options.list ? kestrova::List(options) : kestrova::Build(options);
-  } catch (const std::exception& e) {
-    std::printf("error: %s\n", e.what());
-    return 1;
-  }
+  CLI::App app(kestrova::kDescription, "kestrova-mkskin");
+  kestrova::Options o;
+  kestrova::AddOptions(app, o);
+  return kestrova::cli::Run(app, argc, argv,
+                            [&] { return o.list ? kestrova::List(o) : kestrova::Build(o); });
 }

@@ -4,54 +4,46 @@
 #include <string>
 
 #include "common/atomic_file.h"
-#include "common/error.h"
+#include "tools/cli/command_line.h"
 #include "tools/mkswf/sample_movies.h"
 
 namespace {
 
-int Usage() {
-  std::fprintf(stderr,
-               "usage: kestrova-mkswf KIND -o OUT.swf [--uncompressed]\n"
-               "       kestrova-mkswf --list\n");
-  return 2;
+constexpr const char* kDescription =
+    "Writes one of the small movies built in code, or lists them:\n"
+    "  kestrova-mkswf KIND -o OUT.swf [--uncompressed]\n"
+    "  kestrova-mkswf --list";
+
+struct Options {
+  std::string kind, out;
+  bool uncompressed = false, list = false;
+};
+
+int Write(const Options& o) {
+  using namespace kestrova;
+  if (o.list) {
+    for (const auto& k : mkswf::MovieKinds()) std::printf("%-10s %s\n", k.name, k.description);
+    return 0;
+  }
+  if (o.kind.empty()) cli::Require("KIND");
+  if (o.out.empty()) cli::Require("-o");
+  const mkswf::MovieKind* movie = mkswf::FindMovieKind(o.kind);
+  if (!movie) throw CLI::ValidationError("unknown kind \"" + o.kind + "\" (see --list)");
+  std::vector<uint8_t> bytes = movie->build(!o.uncompressed);
+  AtomicFile file(o.out);  // a failed run never leaves a half-written movie
+  file.Write(bytes.data(), bytes.size());
+  file.Commit();
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace kestrova;
-  std::string kind, out;
-  bool compress = true;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    if (arg == "--list") {
-      for (const auto& k : mkswf::MovieKinds()) std::printf("%-10s %s\n", k.name, k.description);
-      return 0;
-    }
-    if (arg == "--uncompressed") {
-      compress = false;
-    } else if (arg == "-o" && i + 1 < argc) {
-      out = argv[++i];
-    } else if (!arg.empty() && arg[0] != '-' && kind.empty()) {
-      kind = arg;
-    } else {
-      return Usage();
-    }
-  }
-  if (kind.empty() || out.empty()) return Usage();
-  const mkswf::MovieKind* movie = mkswf::FindMovieKind(kind);
-  if (!movie) {
-    std::fprintf(stderr, "kestrova-mkswf: unknown kind \"%s\" (see --list)\n", kind.c_str());
-    return 2;
-  }
-  try {
-    std::vector<uint8_t> bytes = movie->build(compress);
-    AtomicFile file(out);  // a failed run never leaves a half-written movie
-    file.Write(bytes.data(), bytes.size());
-    file.Commit();
-  } catch (const Error& e) {
-    std::fprintf(stderr, "kestrova-mkswf: %s\n", e.what());
-    return 1;
-  }
-  return 0;
+  CLI::App app(kDescription, "kestrova-mkswf");
+  Options o;
+  auto* list = app.add_flag("--list", o.list, "list the kinds of movie, one a line");
+  app.add_option("KIND", o.kind, "the kind of movie (see --list)")->type_name("")->excludes(list);
+  app.add_option("-o,--output", o.out, "the movie file to write")->type_name("FILE");
+  app.add_flag("--uncompressed", o.uncompressed, "write FWS rather than zlib-compressed CWS");
+  return kestrova::cli::Run(app, argc, argv, [&] { return Write(o); });
 }

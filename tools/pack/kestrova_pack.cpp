@@ -2,54 +2,56 @@
 // a movie to a screensaver, and lists what an installer or screensaver holds.
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
 
 #include "common/error.h"
 #include "installer/payload.h"
 #include "installer/payload_writer.h"
 #include "installer/trailer_reader.h"
+#include "tools/cli/command_line.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage:\n"
+constexpr const char* kDescription =
+    "Builds an installer from a stub and a screensaver, attaches a movie to a screensaver, or\n"
+    "lists what an installer (or, with --movie, a screensaver) carries:\n"
     "  kestrova-pack --stub KestrovaSetup.exe --screensaver Waves.scr [--name Waves.scr]\n"
     "                [--options 0..255] -o WavesSetup.exe\n"
     "  kestrova-pack --attach-movie movie.swf --screensaver in.scr -o out.scr\n"
-    "  kestrova-pack --list FILE [--movie]\n";
+    "  kestrova-pack --list FILE [--movie]";
 
-using Options = std::map<std::string, std::string>;
+struct Options {
+  std::string stub, screensaver, name, out, movie, list;
+  int option = 0;
+  bool listMovie = false;
+};
 
-Options ParseArguments(int argc, char** argv) {
-  Options options;
-  for (int i = 1; i < argc; ++i) {
-    std::string key = argv[i];
-    if (key == "--movie") {
-      options[key] = "1";
-    } else if (key == "--stub" || key == "--screensaver" || key == "--name" || key == "--options" ||
-               key == "-o" || key == "--attach-movie" || key == "--list") {
-      if (i + 1 >= argc) throw kestrova::Error(key + " needs a value");
-      options[key] = argv[++i];
-    } else {
-      throw kestrova::Error("unknown argument \"" + key + "\"");
-    }
-  }
-  return options;
-}
-
-std::string Required(const Options& options, const std::string& key) {
-  auto it = options.find(key);
-  if (it == options.end()) throw kestrova::Error("missing " + key);
-  return it->second;
-}
-
-uint8_t ParseOption(const std::string& text) {
+// The option byte as the user typed it: a plain decimal number.
+std::string OptionByteError(const std::string& text) {
   char* end = nullptr;
   long value = std::strtol(text.c_str(), &end, 10);
   if (text.empty() || *end != '\0' || value < 0 || value > 255)
-    throw kestrova::Error("--options must be a number from 0 to 255, not \"" + text + "\"");
-  return static_cast<uint8_t>(value);
+    return "must be a number from 0 to 255, not \"" + text + "\"";
+  return "";
+}
+
+void AddOptions(CLI::App& app, Options& o) {
+  app.add_option("--stub", o.stub, "the installer stub, KestrovaSetup.exe")->type_name("FILE");
+  app.add_option("--screensaver", o.screensaver, "the screensaver to pack or to give a movie")
+      ->type_name("FILE");
+  app.add_option("--name", o.name, "the name it installs under (default: its own file name)")
+      ->type_name("NAME");
+  app.add_option("--options", o.option, "the option byte (default 0)")
+      ->type_name("N")
+      ->check(CLI::Validator(OptionByteError, "0..255"));
+  app.add_option("-o,--output", o.out, "the file to write")->type_name("FILE");
+  auto* movie = app.add_option("--attach-movie", o.movie, "the movie to append to the screensaver")
+                    ->type_name("FILE");
+  auto* list = app.add_option("--list", o.list, "the installer or screensaver to describe")
+                   ->type_name("FILE");
+  app.add_flag("--movie", o.listMovie, "with --list: read FILE as a screensaver")->needs(list);
+  list->excludes(movie)->excludes("--stub")->excludes("--screensaver")->excludes("-o");
+  movie->excludes("--stub")->excludes("--name")->excludes("--options");
 }
 
 std::string BaseName(const std::string& path) {
@@ -83,32 +85,25 @@ int List(const std::string& path, bool movie) {
   }
 }
 
-int Run(int argc, char** argv) {
-  Options options = ParseArguments(argc, argv);
-  if (options.count("--list")) return List(options["--list"], options.count("--movie") > 0);
-  std::string out = Required(options, "-o");
-  std::string screensaver = Required(options, "--screensaver");
-  if (options.count("--attach-movie")) {
-    kestrova::AttachMovie(screensaver, options["--attach-movie"], out);
+int Pack(const Options& o) {
+  if (!o.list.empty()) return List(o.list, o.listMovie);
+  if (o.out.empty()) kestrova::cli::Require("-o");
+  if (o.screensaver.empty()) kestrova::cli::Require("--screensaver");
+  if (!o.movie.empty()) {
+    kestrova::AttachMovie(o.screensaver, o.movie, o.out);
     return 0;
   }
-  std::string name = options.count("--name") ? options["--name"] : BaseName(screensaver);
-  uint8_t option = options.count("--options") ? ParseOption(options["--options"]) : 0;
-  kestrova::WriteInstaller(Required(options, "--stub"), screensaver, name, option, out);
+  if (o.stub.empty()) kestrova::cli::Require("--stub");
+  std::string name = o.name.empty() ? BaseName(o.screensaver) : o.name;
+  kestrova::WriteInstaller(o.stub, o.screensaver, name, static_cast<uint8_t>(o.option), o.out);
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || std::strcmp(argv[1], "--help") == 0) {
-    std::fputs(kUsage, argc < 2 ? stderr : stdout);
-    return argc < 2 ? 2 : 0;
-  }
-  try {
-    return Run(argc, argv);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "kestrova-pack: %s\n", e.what());
-    return 1;
-  }
+  CLI::App app(kDescription, "kestrova-pack");
+  Options options;
+  AddOptions(app, options);
+  return kestrova::cli::Run(app, argc, argv, [&] { return Pack(options); });
 }

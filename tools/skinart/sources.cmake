@@ -12,5 +12,7 @@ set(KESTROVA_SKINART_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/blueglass_art.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shared_art.cpp)
 set(KESTROVA_SKINART_MAIN ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
-# What the host build of the Windows configuration compiles besides them.
-set(KESTROVA_SKINART_COMMON_SOURCES ${CMAKE_CURRENT_LIST_DIR}/../../common/bmp.cpp)
+# What the host build of the Windows configuration compiles besides them (the
+# host build links kestrova_common and kestrova_cli instead).
+set(KESTROVA_SKINART_COMMON_SOURCES ${CMAKE_CURRENT_LIST_DIR}/../../common/bmp.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../cli/command_line.cpp)

@@ -3,7 +3,6 @@
 // 1) at WxH (default: the stage size), "show all", and writes a PNG.
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -11,17 +10,27 @@
 #include "common/png.h"
 #include "movie/player/renderer.h"
 #include "movie/swf/decoder.h"
+#include "tools/cli/command_line.h"
 
 namespace {
 
-int Usage() {
-  std::fprintf(stderr, "usage: kestrova-swf2png MOVIE.swf [--frame N] [--size WxH] -o OUT.png\n");
-  return 2;
-}
+constexpr const char* kDescription =
+    "Renders frame N of a movie with the built-in player, \"show all\", and writes a PNG.";
+
+struct Options {
+  std::string input, output, size;
+  long frame = 1;
+};
 
 bool ParseSize(const std::string& text, int& width, int& height) {
-  return std::sscanf(text.c_str(), "%dx%d", &width, &height) == 2 && width > 0 && height > 0 &&
-         width <= 16384 && height <= 16384;
+  char rest = 0;
+  return std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &rest) == 2 && width > 0 &&
+         height > 0 && width <= 16384 && height <= 16384;
+}
+
+std::string SizeError(const std::string& text) {
+  int width = 0, height = 0;
+  return ParseSize(text, width, height) ? "" : "must be WxH, each 1 to 16384, not \"" + text + "\"";
 }
 
 // Premultiplied pixels to straight ones for the PNG.
@@ -39,46 +48,39 @@ void Unpremultiply(kestrova::PixelBuffer& pixels) {
     }
 }
 
+int Render(const Options& o) {
+  using namespace kestrova;
+  int width = 0, height = 0;
+  if (!o.size.empty()) ParseSize(o.size, width, height);
+  auto movie = std::make_shared<const swf::Movie>(swf::LoadMovie(o.input));
+  for (const std::string& warning : movie->warnings)
+    std::fprintf(stderr, "kestrova-swf2png: warning: %s\n", warning.c_str());
+  if (width == 0) {
+    width = std::max(1, static_cast<int>(std::lround(movie->header.stage.Width().Pixels())));
+    height = std::max(1, static_cast<int>(std::lround(movie->header.stage.Height().Pixels())));
+  }
+  movie::Player player(movie);
+  for (long f = 1; f < o.frame; ++f) player.Advance();
+  PixelBuffer pixels(width, height);
+  movie::Renderer(movie).Render(player, pixels.View());
+  Unpremultiply(pixels);
+  WritePng(o.output, pixels.View());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace kestrova;
-  std::string input, output;
-  long frame = 1;
-  int width = 0, height = 0;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    if (arg == "--frame" && i + 1 < argc) {
-      frame = std::strtol(argv[++i], nullptr, 10);
-      if (frame < 1 || frame > 100000) return Usage();
-    } else if (arg == "--size" && i + 1 < argc) {
-      if (!ParseSize(argv[++i], width, height)) return Usage();
-    } else if (arg == "-o" && i + 1 < argc) {
-      output = argv[++i];
-    } else if (!arg.empty() && arg[0] != '-' && input.empty()) {
-      input = arg;
-    } else {
-      return Usage();
-    }
-  }
-  if (input.empty() || output.empty()) return Usage();
-  try {
-    auto movie = std::make_shared<const swf::Movie>(swf::LoadMovie(input));
-    for (const std::string& warning : movie->warnings)
-      std::fprintf(stderr, "kestrova-swf2png: warning: %s\n", warning.c_str());
-    if (width == 0) {
-      width = std::max(1, static_cast<int>(std::lround(movie->header.stage.Width().Pixels())));
-      height = std::max(1, static_cast<int>(std::lround(movie->header.stage.Height().Pixels())));
-    }
-    movie::Player player(movie);
-    for (long f = 1; f < frame; ++f) player.Advance();
-    PixelBuffer pixels(width, height);
-    movie::Renderer(movie).Render(player, pixels.View());
-    Unpremultiply(pixels);
-    WritePng(output, pixels.View());
-  } catch (const Error& e) {
-    std::fprintf(stderr, "kestrova-swf2png: %s\n", e.what());
-    return 1;
-  }
-  return 0;
+  CLI::App app(kDescription, "kestrova-swf2png");
+  Options o;
+  app.add_option("MOVIE", o.input, "the movie, FWS or CWS")->type_name("")->required();
+  app.add_option("--frame", o.frame,
+                 "1 is the first frame; N is N-1 frames of playback (default 1)")
+      ->type_name("N")
+      ->check(CLI::Range(1L, 100000L).description("1..100000"));
+  app.add_option("--size", o.size, "the picture's size (default: the stage size)")
+      ->type_name("WxH")
+      ->check(CLI::Validator(SizeError, ""));
+  app.add_option("-o,--output", o.output, "the PNG file to write")->type_name("FILE")->required();
+  return kestrova::cli::Run(app, argc, argv, [&] { return Render(o); });
 }
