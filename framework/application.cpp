@@ -115,10 +115,14 @@ void TApplication::Terminate() {
 }
 
 void TApplication::HandleException(const std::exception& error) {
-  if (OnException)
+  if (!OnException) return ShowException(error);
+  try {
     OnException(this, error);
-  else
+  } catch (...) {
+    // A handler that fails itself: the error it was given still gets shown,
+    // and nothing escapes into the window procedure that called.
     ShowException(error);
+  }
 }
 
 void TApplication::ShowException(const std::exception& error) {

@@ -18,6 +18,7 @@
 #include "framework/events.h"
 #include "framework/graphics.h"
 #include "framework/messages.h"
+#include "framework/size_constraints.h"
 
 namespace kestrova::framework {
 
@@ -25,6 +26,7 @@ class TWinControl;
 class TForm;
 class TBitmap;
 
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = SetOf<TAnchorKind>;
@@ -50,25 +52,6 @@ enum class TControlStyleFlag {
 using TControlStyle = SetOf<TControlStyleFlag>;
 enum class TControlStateFlag { csLButtonDown, csClicked, csFocusing, csCreating, csPaintCopy };
 using TControlState = SetOf<TControlStateFlag>;
-
-class TSizeConstraints : public TPersistent {
-  KESTROVA_CLASS(TSizeConstraints)
-
- public:
-  int MinWidth() const { return min_width_; }
-  void SetMinWidth(int v) { min_width_ = v; }
-  int MinHeight() const { return min_height_; }
-  void SetMinHeight(int v) { min_height_ = v; }
-  int MaxWidth() const { return max_width_; }
-  void SetMaxWidth(int v) { max_width_ = v; }
-  int MaxHeight() const { return max_height_; }
-  void SetMaxHeight(int v) { max_height_ = v; }
-  // Width and height kept inside the limits (0 means no limit).
-  void Apply(int& width, int& height) const;
-
- private:
-  int min_width_ = 0, min_height_ = 0, max_width_ = 0, max_height_ = 0;
-};
 
 class TControl : public TComponent {
   KESTROVA_CLASS(TControl)

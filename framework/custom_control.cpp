@@ -25,39 +25,4 @@ void TCustomControl::PaintWindow(HDC dc) {
   canvas_.SetHandle(nullptr);
 }
 
-const ClassInfo& TGraphicControl::StaticClass() {
-  static const ClassInfo info =
-      ClassBuilder<TGraphicControl>("TGraphicControl", &TControl::StaticClass()).Build();
-  return info;
-}
-
-TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
-
-void TGraphicControl::WndProc(TMessage& m) {
-  if (m.msg == WM_PAINT && m.wparam) {
-    canvas_.SetHandle(HDC(m.wparam));
-    canvas_.SetFont(Font());
-    canvas_.Brush().SetColor(Color());
-    try {
-      Paint();
-    } catch (...) {
-      canvas_.SetHandle(nullptr);
-      throw;
-    }
-    canvas_.SetHandle(nullptr);
-    return;
-  }
-  TControl::WndProc(m);
-}
-
-void TGraphicControl::PaintTo(HDC dc, int x, int y) {
-  int saved = SaveDC(dc);
-  POINT origin;
-  GetWindowOrgEx(dc, &origin);
-  SetWindowOrgEx(dc, origin.x - x, origin.y - y, nullptr);
-  IntersectClipRect(dc, 0, 0, width_, height_);
-  Perform(WM_PAINT, WPARAM(dc));
-  RestoreDC(dc, saved);
-}
-
 }  // namespace kestrova::framework

@@ -1,6 +1,5 @@
 // TCustomControl: a windowed control that draws itself on its canvas in a
-// virtual Paint. TGraphicControl: a control without a window, drawn by its
-// parent's paint on the parent's DC (and given mouse messages by it).
+// virtual Paint.
 //
 //   class TSwatch : public TCustomControl {
 //     void Paint() override { Canvas().Brush().SetColor(clRed); Canvas().FillRect(ClientRect()); }
@@ -23,23 +22,6 @@ class TCustomControl : public TWinControl {
  protected:
   virtual void Paint() {}
   void PaintWindow(HDC dc) override;
-
- private:
-  TCanvas canvas_;
-};
-
-class TGraphicControl : public TControl {
-  KESTROVA_CLASS(TGraphicControl)
-
- public:
-  explicit TGraphicControl(TComponent* owner);
-  TCanvas& Canvas() { return canvas_; }
-  void WndProc(TMessage& message) override;
-  void PaintTo(HDC dc, int x, int y) override;
-  using TControl::PaintTo;
-
- protected:
-  virtual void Paint() {}
 
  private:
   TCanvas canvas_;

@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include <windows.h>
+
 #include "framework/text.h"
 
 namespace kestrova::framework {
@@ -215,6 +217,27 @@ class Parser {
     v.kind = DesignValue::Kind::Integer;
   }
 
+  // #nnn: below 128 and from 256 a code point, between them a byte of the
+  // ANSI code page (the way older designs store their accented letters).
+  unsigned long CharacterCode() {
+    ++p_;
+    size_t start = p_;
+    while (p_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[p_]))) ++p_;
+    if (p_ == start) Fail("character code expected");
+    unsigned long code =
+        std::strtoul(std::string(s_.substr(start, p_ - start)).c_str(), nullptr, 10);
+    if (code > 0x10FFFF) Fail("character code out of range");
+    return code;
+  }
+
+  static std::string AnsiToUtf8(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    std::wstring wide(size_t(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), wide.data(), n);
+    return Narrow(wide);
+  }
+
   // 'quoted' parts ('' is a quote), #code parts, joined; + continues a line.
   std::string String() {
     std::string out;
@@ -236,14 +259,18 @@ class Parser {
           out += s_[p_++];
         }
       } else if (c == '#') {
-        ++p_;
-        size_t start = p_;
-        while (p_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[p_]))) ++p_;
-        if (p_ == start) Fail("character code expected");
-        unsigned long code =
-            std::strtoul(std::string(s_.substr(start, p_ - start)).c_str(), nullptr, 10);
-        if (code > 0x10FFFF) Fail("character code out of range");
-        out += CodePointToUtf8(char32_t(code));
+        std::string ansi;  // a run of #128..#255: bytes of the ANSI code page
+        while (p_ < s_.size() && s_[p_] == '#') {
+          unsigned long code = CharacterCode();
+          if (code >= 128 && code < 256) {
+            ansi += char(code);
+            continue;
+          }
+          out += AnsiToUtf8(ansi);
+          ansi.clear();
+          out += CodePointToUtf8(char32_t(code));
+        }
+        out += AnsiToUtf8(ansi);
       } else {
         size_t save = p_;
         int save_line = line_;
@@ -320,10 +347,12 @@ std::string FormatString(const std::string& s) {
   std::string out;
   bool quoted = false;
   for (char32_t c : CodePoints(s)) {
-    if (c >= 32 && c < 127) {
+    if (c >= 32 && c < 256 && c != 127) {
+      // 128..255 stay as they are: as #nnn they would be read as bytes of
+      // the ANSI code page.
       if (!quoted) out += '\'', quoted = true;
       if (c == '\'') out += '\'';
-      out += char(c);
+      out += CodePointToUtf8(c);
     } else {
       if (quoted) out += '\'', quoted = false;
       out += '#' + std::to_string(uint32_t(c));

@@ -136,8 +136,20 @@ void TForm::CreateParams(TCreateParams& p) {
   if (!Enabled()) p.style |= WS_DISABLED;
   if (Visible()) p.style |= WS_VISIBLE;  // a window made again while shown
   p.x = left_, p.y = top_, p.width = width_, p.height = height_;
+  p.parent = OwnerWindow();
   if (position_ == TPosition::poDefault || position_ == TPosition::poDefaultPosOnly)
     p.x = p.y = CW_USEDEFAULT;
+}
+
+HWND TForm::OwnerWindow() const {
+  // The owning form's window, else the main form's: a form stays above the
+  // window it belongs to and leaves the task bar to it.
+  if (auto* owner = dynamic_cast<TForm*>(Owner()); owner && owner->HandleAllocated())
+    return owner->handle_value();
+  TApplication* app = TApplication::Current();
+  TForm* main = app ? app->MainForm() : nullptr;
+  if (main && main != this && main->HandleAllocated()) return main->handle_value();
+  return nullptr;
 }
 
 void TForm::CreateWindowHandle() {
@@ -348,33 +360,8 @@ void TForm::Close() {
 }
 
 void TForm::Release() {
-  if (HandleAllocated()) PostMessageW(handle_value(), CM_RELEASE, 0, 0);
-}
-
-int TForm::ShowModal() {
-  if (Visible()) throw Error("Cannot make a visible window modal");
-  modal_ = true;
-  modal_result_ = mrNone;
-  Show();
-  TApplication* app = TApplication::Current();
-  while (modal_result_ == mrNone) {
-    if (app) {
-      app->HandleMessage();
-      if (app->Terminated()) break;
-    } else {
-      MSG msg;
-      if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
-        PostQuitMessage(0);
-        break;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    if (!Visible() && modal_result_ == mrNone) modal_result_ = mrCancel;
-  }
-  Hide();
-  modal_ = false;
-  return modal_result_;
+  // The window is made if need be: the release must wait in its queue.
+  PostMessageW(Handle(), CM_RELEASE, 0, 0);
 }
 
 void TForm::PaintTo(HDC dc, int x, int y) {

@@ -92,7 +92,8 @@ class TForm : public TWinControl {
   void SetModalResult(int result) { modal_result_ = result; }
   int ShowModal();
   void Close();
-  // Frees the form once the messages being handled are done.
+  // Frees the form once the messages being handled are done (also before
+  // its window exists).
   void Release();
   void SetVisible(bool visible) override;
 
@@ -120,6 +121,7 @@ class TForm : public TWinControl {
   void ApplyPosition();
   void FocusFirst();
   void WindowStyle(DWORD& style, DWORD& ex_style) const;
+  HWND OwnerWindow() const;
   RECT FrameFor(int client_width, int client_height) const;
 
   TFormBorderStyle border_style_ = TFormBorderStyle::bsSizeable;

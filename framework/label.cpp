@@ -3,6 +3,7 @@
 #include "framework/class_builder.h"
 #include "framework/handles.h"
 #include "framework/text.h"
+#include "framework/win_control.h"
 
 namespace kestrova::framework {
 

@@ -7,11 +7,10 @@
 //   l->SetCaption("Set as &default");
 #pragma once
 
-#include "framework/custom_control.h"
+#include "framework/graphic_control.h"
 
 namespace kestrova::framework {
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
 
 class TLabel : public TGraphicControl {

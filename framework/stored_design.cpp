@@ -1,30 +1,13 @@
 #include "framework/stored_design.h"
 
-#include <array>
-
-#include "framework/button.h"
-#include "framework/check_box.h"
+#include "framework/class_registry.h"
 #include "framework/collection.h"
 #include "framework/colors.h"
-#include "framework/custom_control.h"
-#include "framework/form.h"
-#include "framework/label.h"
-#include "framework/panel.h"
+#include "framework/control.h"
 #include "framework/text.h"
-#include "framework/timer.h"
+#include "framework/win_control.h"
 
 namespace kestrova::framework {
-
-const ClassInfo* FindFrameworkClass(std::string_view name) {
-  static const std::array<const ClassInfo*, 8> kClasses = {
-      &TLabel::StaticClass(),    &TPanel::StaticClass(),    &TButton::StaticClass(),
-      &TCheckBox::StaticClass(), &TTimer::StaticClass(),    &TCustomControl::StaticClass(),
-      &TForm::StaticClass(),     &TComponent::StaticClass()};
-  for (const ClassInfo* c : kClasses)
-    if (SameText(c->name, name)) return c;
-  return nullptr;
-}
-
 namespace {
 
 using Kind = DesignValue::Kind;
@@ -68,7 +51,7 @@ class Reader {
   const ClassInfo* FindClass(const std::string& name) const {
     if (const PublishedMembers* m = root_.Published())
       if (const ClassInfo* c = m->FindClass(name)) return c;
-    return FindFrameworkClass(name);
+    return FindRegisteredClass(name);
   }
 
   void ReadObject(const DesignObject& o, TWinControl* parent) {

@@ -4,7 +4,8 @@
 //   TDEMOFORM RCDATA "demo_form.dfm"          (in the .rc file)
 //   ReadDesignResource(form, "TDemoForm");    (TForm::ReadStoredDesign does this)
 //
-// Reading creates each object (owner: the root; parent: the enclosing
+// Reading creates each object (of a class the root publishes or one
+// registered, see class_registry.h; owner: the root; parent: the enclosing
 // windowed control), sets its properties in the order given, binds the root's
 // published fields and handlers, resolves component references once all
 // objects exist, then runs every component's Loaded. Errors name the source,
@@ -26,8 +27,5 @@ void ReadDesignResource(TComponent& root, std::string_view resource_name, HMODUL
 
 DesignObject CaptureDesign(const TComponent& root);
 std::string WriteDesign(const TComponent& root);
-
-// A framework class a design may name (TLabel, TPanel, TButton, ...), or null.
-const ClassInfo* FindFrameworkClass(std::string_view name);
 
 }  // namespace kestrova::framework

@@ -50,6 +50,8 @@ class TWinControl : public TControl {
   TControl* ControlAtPos(POINT p, bool allow_disabled = false) const;
   // Sends a message to every child until one sets a result.
   void Broadcast(TMessage& message);
+  // Sends a message to every child, whatever each answers.
+  void NotifyAll(const TMessage& message);
   void NotifyControls(UINT msg);
 
   int TabOrder() const;
@@ -114,12 +116,18 @@ class TWinControl : public TControl {
   void Attach(HWND window);
   void Detach();
   void CreateHandleTree();
+  // Each job's share of WndProc; true when the message is dealt with.
+  bool HandleMouseMessage(TMessage& m);
+  bool HandleKeyMessage(TMessage& m);
+  bool HandlePaintMessage(TMessage& m);
+  bool ReflectNotification(TMessage& m);
   void PaintHandler(TMessage& m);
   void TrackMouse(TMessage& m);
   void LeaveIfMouseOutside();
   bool RouteMouseToChild(TMessage& m);
   void HandleDialogKey(TMessage& m);
   void ApplyStoredTabOrders();
+  void AlignOnce();
   void WmWindowPosChanged(const WINDOWPOS& pos);
   TWinControl* TopParent();
 
@@ -137,6 +145,7 @@ class TWinControl : public TControl {
   TControl* capture_child_ = nullptr;
   int last_client_width_ = -1, last_client_height_ = -1;
   bool tracking_leave_ = false;
+  bool aligning_ = false;
 };
 
 // A framework control for any window (the window itself or its nearest

@@ -4,6 +4,7 @@
 
 #include "framework/bitmap.h"
 #include "framework/class_builder.h"
+#include "framework/class_registry.h"
 #include "framework/collection.h"
 #include "framework/form.h"
 #include "framework/label.h"
@@ -319,6 +320,43 @@ TEST(StoredDesign, ErrorsNameTheLineAndTheProperty) {
       EXPECT_EQ(std::string(e.what()), c.message);
     }
   }
+}
+
+// A class no form publishes: designs find it only once it is registered.
+class TRegisteredGadget : public TComponent {
+  KESTROVA_CLASS(TRegisteredGadget)
+
+ public:
+  using TComponent::TComponent;
+};
+
+const ClassInfo& TRegisteredGadget::StaticClass() {
+  static const ClassInfo info =
+      ClassBuilder<TRegisteredGadget>("TRegisteredGadget", &TComponent::StaticClass()).Build();
+  return info;
+}
+
+TEST(ClassRegistry, DesignsNameRegisteredClassesAndNamesStayUnique) {
+  const char* design =
+      "object F: TDesignForm\n  object G: TRegisteredGadget\n    Tag = 7\n  end\nend\n";
+  OwnedComponent<TDesignForm> before(new TDesignForm(nullptr));
+  EXPECT_THROW(ReadDesign(*before, design), DesignError);
+  RegisterClasses({&TRegisteredGadget::StaticClass()});
+  RegisterClasses({&TRegisteredGadget::StaticClass()});  // again: nothing happens
+  OwnedComponent<TDesignForm> form(new TDesignForm(nullptr));
+  ReadDesign(*form, design);
+  auto* g = dynamic_cast<TRegisteredGadget*>(form->FindComponent("G"));
+  ASSERT_NE(g, nullptr);
+  EXPECT_EQ(g->Tag(), 7);
+  EXPECT_EQ(FindRegisteredClass("tregisteredgadget"), &TRegisteredGadget::StaticClass());
+  EXPECT_EQ(FindRegisteredClass("TLabel"), &TLabel::StaticClass());
+  static const ClassInfo impostor = [] {
+    ClassInfo c;
+    c.name = "TRegisteredGadget";
+    return c;
+  }();
+  EXPECT_THROW(RegisterClasses({&impostor}), Error);
+  EXPECT_EQ(FindRegisteredClass("TRegisteredGadget"), &TRegisteredGadget::StaticClass());
 }
 
 TEST(PublishedProperties, ByNameAccessFollowsInheritanceAndKinds) {

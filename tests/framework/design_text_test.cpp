@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <string>
 
 #include "framework/design_text.h"
+#include "framework/text.h"
 
 namespace kestrova::framework {
 namespace {
@@ -75,9 +78,30 @@ TEST(DesignText, FormattedTextReadsBackAsTheSameTree) {
   child.class_name = "TC";
   o.children.push_back(child);
   std::string text = FormatDesign(o);
-  EXPECT_NE(text.find("Caption = 'It''s '#8212' caf'#233#13#10#128512"), std::string::npos) << text;
+  EXPECT_NE(text.find("Caption = 'It''s '#8212' caf\xC3\xA9'#13#10#128512"), std::string::npos)
+      << text;
   EXPECT_NE(text.find("Anchors = [akLeft, akTop]"), std::string::npos);
   EXPECT_EQ(ParseDesign(text), o);
+}
+
+// What the ANSI code page makes of some bytes, as UTF-8.
+std::string FromAnsi(const std::string& bytes) {
+  wchar_t wide[16] = {};
+  int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), wide, 16);
+  return Narrow(std::wstring_view(wide, size_t(n)));
+}
+
+TEST(DesignText, CodesFrom128To255AreBytesOfTheAnsiCodePage) {
+  DesignObject o =
+      ParseDesign("object A: TA\n  Price = '5'#128\n  Word = 'caf'#233' '#8212#65\nend\n");
+  EXPECT_EQ(o.properties[0].value.text, "5" + FromAnsi("\x80"));
+  EXPECT_EQ(o.properties[1].value.text, "caf" + FromAnsi("\xE9") +
+                                            " \xE2\x80\x94"
+                                            "A");
+  if (GetACP() == 1252) EXPECT_EQ(o.properties[0].value.text, "5\xE2\x82\xAC");  // the euro sign
+  // Written back, such letters stay literal and read the same on any code page.
+  DesignObject written = ParseDesign(FormatDesign(o));
+  EXPECT_EQ(written, o);
 }
 
 TEST(DesignText, BadTextNamesItsLine) {
