@@ -4,6 +4,7 @@
 
 #include "framework/application.h"
 #include "framework/class_builder.h"
+#include "framework/main_menu.h"
 #include "framework/screen.h"
 #include "framework/stored_design.h"
 #include "framework/text.h"
@@ -38,6 +39,7 @@ const ClassInfo& TForm::StaticClass() {
                                      {"wsNormal", "wsMinimized", "wsMaximized"},
                                      TWindowState::wsNormal)
           .Component<TWinControl>("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
+          .Component<TMainMenu>("Menu", &TForm::Menu, &TForm::SetMenu)
           .Event("OnActivate", &TForm::OnActivate)
           .Event("OnClose", &TForm::OnClose)
           .Event("OnCreate", &TForm::OnCreate)
@@ -126,7 +128,7 @@ RECT TForm::FrameFor(int client_width, int client_height) const {
   DWORD style, ex;
   WindowStyle(style, ex);
   RECT r{0, 0, client_width + 2 * border_width_, client_height + 2 * border_width_};
-  AdjustWindowRectEx(&r, style, FALSE, ex);
+  AdjustWindowRectEx(&r, style, menu_ != nullptr, ex);
   return r;
 }
 
@@ -154,6 +156,7 @@ HWND TForm::OwnerWindow() const {
 
 void TForm::CreateWindowHandle() {
   HWND h = handle_value();
+  if (menu_) menu_->SetWindowHandle(h);
   // The form's own icon, else the application's.
   TApplication* app = TApplication::Current();
   const TIcon* icon = !icon_.Empty()                ? &icon_
@@ -376,6 +379,7 @@ void TForm::PaintTo(HDC dc, int x, int y) {
 }
 
 void TForm::WndProc(TMessage& m) {
+  if (MenuMessage(m)) return;
   switch (m.msg) {
     case WM_CLOSE:
       Close();

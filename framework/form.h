@@ -21,6 +21,8 @@
 
 namespace kestrova::framework {
 
+class TMainMenu;
+
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = SetOf<TBorderIcon>;
@@ -74,6 +76,11 @@ class TForm : public TWinControl {
   TWindowState WindowState() const;
   void SetWindowState(TWindowState state);
   TIcon& Icon() { return icon_; }
+  // The window's menu bar; none takes the native menu away.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  // The menu's item with the key message's short cut is clicked: true.
+  bool IsShortCut(const TMessage& key_message);
 
   RECT ClientRect() const override;
   void SetClientWidth(int width) override;
@@ -114,6 +121,7 @@ class TForm : public TWinControl {
   void CreateWindowHandle() override;
   void BeforeDestroy() override;
   void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   friend class TWinControl;
@@ -123,6 +131,8 @@ class TForm : public TWinControl {
   void WindowStyle(DWORD& style, DWORD& ex_style) const;
   HWND OwnerWindow() const;
   RECT FrameFor(int client_width, int client_height) const;
+  // Menu messages of the window (commands, owner draw, menu changes): true when handled.
+  bool MenuMessage(TMessage& m);
 
   TFormBorderStyle border_style_ = TFormBorderStyle::bsSizeable;
   TBorderIcons border_icons_{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize,
@@ -137,6 +147,7 @@ class TForm : public TWinControl {
   bool key_preview_ = false;
   TWindowState window_state_ = TWindowState::wsNormal;
   TIcon icon_;
+  TMainMenu* menu_ = nullptr;
   int client_width_ = -1, client_height_ = -1;  // asked for before the window exists
   TWinControl* active_control_ = nullptr;
   bool active_ = false;

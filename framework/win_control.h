@@ -113,6 +113,9 @@ class TWinControl : public TControl {
 
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
+  // A control id for a new child window, distinct among its siblings, so
+  // WM_MEASUREITEM (which names the control only by id) finds its control.
+  UINT NextChildId();
   void Attach(HWND window);
   void Detach();
   void CreateHandleTree();
@@ -138,6 +141,7 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> tab_list_;
   int stored_tab_order_ = -1;
   bool tab_stop_ = false;
+  UINT next_child_id_ = 0;
   TBrush brush_;
   // Top-level only: the control under the mouse (CM_MOUSEENTER/LEAVE).
   TControl* mouse_control_ = nullptr;

@@ -96,16 +96,28 @@ void TWinControl::CreateParams(TCreateParams& p) {
   if (Parent()) p.parent = Parent()->Handle();
 }
 
+UINT TWinControl::NextChildId() {
+  // Ids run to 0xFFFF (WM_COMMAND carries 16 bits of them); 0 is no id.
+  for (int tries = 0; tries < 0xFFFF; ++tries) {
+    next_child_id_ = next_child_id_ % 0xFFFF + 1;
+    if (!handle_ || !GetDlgItem(handle_.Get(), int(next_child_id_))) return next_child_id_;
+  }
+  return next_child_id_;
+}
+
 void TWinControl::CreateWnd() {
   TCreateParams p;
   CreateParams(p);
   if (p.style & WS_CHILD && !p.parent) throw Error("Control '" + Name() + "' has no parent window");
   system_class_ = !p.window_class.empty();
   HINSTANCE instance = GetModuleHandleW(nullptr);
+  HMENU id = p.style & WS_CHILD && Parent()
+                 ? reinterpret_cast<HMENU>(UINT_PTR(Parent()->NextChildId()))
+                 : nullptr;
   HWND window;
   if (system_class_) {
     window = CreateWindowExW(p.ex_style, p.window_class.c_str(), p.caption.c_str(), p.style, p.x,
-                             p.y, p.width, p.height, p.parent, nullptr, instance, nullptr);
+                             p.y, p.width, p.height, p.parent, id, instance, nullptr);
     if (window) {
       Attach(window);
       default_proc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
@@ -114,8 +126,8 @@ void TWinControl::CreateWnd() {
   } else {
     default_proc_ = DefWindowProcW;
     window = CreateWindowExW(p.ex_style, reinterpret_cast<LPCWSTR>(ULONG_PTR(WindowClass())),
-                             p.caption.c_str(), p.style, p.x, p.y, p.width, p.height, p.parent,
-                             nullptr, instance, this);
+                             p.caption.c_str(), p.style, p.x, p.y, p.width, p.height, p.parent, id,
+                             instance, this);
   }
   if (!window) throw Error("Error creating window for " + ClassName());
   if (system_class_) SendMessageW(window, WM_SETFONT, WPARAM(Font().Handle()), 0);

@@ -65,6 +65,11 @@ void TWinControl::HandleDialogKey(TMessage& m) {
   if (!form) return;
   LRESULT code = handle_ ? SendMessageW(handle_.Get(), WM_GETDLGCODE, m.wparam, 0) : 0;
   if (m.msg == CN_KEYDOWN || m.msg == CN_SYSKEYDOWN) {
+    // A short cut of the form's menu goes before everything else.
+    if (form->IsShortCut(m)) {
+      m.result = 1;
+      return;
+    }
     if (!IsDialogKeyCandidate(m.wparam)) return;
     if (code & DLGC_WANTALLKEYS) return;
     if (m.wparam == VK_TAB && code & DLGC_WANTTAB) return;

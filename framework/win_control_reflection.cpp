@@ -19,11 +19,20 @@ bool TWinControl::ReflectNotification(TMessage& m) {
     case WM_NOTIFY:
       from = reinterpret_cast<NMHDR*>(m.lparam)->hwndFrom;
       break;
-    case WM_DRAWITEM:
-      from = reinterpret_cast<DRAWITEMSTRUCT*>(m.lparam)->hwndItem;
+    case WM_DRAWITEM: {
+      // Menu items are their menu's (the form hands them over).
+      auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(m.lparam);
+      if (draw->CtlType == ODT_MENU) return false;
+      from = draw->hwndItem;
       break;
-    case WM_MEASUREITEM:
+    }
+    case WM_MEASUREITEM: {
+      // Names its control by id only: child windows get distinct ids.
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(m.lparam);
+      if (measure->CtlType == ODT_MENU || !handle_) return false;
+      from = GetDlgItem(handle_.Get(), int(measure->CtlID));
       break;
+    }
     default:
       return false;
   }
