@@ -11,12 +11,11 @@
 
 #include <windows.h>
 
-#include "framework/button.h"
-#include "framework/check_box.h"
 #include "framework/form.h"
 #include "framework/label.h"
 #include "framework/panel.h"
 #include "movie/control/shockwave_flash.h"
+#include "skin/buttons.h"
 
 namespace kestrova {
 
@@ -25,11 +24,11 @@ class TFrmInstall : public framework::TForm {
 
  public:
   framework::TPanel* suiForm1 = nullptr;
-  framework::TButton* BtnInstall = nullptr;
-  framework::TButton* BtnCancel = nullptr;
+  skin::TsuiButton* BtnInstall = nullptr;
+  skin::TsuiButton* BtnCancel = nullptr;
   movie::TShockwaveFlash* PreviewFlash = nullptr;
   framework::TLabel* Label1 = nullptr;
-  framework::TCheckBox* ChkDefaultScreensaver = nullptr;
+  skin::TsuiCheckBox* ChkDefaultScreensaver = nullptr;
 
   explicit TFrmInstall(framework::TComponent* owner);
 
