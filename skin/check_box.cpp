@@ -6,6 +6,7 @@
 #include "skin/drawing.h"
 #include "skin/filetheme.h"
 #include "skin/styles.h"
+#include "skin/theme_binding.h"
 
 namespace kestrova::skin {
 
@@ -73,9 +74,7 @@ void TsuiCheckBox::SetUIStyle(TsuiUIStyle style) {
 }
 
 void TsuiCheckBox::SetFileTheme(TsuiFileTheme* theme) {
-  if (file_theme_) RemoveFreeNotification(file_theme_);
-  file_theme_ = theme;
-  if (theme) FreeNotification(theme);
+  BindFileTheme(*this, file_theme_, theme);
   SetUIStyle(ui_style_);
 }
 

@@ -11,6 +11,7 @@
 #include "skin/drawing.h"
 #include "skin/filetheme.h"
 #include "skin/styles.h"
+#include "skin/theme_binding.h"
 
 namespace kestrova::skin {
 
@@ -69,9 +70,7 @@ void TsuiCustomButton::SetUIStyle(TsuiUIStyle style) {
 }
 
 void TsuiCustomButton::SetFileTheme(TsuiFileTheme* theme) {
-  if (file_theme_) RemoveFreeNotification(file_theme_);
-  file_theme_ = theme;
-  if (theme) FreeNotification(theme);
+  BindFileTheme(*this, file_theme_, theme);
   SetUIStyle(ui_style_);
 }
 

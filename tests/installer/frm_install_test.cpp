@@ -193,8 +193,9 @@ TEST_F(FrmInstallTest, ButtonsAndCheckBoxAreSkinnedWithTheirSettings) {
   EXPECT_FALSE(box->Transparent());
   EXPECT_TRUE(box->ParentFont());
 
-  for (auto style : {skin::TsuiUIStyle::MacOS, skin::TsuiUIStyle::WinXP, skin::TsuiUIStyle::DeepBlue,
-                     skin::TsuiUIStyle::Protein, skin::TsuiUIStyle::BlueGlass}) {
+  for (auto style :
+       {skin::TsuiUIStyle::MacOS, skin::TsuiUIStyle::WinXP, skin::TsuiUIStyle::DeepBlue,
+        skin::TsuiUIStyle::Protein, skin::TsuiUIStyle::BlueGlass}) {
     for (int entry : {skin::entry::kButton, skin::entry::kCheckBox}) {
       framework::TBitmap picture;
       EXPECT_NO_THROW(skin::GetBuiltInBitmap(style, entry, &picture, 0, 0));

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "framework/form.h"
 #include "framework/panel.h"
 #include "skin/drawing.h"
+#include "skin/filetheme.h"
 #include "skin/styles.h"
+#include "tests/skin/skin_stand_ins.h"
 #include "tests/testing/window_pump.h"
 
 namespace kestrova::skin {
@@ -89,7 +93,7 @@ struct Bench {
   }
   void Focus(framework::TWinControl* c) {
     c->SetFocus();
-    testing::PumpFor(20);
+    kestrova::testing::PumpFor(20);
   }
 };
 
@@ -220,16 +224,16 @@ TEST(ButtonMouse, HoldingRepeatsEveryIntervalAndReleaseClicksOnce) {
   int ticks = 0;
   b->OnMouseContinuouslyDown = [&](TComponent*) { ++ticks; };
   b->Perform(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-  testing::PumpFor(350);
+  kestrova::testing::PumpFor(350);
   b->Perform(WM_LBUTTONUP, 0, At(5, 5));
   EXPECT_EQ(ticks, 3);
   EXPECT_EQ(bench.clicks, "R");
-  testing::PumpFor(150);  // the timer went with the release
+  kestrova::testing::PumpFor(150);  // the timer went with the release
   EXPECT_EQ(ticks, 3);
 
   b->Perform(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
   b->Perform(framework::CM_MOUSELEAVE);  // leaving stops it too
-  testing::PumpFor(150);
+  kestrova::testing::PumpFor(150);
   EXPECT_EQ(ticks, 3);
 }
 
@@ -301,6 +305,143 @@ TEST(ButtonSize, AutoSizeTakesOneFrameOfTheStyleStrip) {
   b->SetAutoSize(true);  // no picture without a theme: the blank frame's third
   EXPECT_EQ(b->Width(), 24);
   EXPECT_EQ(b->Height(), 21);
+}
+
+// A glyph of solid `color` but for its top-left pixel, the see-through one.
+TBitmap SolidGlyph(int width, int height, framework::TColor color) {
+  TBitmap glyph(width, height);
+  glyph.Canvas().Brush().SetColor(color);
+  glyph.Canvas().FillRect(RECT{0, 0, width, height});
+  glyph.Canvas().SetPixel(0, 0, 0xFF0000);
+  return glyph;
+}
+
+// The top-left corner of the pixels of `color`, or (-1, -1).
+POINT FirstOf(TBitmap& b, framework::TColor color) {
+  POINT p{-1, -1};
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x)
+      if (b.Canvas().Pixel(x, y) == color) {
+        if (p.x < 0 || x < p.x) p.x = x;
+        if (p.y < 0) p.y = y;
+      }
+  return p;
+}
+
+TEST(ButtonGlyph, EachLayoutPlacesTheGlyphBesideTheCaption) {
+  Bench bench;
+  TsuiButton* b = bench.Button("Go", 10, TsuiUIStyle::DeepBlue);
+  b->SetBounds(10, 10, 120, 60);
+  b->SetGlyph(SolidGlyph(16, 16, 0x0000FF));
+  TBitmap measure(1, 1);
+  measure.Canvas().SetFont(b->Font());
+  const SIZE t = measure.Canvas().TextExtent("Go");
+  const int w = 120, h = 60, g = 16, s = 4;
+  struct Case {
+    TButtonLayout layout;
+    POINT glyph;
+  } cases[] = {
+      {TButtonLayout::blGlyphLeft, {(w - g - int(t.cx) - s) / 2, (h - g) / 2}},
+      {TButtonLayout::blGlyphRight, {(w + int(t.cx) + s - g) / 2, (h - g) / 2}},
+      {TButtonLayout::blGlyphTop, {(w - g) / 2, (h - int(t.cy) - g - s) / 2}},
+      {TButtonLayout::blGlyphBottom, {(w - g) / 2, (h + int(t.cy) + s - g) / 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int(c.layout));
+    b->SetLayout(c.layout);
+    TBitmap shot = Shot(*b);
+    POINT at = FirstOf(shot, 0x0000FF);
+    EXPECT_EQ(at.x, c.glyph.x);
+    EXPECT_EQ(at.y, c.glyph.y);
+  }
+  b->Perform(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));  // pressed: one pixel down and right
+  TBitmap shot = Shot(*b);
+  EXPECT_EQ(FirstOf(shot, 0x0000FF).x, cases[3].glyph.x + 1);
+  EXPECT_EQ(FirstOf(shot, 0x0000FF).y, cases[3].glyph.y + 1);
+}
+
+TEST(ButtonGlyph, TwiceAsWideIsAnEnabledAndADisabledFrame) {
+  Bench bench;
+  TsuiButton* b = bench.Button("", 10, TsuiUIStyle::DeepBlue);
+  TBitmap two = SolidGlyph(32, 16, 0x0000FF);
+  two.Canvas().Brush().SetColor(0x00FF00);
+  two.Canvas().FillRect(RECT{16, 0, 32, 16});
+  b->SetGlyph(two);
+  TBitmap shot = Shot(*b);
+  EXPECT_GT(CountColor(shot, 0x0000FF), 200);
+  EXPECT_EQ(CountColor(shot, 0x00FF00), 0);
+  b->SetEnabled(false);
+  shot = Shot(*b);
+  EXPECT_EQ(CountColor(shot, 0x0000FF), 0);
+  EXPECT_EQ(CountColor(shot, 0x00FF00), 256);
+
+  b->SetGlyph(SolidGlyph(33, 16, 0x0000FF));  // one wide image
+  b->SetEnabled(true);
+  shot = Shot(*b);
+  EXPECT_EQ(CountColor(shot, 0x0000FF), 33 * 16 - 1);
+}
+
+// A loaded skin holding only strips of solid frames: frame k is 0x0000k0.
+class StripSkin : public SkinLookup {
+ public:
+  StripSkin() {
+    strips_[0] = Strip(3);
+    strips_[1] = Strip(6);
+  }
+  const TBitmap* GetBitmap(std::string_view name) const override {
+    if (name == "SKIN2_BUTTON") return &strips_[0];
+    if (name == "SKIN2_CHECKBOX") return &strips_[1];
+    return nullptr;
+  }
+  int32_t GetInteger(std::string_view) const override { return -1; }
+  bool GetBool(std::string_view) const override { return false; }
+
+  static framework::TColor FrameColor(int k) { return framework::TColor(k << 4); }
+
+ private:
+  static TBitmap Strip(int count) {
+    TBitmap strip(count * 12, 17);
+    for (int k = 1; k <= count; ++k) {
+      strip.Canvas().Brush().SetColor(FrameColor(k));
+      strip.Canvas().FillRect(RECT{(k - 1) * 12, 0, k * 12, 17});
+    }
+    return strip;
+  }
+  TBitmap strips_[2];
+};
+
+TEST(FileTheme, ButtonAndCheckBoxTakeTheThemeFramesAndForgetAGoneTheme) {
+  Bench bench;
+  auto* theme = new testing::TTestFileTheme(bench.form.get());
+  theme->SetSkin(std::make_unique<StripSkin>());
+  TsuiButton* b = bench.Button("", 10, TsuiUIStyle::FromThemeFile);
+  b->SetFileTheme(theme);
+  EXPECT_FALSE(b->Transparent());
+  TBitmap shot = Shot(*b);
+  EXPECT_EQ(shot.Canvas().Pixel(40, 11), StripSkin::FrameColor(1));
+  b->Perform(framework::CM_MOUSEENTER);
+  shot = Shot(*b);
+  EXPECT_EQ(shot.Canvas().Pixel(40, 11), StripSkin::FrameColor(2));
+  b->Perform(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+  shot = Shot(*b);
+  EXPECT_EQ(shot.Canvas().Pixel(40, 11), StripSkin::FrameColor(3));
+
+  TsuiCheckBox* box = bench.Box("Box");
+  box->SetUIStyle(TsuiUIStyle::FromThemeFile);
+  box->SetFileTheme(theme);
+  const int frames[][3] = {{1, 1, 1}, {0, 1, 3}, {1, 0, 4}, {0, 0, 6}};  // checked, enabled, frame
+  for (auto [checked, enabled, frame] : frames) {
+    box->SetChecked(checked);
+    box->SetEnabled(enabled);
+    shot = Shot(*box);
+    EXPECT_EQ(shot.Canvas().Pixel(5, box->Height() / 2), StripSkin::FrameColor(frame)) << frame;
+  }
+
+  theme->Free();
+  EXPECT_EQ(b->FileTheme(), nullptr);
+  EXPECT_EQ(b->UIStyle(), TsuiUIStyle::DeepBlue);
+  EXPECT_EQ(box->FileTheme(), nullptr);
+  EXPECT_EQ(box->UIStyle(), TsuiUIStyle::DeepBlue);
 }
 
 TEST(CheckBox, StateAndCheckedFireOnClickOnlyOnChange) {
