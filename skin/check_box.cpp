@@ -57,6 +57,7 @@ TsuiCheckBox::TsuiCheckBox(TComponent* owner) : TCustomControl(owner) {
   TControlStyle style = ControlStyle();
   style.Exclude(TControlStyleFlag::csDoubleClicks);
   SetControlStyle(style);
+  SetParentColor(true);
   SetTabStop(true);
   ui_style_ = GetOwnerFormUIStyle(owner);
 }

@@ -38,6 +38,7 @@ TsuiCustomButton::TsuiCustomButton(TComponent* owner) : TCustomControl(owner) {
   style.Exclude(TControlStyleFlag::csAcceptsControls);
   style.Exclude(TControlStyleFlag::csDoubleClicks);
   SetControlStyle(style);
+  SetParentColor(true);
   SetTabStop(true);
   ui_style_ = GetOwnerFormUIStyle(owner);
 }

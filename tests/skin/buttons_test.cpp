@@ -502,6 +502,9 @@ TEST(CheckBox, MacOSStripFramesAndAutoSize) {
   shot = Shot(*box);
   TBitmap checked_disabled = Frame(TsuiUIStyle::MacOS, entry::kCheckBox, 4, 3);
   EXPECT_TRUE(Shows(shot, checked_disabled, 1, top));
+  bench.form->SetColor(0x123456);  // the parent's colour behind the caption
+  shot = Shot(*box);
+  EXPECT_EQ(shot.Canvas().Pixel(box->Width() - 1, 0), 0x123456u);
 }
 
 }  // namespace
