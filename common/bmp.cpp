@@ -327,11 +327,14 @@ PixelBuffer DecodeBmp(const uint8_t* data, size_t size) {
   return DecodeUncompressed(data, size, h);
 }
 
-std::vector<uint8_t> EncodeBmp24(PixelView pixels) {
+namespace {
+
+// BITMAPFILEHEADER and BITMAPINFOHEADER of a bottom-up BI_RGB picture.
+std::vector<uint8_t> StartBmp(PixelView pixels, int bpp, size_t paletteSize) {
   if (pixels.Empty()) throw Error("BMP: cannot encode an empty picture");
-  size_t stride = (size_t(pixels.width) * 3 + 3) / 4 * 4;
+  size_t stride = (size_t(pixels.width) * bpp / 8 + 3) / 4 * 4;
   size_t imageSize = stride * pixels.height;
-  size_t offset = kFileHeaderSize + kInfoHeaderSize;
+  size_t offset = kFileHeaderSize + kInfoHeaderSize + 4 * paletteSize;
   std::vector<uint8_t> out;
   out.reserve(offset + imageSize);
   out.push_back('B');
@@ -343,13 +346,45 @@ std::vector<uint8_t> EncodeBmp24(PixelView pixels) {
   PutU32(out, static_cast<uint32_t>(pixels.width));
   PutU32(out, static_cast<uint32_t>(pixels.height));  // positive: bottom-up
   PutU16(out, 1);
-  PutU16(out, 24);
+  PutU16(out, static_cast<uint32_t>(bpp));
   PutU32(out, kRgb);
   PutU32(out, static_cast<uint32_t>(imageSize));
   PutU32(out, 2835);  // 72 dpi
   PutU32(out, 2835);
+  PutU32(out, static_cast<uint32_t>(paletteSize));
   PutU32(out, 0);
-  PutU32(out, 0);
+  return out;
+}
+
+}  // namespace
+
+std::optional<std::vector<uint8_t>> EncodeBmp8(PixelView pixels) {
+  std::vector<Pixel> palette;
+  std::vector<uint8_t> indexes;
+  indexes.reserve(size_t(pixels.width) * pixels.height);
+  for (int y = pixels.height - 1; y >= 0; --y)
+    for (int x = 0; x < pixels.width; ++x) {
+      Pixel colour = pixels.Row(y)[x] & 0x00FFFFFFu;
+      auto at = std::find(palette.begin(), palette.end(), colour);
+      if (at == palette.end()) {
+        if (palette.size() == 256) return std::nullopt;
+        at = palette.insert(palette.end(), colour);
+      }
+      indexes.push_back(static_cast<uint8_t>(at - palette.begin()));
+    }
+  std::vector<uint8_t> out = StartBmp(pixels, 8, palette.size());
+  for (Pixel c : palette) out.insert(out.end(), {PixelB(c), PixelG(c), PixelR(c), 0});
+  size_t pad = (4 - size_t(pixels.width) % 4) % 4;
+  for (size_t row = 0; row < indexes.size(); row += pixels.width) {
+    out.insert(out.end(), indexes.begin() + row, indexes.begin() + row + pixels.width);
+    out.resize(out.size() + pad, 0);
+  }
+  return out;
+}
+
+std::vector<uint8_t> EncodeBmp24(PixelView pixels) {
+  size_t stride = (size_t(pixels.width) * 3 + 3) / 4 * 4;
+  std::vector<uint8_t> out = StartBmp(pixels, 24, 0);
   for (int y = pixels.height - 1; y >= 0; --y) {
     const Pixel* row = pixels.Row(y);
     for (int x = 0; x < pixels.width; ++x) {

@@ -11,10 +11,12 @@
 //
 //   PixelBuffer picture = DecodeBmp(bytes.data(), bytes.size());
 //   std::vector<uint8_t> file = EncodeBmp24(picture.View());
+//   auto smaller = EncodeBmp8(picture.View());  // empty above 256 colours
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "common/pixels.h"
@@ -43,5 +45,10 @@ inline PixelBuffer DecodeBmp(const std::vector<uint8_t>& bytes) {
 
 // A 24-bit bottom-up BMP file with a BITMAPINFOHEADER; alpha is dropped.
 std::vector<uint8_t> EncodeBmp24(PixelView pixels);
+
+// The same picture as an 8-bit BMP whose palette holds its colours in the
+// order they first appear (a third of the size for pictures of few
+// colours); nothing when it has more than 256 colours. Alpha is dropped.
+std::optional<std::vector<uint8_t>> EncodeBmp8(PixelView pixels);
 
 }  // namespace kestrova

@@ -3,6 +3,9 @@
 // Paths are byte strings: the ANSI code page on Windows, UTF-8 on POSIX.
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
+#include <optional>
 #include <string>
 
 namespace kestrova::os {
@@ -25,6 +28,11 @@ bool RemoveFile(const std::string& path);
 
 // Renames `from` to `to`, replacing `to` if it exists.
 bool RenameReplacing(const std::string& from, const std::string& to);
+
+// 64-bit positioning of a C stdio file (the plain long of fseek is 32 bits
+// on Windows). FileLength leaves the position at the end.
+bool SeekFile(std::FILE* file, uint64_t offset);
+std::optional<uint64_t> FileLength(std::FILE* file);
 
 // The path separator of the system: '\\' on Windows, '/' elsewhere.
 char PathSeparator();

@@ -63,4 +63,15 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
 
 char PathSeparator() { return '/'; }
 
+bool SeekFile(std::FILE* file, uint64_t offset) {
+  return offset <= uint64_t(INT64_MAX) && fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
+std::optional<uint64_t> FileLength(std::FILE* file) {
+  if (fseeko(file, 0, SEEK_END) != 0) return std::nullopt;
+  off_t length = ftello(file);
+  if (length < 0) return std::nullopt;
+  return static_cast<uint64_t>(length);
+}
+
 }  // namespace kestrova::os

@@ -54,4 +54,16 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
 
 char PathSeparator() { return '\\'; }
 
+bool SeekFile(std::FILE* file, uint64_t offset) {
+  return offset <= uint64_t(INT64_MAX) &&
+         fseeko64(file, static_cast<_off64_t>(offset), SEEK_SET) == 0;
+}
+
+std::optional<uint64_t> FileLength(std::FILE* file) {
+  if (fseeko64(file, 0, SEEK_END) != 0) return std::nullopt;
+  _off64_t length = ftello64(file);
+  if (length < 0) return std::nullopt;
+  return static_cast<uint64_t>(length);
+}
+
 }  // namespace kestrova::os

@@ -20,4 +20,15 @@ TActionLink::~TActionLink() {
 
 bool TActionLink::Execute() { return action_ && action_->Execute(); }
 
+void LinkAction(TComponent& client, TCustomAction*& current, std::unique_ptr<TActionLink>& link,
+                TCustomAction* action, TActionLink::Handler changed) {
+  if (action == current) return;
+  if (current) client.RemoveFreeNotification(current);
+  link.reset();
+  current = action;
+  if (!action) return;
+  client.FreeNotification(action);
+  link = std::make_unique<TActionLink>(*action, std::move(changed));
+}
+
 }  // namespace kestrova::framework

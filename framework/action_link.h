@@ -6,9 +6,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 namespace kestrova::framework {
 
+class TComponent;
 class TCustomAction;
 
 class TActionLink {
@@ -29,5 +31,10 @@ class TActionLink {
   TCustomAction* action_;
   Handler changed_;
 };
+
+// A client's SetAction: unlinks `current`, links `action` (or none) with a
+// new link calling `changed`, and asks to hear of the action's removal.
+void LinkAction(TComponent& client, TCustomAction*& current, std::unique_ptr<TActionLink>& link,
+                TCustomAction* action, TActionLink::Handler changed);
 
 }  // namespace kestrova::framework

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <span>
 
 #include "common/bmp.h"
+#include "common/stdio_file.h"
 #include "framework/class_builder.h"
 #include "framework/text.h"
 
@@ -220,9 +220,13 @@ void TBitmap::LoadFromBmp(const std::vector<uint8_t>& file) {
 }
 
 void TBitmap::LoadFromFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Error("Cannot open file \"" + path + "\"");
-  LoadFromBmp(std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {}));
+  // Far more than any picture a form holds: a limit, so a huge file is an
+  // error rather than an allocation.
+  constexpr uint64_t kMaxPictureFile = 256u << 20;
+  std::vector<uint8_t> file;
+  if (ReadWholeFile(path, kMaxPictureFile, file) != ReadFileResult::kOk)
+    throw Error("Cannot open file \"" + path + "\"");
+  LoadFromBmp(file);
 }
 
 void TBitmap::LoadFromResourceName(HMODULE module, const std::string& name) {

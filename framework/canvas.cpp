@@ -162,8 +162,8 @@ void TCanvas::StretchDraw(const RECT& dest, const TBitmap& bitmap) {
     for (int y = 0; y < pixels.Height(); ++y)
       for (int x = 0; x < pixels.Width(); ++x) pixels.At(x, y) &= 0x00FFFFFFu;
     TBitmap opaque(pixels);
-    GdiTransparentBlt(dc_, dest.left, dest.top, w, h, opaque.MemoryHandle(), 0, 0, bitmap.Width(),
-                      bitmap.Height(), ColorToRGB(bitmap.TransparentColor()));
+    TransparentBlt(dc_, dest.left, dest.top, w, h, opaque.MemoryHandle(), 0, 0, bitmap.Width(),
+                   bitmap.Height(), ColorToRGB(bitmap.TransparentColor()));
   } else {
     StretchBlt(dc_, dest.left, dest.top, w, h, src, 0, 0, bitmap.Width(), bitmap.Height(),
                copy_mode_);

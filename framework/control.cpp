@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "framework/action.h"
+#include "framework/action_link.h"
 #include "framework/bitmap.h"
 #include "framework/class_builder.h"
 #include "framework/form.h"
@@ -21,6 +23,7 @@ const std::vector<std::string> kBiDiNames = {"bdLeftToRight", "bdRightToLeft",
 const ClassInfo& TControl::StaticClass() {
   static const ClassInfo info =
       ClassBuilder<TControl>("TControl", &TComponent::StaticClass())
+          .Component<TCustomAction>("Action", &TControl::Action, &TControl::SetAction)
           .Integer("Left", &TControl::Left, &TControl::SetLeft)
           .Integer("Top", &TControl::Top, &TControl::SetTop)
           .Integer("Width", &TControl::Width, &TControl::SetWidth)
@@ -78,6 +81,7 @@ void TControl::BeforeDestroy() {
 void TControl::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation == TOperation::opRemove && component == popup_menu_) popup_menu_ = nullptr;
+  if (operation == TOperation::opRemove && action_ && component == action_) SetAction(nullptr);
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
@@ -220,7 +224,12 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   OnMouseUp(this, button, shift, x, y);
 }
 
-void TControl::Click() { OnClick(this); }
+void TControl::Click() {
+  if (OnClick)
+    OnClick(this);
+  else if (action_link_)
+    action_link_->Execute();
+}
 
 void TControl::DblClick() { OnDblClick(this); }
 

@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "framework/component.h"
@@ -25,6 +26,8 @@ namespace kestrova::framework {
 class TWinControl;
 class TForm;
 class TBitmap;
+class TCustomAction;
+class TActionLink;
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -125,6 +128,10 @@ class TControl : public TComponent {
   bool ParentBiDiMode() const { return parent_bidi_mode_; }
   void SetParentBiDiMode(bool v);
   bool UseRightToLeftReading() const { return bidi_mode_ != TBiDiMode::bdLeftToRight; }
+  // Caption, enabled state, hint and visibility follow the action; a click
+  // without an OnClick executes it.
+  TCustomAction* Action() const { return action_; }
+  void SetAction(TCustomAction* action);
   TComponent* PopupMenu() const { return popup_menu_; }
   void SetPopupMenu(TComponent* menu);
   const std::string& Hint() const { return hint_; }
@@ -168,6 +175,8 @@ class TControl : public TComponent {
  protected:
   void BeforeDestroy() override;
   void Notification(TComponent* component, TOperation operation) override;
+  // The linked action changed (or was just linked).
+  virtual void ActionChange(TCustomAction& action);
 
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
@@ -206,6 +215,8 @@ class TControl : public TComponent {
   TBiDiMode bidi_mode_ = TBiDiMode::bdLeftToRight;
   bool parent_bidi_mode_ = true;
   TComponent* popup_menu_ = nullptr;
+  TCustomAction* action_ = nullptr;
+  std::unique_ptr<TActionLink> action_link_;
   std::string hint_;
   bool show_hint_ = false;
   bool parent_show_hint_ = true;

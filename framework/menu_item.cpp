@@ -119,14 +119,7 @@ void TMenuItem::SetShortCut(TShortCut short_cut) {
 }
 
 void TMenuItem::SetAction(TCustomAction* action) {
-  if (action == action_) return;
-  if (action_) RemoveFreeNotification(action_);
-  action_link_.reset();
-  action_ = action;
-  if (!action) return;
-  FreeNotification(action);
-  action_link_ =
-      std::make_unique<TActionLink>(*action, [this](TCustomAction& a) { ActionChange(a); });
+  LinkAction(*this, action_, action_link_, action, [this](TCustomAction& a) { ActionChange(a); });
 }
 
 void TMenuItem::ActionChange(TCustomAction& action) {

@@ -1,11 +1,12 @@
-// Differential fuzzing of the skin inflater against zlib. The first input
-// byte picks the mode:
+// Differential fuzzing of the product's inflater against zlib. The first
+// input byte picks the mode:
 //   even  the rest is data: zlib deflates it (level, strategy, memory level,
 //         window size and flush interval from the next bytes) and our
 //         inflater must give back exactly the data;
 //   odd   the rest is taken as a raw DEFLATE stream: whenever zlib inflates
 //         it, ours must succeed with the same bytes (ours may accept more,
-//         e.g. it does not check NLEN), and it must never crash.
+//         e.g. it does not check NLEN), and it must never crash; the same
+//         bytes are also read as a zlib stream (header, Adler-32) by both.
 #include <zlib.h>
 
 #include <algorithm>
@@ -14,17 +15,21 @@
 #include <vector>
 
 #include "common/error.h"
-#include "skin/filetheme/inflater.h"
+#include "common/inflater.h"
+#include "common/zlib_stream.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-bool OurInflate(const uint8_t* data, size_t size, Bytes& out) {
+bool OurInflate(const uint8_t* data, size_t size, Bytes& out, bool zlib = false) {
   kestrova::MemorySource in(data, size);
   kestrova::VectorSink sink;
   try {
-    kestrova::InflateRaw(in, sink);
+    if (zlib)
+      kestrova::InflateZlib(in, sink);
+    else
+      kestrova::InflateRaw(in, sink);
   } catch (const kestrova::Error&) {
     return false;
   }
@@ -58,9 +63,9 @@ Bytes ZlibDeflate(const uint8_t* params, const uint8_t* data, size_t size) {
   return out;
 }
 
-bool ZlibInflate(const uint8_t* data, size_t size, Bytes& out) {
+bool ZlibInflate(const uint8_t* data, size_t size, Bytes& out, bool zlib = false) {
   z_stream z{};
-  if (inflateInit2(&z, -15) != Z_OK) std::abort();
+  if (inflateInit2(&z, zlib ? 15 : -15) != Z_OK) std::abort();
   z.next_in = const_cast<Bytef*>(data);
   z.avail_in = uInt(size);
   uint8_t chunk[16384];
@@ -83,6 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Bytes theirs, ours;
     bool ok = OurInflate(data + 1, size - 1, ours);
     if (ZlibInflate(data + 1, size - 1, theirs) && (!ok || ours != theirs)) std::abort();
+    Bytes theirsZlib, oursZlib;
+    ok = OurInflate(data + 1, size - 1, oursZlib, true);
+    if (ZlibInflate(data + 1, size - 1, theirsZlib, true) && (!ok || oursZlib != theirsZlib))
+      std::abort();
     return 0;
   }
   if (size < 7) return 0;

@@ -1,7 +1,7 @@
 #include "installer/installation.h"
 
+#include "installer/file_name.h"
 #include "installer/payload.h"
-#include "installer/payload_writer.h"
 #include "installer/registry_key.h"
 #include "installer/system_folders.h"
 

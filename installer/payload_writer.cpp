@@ -7,6 +7,7 @@
 #include "common/atomic_file.h"
 #include "common/error.h"
 #include "common/os_services.h"
+#include "installer/file_name.h"
 #include "installer/payload.h"
 
 namespace kestrova {
@@ -43,13 +44,6 @@ void RequireFile(const std::string& path, const std::string& role) {
 }
 
 }  // namespace
-
-bool IsPlainFileName(const std::string& name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  for (unsigned char c : name)
-    if (c < 0x20 || c == 0x7F || c == '\\' || c == '/' || c == ':') return false;
-  return true;
-}
 
 void WriteInstaller(const std::string& stubPath, const std::string& screensaverPath,
                     const std::string& name, uint8_t option, const std::string& outPath) {

@@ -7,10 +7,6 @@
 
 namespace kestrova {
 
-// True when `name` is a plain file name: non-empty, not "." or "..", no
-// "\\", "/", ":" and no control character.
-bool IsPlainFileName(const std::string& name);
-
 // Writes stub + screensaver + length + 255-byte name field + option byte to
 // `outPath`, atomically (temporary file, then rename). Raises Error.
 void WriteInstaller(const std::string& stubPath, const std::string& screensaverPath,

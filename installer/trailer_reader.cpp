@@ -16,20 +16,18 @@ uint32_t LittleEndian32(const unsigned char* b) {
 }
 }  // namespace
 
-TrailerReader::TrailerReader(const std::string& path) : path_(path) {
-  file_.open(path, std::ios::binary);
-  if (!file_) throw Error("cannot open the file \"" + path + "\"");
-  file_.seekg(0, std::ios::end);
-  size_ = static_cast<uint64_t>(file_.tellg());
+TrailerReader::TrailerReader(const std::string& path) : path_(path), file_(path, "rb") {
+  if (!file_.IsOpen()) throw Error("cannot open the file \"" + path + "\"");
+  std::optional<uint64_t> length = file_.Length();
+  if (!length) throw Error("read error in \"" + path_ + "\"");
+  size_ = *length;
 }
 
 void TrailerReader::ReadBack(ByteSpan container, uint64_t back, char* buffer, size_t count) {
   if (back > container.size || count > back)
     throw Error("read error: \"" + path_ + "\" is too short (" + std::to_string(container.size) +
                 " bytes) to hold the trailer");
-  file_.clear();
-  file_.seekg(static_cast<std::streamoff>(container.offset + container.size - back));
-  if (!file_.read(buffer, static_cast<std::streamsize>(count)))
+  if (!file_.Seek(container.offset + container.size - back) || !file_.Read(buffer, count))
     throw Error("read error in \"" + path_ + "\"");
 }
 
@@ -92,21 +90,18 @@ std::vector<uint8_t> TrailerReader::Read(ByteSpan span, uint64_t limit) {
 }
 
 void TrailerReader::CopyTo(ByteSpan span, const std::string& targetPath) {
-  std::ofstream out(targetPath, std::ios::binary | std::ios::trunc);
-  if (!out) throw Error("cannot write the file \"" + targetPath + "\"");
-  file_.clear();
-  file_.seekg(static_cast<std::streamoff>(span.offset));
+  StdioFile out(targetPath, "wb");
+  if (!out.IsOpen()) throw Error("cannot write the file \"" + targetPath + "\"");
+  if (!file_.Seek(span.offset)) throw Error("read error in \"" + path_ + "\"");
   std::vector<char> chunk(static_cast<size_t>(std::min<uint64_t>(span.size, kCopyChunk)));
   for (uint64_t left = span.size; left > 0;) {
     size_t count = static_cast<size_t>(std::min<uint64_t>(left, chunk.size()));
-    if (!file_.read(chunk.data(), static_cast<std::streamsize>(count)))
-      throw Error("read error in \"" + path_ + "\"");
-    if (!out.write(chunk.data(), static_cast<std::streamsize>(count)))
+    if (!file_.Read(chunk.data(), count)) throw Error("read error in \"" + path_ + "\"");
+    if (!out.Write(chunk.data(), count))
       throw Error("cannot write the file \"" + targetPath + "\"");
     left -= count;
   }
-  out.close();
-  if (!out) throw Error("cannot write the file \"" + targetPath + "\"");
+  if (!out.Close()) throw Error("cannot write the file \"" + targetPath + "\"");
 }
 
 }  // namespace kestrova

@@ -4,9 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
+
+#include "common/stdio_file.h"
 
 namespace kestrova {
 
@@ -53,7 +54,7 @@ class TrailerReader {
   ByteSpan Whole() const { return {0, size_}; }
 
   std::string path_;
-  std::ifstream file_;
+  StdioFile file_;
   uint64_t size_ = 0;
 };
 

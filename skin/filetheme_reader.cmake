@@ -1,10 +1,7 @@
-# kestrova_skinfile: the skin archive reader and its inflater (portable).
+# kestrova_skinfile: the skin archive reader (portable).
 add_library(kestrova_skinfile STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/filetheme/binary_file.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/filetheme/huffman_tree.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/filetheme/inflate_input.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/filetheme/inflater.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/filetheme/skin_archive.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/filetheme/skin_file_reader.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/filetheme/zip_crypto.cpp)
-target_link_libraries(kestrova_skinfile PUBLIC kestrova_common kestrova_bmp)
+target_link_libraries(kestrova_skinfile PUBLIC kestrova_common kestrova_inflate kestrova_bmp)

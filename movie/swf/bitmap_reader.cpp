@@ -100,13 +100,13 @@ Bitmap ReadDefineBitsJpeg3(Reader& in) {
   size_t count = static_cast<size_t>(pixels.Width()) * pixels.Height();
   auto rest = in.Rest();
   if (!rest.empty()) {
-    Inflated alpha = Inflate(rest, count);
-    if (alpha.bytes.size() == count) {
+    std::vector<uint8_t> alpha = Inflate(rest, count);
+    if (alpha.size() == count) {
       size_t i = 0;
       for (int y = 0; y < pixels.Height(); ++y)
         for (int x = 0; x < pixels.Width(); ++x) {
           Pixel p = pixels.At(x, y);
-          pixels.At(x, y) = Premultiply(PixelR(p), PixelG(p), PixelB(p), alpha.bytes[i++]);
+          pixels.At(x, y) = Premultiply(PixelR(p), PixelG(p), PixelB(p), alpha[i++]);
         }
     }
   }
@@ -131,10 +131,10 @@ Bitmap ReadDefineBitsLossless(Reader& in, int version) {
   size_t bytesPerPixel = format == 3 ? 1 : format == 4 ? 2 : 4;
   size_t rowBytes = (static_cast<size_t>(width) * bytesPerPixel + 3) & ~size_t(3);
   size_t need = tableSize * entry + rowBytes * height;
-  Inflated data = Inflate(in.Rest(), need);
-  if (data.bytes.size() < need) throw SwfError("lossless bitmap data too short");
+  std::vector<uint8_t> data = Inflate(in.Rest(), need);
+  if (data.size() < need) throw SwfError("lossless bitmap data too short");
 
-  const uint8_t* table = data.bytes.data();
+  const uint8_t* table = data.data();
   const uint8_t* rows = table + tableSize * entry;
   PixelBuffer pixels(width, height);
   for (int y = 0; y < height; ++y) {

@@ -1,8 +1,8 @@
 #include "movie/swf/decoder.h"
 
-#include <fstream>
-#include <iterator>
 #include <vector>
+
+#include "common/stdio_file.h"
 
 #include "movie/swf/reader.h"
 #include "movie/swf/swf_error.h"
@@ -14,11 +14,11 @@ namespace kestrova::swf {
 namespace {
 
 // Bytes of the movie after the 8-byte signature/version/length prefix,
-// inflated for CWS; a short stream keeps what it yielded.
+// inflated for CWS (a truncated or damaged stream is an error).
 std::vector<uint8_t> Body(std::span<const uint8_t> bytes, Header& header) {
   auto rest = bytes.subspan(8);
   if (!header.compressed) return {rest.begin(), rest.end()};
-  return Inflate(rest, header.fileLength - 8).bytes;
+  return Inflate(rest, header.fileLength - 8);
 }
 
 }  // namespace
@@ -57,16 +57,18 @@ Movie DecodeMovie(std::span<const uint8_t> bytes) {
 }
 
 Movie LoadMovie(const std::string& path) {
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
-  if (!file) throw SwfError("cannot open the movie \"" + path + "\"");
   // A file larger than any movie we play is refused before it is read.
-  std::streamoff size = file.tellg();
-  if (size < 0) throw SwfError("cannot read the movie \"" + path + "\"");
-  if (static_cast<uint64_t>(size) > kMaxMovieBytes) throw SwfError("movie too large");
-  file.seekg(0);
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                             std::istreambuf_iterator<char>());
-  return DecodeMovie(bytes);
+  std::vector<uint8_t> bytes;
+  switch (ReadWholeFile(path, kMaxMovieBytes, bytes)) {
+    case ReadFileResult::kOk:
+      return DecodeMovie(bytes);
+    case ReadFileResult::kCannotOpen:
+      throw SwfError("cannot open the movie \"" + path + "\"");
+    case ReadFileResult::kTooLarge:
+      throw SwfError("movie too large");
+    default:
+      throw SwfError("cannot read the movie \"" + path + "\"");
+  }
 }
 
 }  // namespace kestrova::swf

@@ -1,10 +1,9 @@
 #include "movie/swf/writer.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <cmath>
 
+#include "common/zlib_stream.h"
 #include "movie/swf/swf_error.h"
 
 namespace kestrova::swf {
@@ -385,11 +384,7 @@ std::vector<uint8_t> DefineBitsLossless2Body(uint16_t id, const PixelBuffer& pix
       Pixel p = pixels.At(x, y);
       raw.insert(raw.end(), {PixelA(p), PixelR(p), PixelG(p), PixelB(p)});
     }
-  uLongf size = compressBound(static_cast<uLong>(raw.size()));
-  std::vector<uint8_t> packed(size);
-  if (compress(packed.data(), &size, raw.data(), static_cast<uLong>(raw.size())) != Z_OK)
-    throw SwfError("cannot compress the bitmap");
-  packed.resize(size);
+  std::vector<uint8_t> packed = ZlibStore(raw);
   BitWriter out;
   out.U16(id);
   out.U8(5);
@@ -443,14 +438,7 @@ std::vector<uint8_t> SwfWriter::Finish(bool compressed) const {
   BitWriter out;
   out.Bytes({uint8_t(compressed ? 'C' : 'F'), 'W', 'S', version_});
   out.U32(static_cast<uint32_t>(data.size() + 8));
-  if (compressed) {
-    uLongf size = compressBound(static_cast<uLong>(data.size()));
-    std::vector<uint8_t> packed(size);
-    if (compress(packed.data(), &size, data.data(), static_cast<uLong>(data.size())) != Z_OK)
-      throw SwfError("cannot compress the movie");
-    packed.resize(size);
-    data = std::move(packed);
-  }
+  if (compressed) data = ZlibStore(data);
   out.Bytes(data);
   return out.Data();
 }

@@ -93,7 +93,7 @@ std::vector<uint8_t> DefineMorphShapeBody(uint16_t id, const ShapeBuilder& start
                                           const ShapeBuilder& end);
 std::vector<uint8_t> PlaceObject2Body(const PlaceObject& place);
 std::vector<uint8_t> RemoveObject2Body(uint16_t depth);
-// 32-bit premultiplied pixels, zlib-compressed (DefineBitsLossless2).
+// 32-bit premultiplied pixels in a stored zlib stream (DefineBitsLossless2).
 std::vector<uint8_t> DefineBitsLossless2Body(uint16_t id, const PixelBuffer& pixels);
 std::vector<uint8_t> DoActionBody(const std::vector<uint8_t>& code);  // appends End
 
@@ -115,7 +115,7 @@ std::vector<uint8_t> DefineSpriteBody(uint16_t id, const TagStream& tags);  // a
 class SwfWriter : public TagStream {
  public:
   SwfWriter(uint8_t version, TwipsRect stage, float frameRate);
-  // The whole file, CWS if `compress`; appends End.
+  // The whole file, CWS (a stored zlib stream) if `compress`; appends End.
   std::vector<uint8_t> Finish(bool compress) const;
 
  private:

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "skin/filetheme/byte_stream.h"
+#include "common/byte_stream.h"
 
 namespace kestrova {
 

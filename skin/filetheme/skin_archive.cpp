@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "common/error.h"
+#include "common/inflater.h"
 #include "common/os_services.h"
 #include "skin/filetheme/binary_file.h"
-#include "skin/filetheme/inflater.h"
 #include "skin/filetheme/zip_crypto.h"
 
 namespace kestrova {

@@ -89,6 +89,30 @@ TEST(BmpEncode, DropsAlphaAndRefusesEmptyPictures) {
   EXPECT_THROW(EncodeBmp24(PixelBuffer().View()), Error);
 }
 
+TEST(BmpEncode, EightBitsKeepEveryColourOfAPictureOfAtMost256) {
+  PixelBuffer picture(5, 3);  // 5 indexes a row, padded to 8
+  const Pixel colours[] = {kRed, kGreen, kBlue, kWhite, kBlack, MakePixel(255, 0, 255)};
+  for (int i = 0; i < 15; ++i) picture.At(i % 5, i / 5) = colours[(i * 7) % 6];
+  picture.At(4, 2) = MakePixel(1, 2, 3, 0);  // alpha dropped, as in 24 bits
+  std::optional<Bytes> file = EncodeBmp8(picture.View());
+  ASSERT_TRUE(file.has_value());
+  EXPECT_EQ((*file)[28], 8);
+  EXPECT_EQ(file->size(), 54u + 4 * 7 + 3 * 8);  // seven colours in the palette
+  PixelBuffer back = DecodeBmp(*file);
+  picture.At(4, 2) = MakePixel(1, 2, 3);
+  ExpectPixels(back, 5, 3, picture.Data());
+  EXPECT_EQ(EncodeBmp24(back.View()), EncodeBmp24(picture.View()));
+}
+
+TEST(BmpEncode, EightBitsRefuseAPictureOf257Colours) {
+  PixelBuffer picture(257, 1);
+  for (int x = 0; x < 257; ++x) picture.At(x, 0) = MakePixel(uint8_t(x), uint8_t(x >> 8), 0);
+  EXPECT_FALSE(EncodeBmp8(picture.View()).has_value());
+  picture.At(256, 0) = picture.At(0, 0);  // 256 colours: fits
+  EXPECT_TRUE(EncodeBmp8(picture.View()).has_value());
+  EXPECT_THROW(EncodeBmp8(PixelBuffer().View()), Error);
+}
+
 TEST(BmpDecode, PalettedDepthsReadIndicesMostSignificantFirst) {
   BmpFile one;
   one.bits = 1;

@@ -3,8 +3,10 @@
 #include "framework/action.h"
 #include "framework/action_list.h"
 #include "framework/bitmap.h"
+#include "framework/form.h"
 #include "framework/image_list.h"
 #include "framework/menu_item.h"
+#include "framework/tool_bar.h"
 
 namespace kestrova::framework {
 namespace {
@@ -75,6 +77,36 @@ TEST_F(ActionTest, TheListSeesEachExecuteFirstAndLendsItsImages) {
   EXPECT_EQ(list->Images(), nullptr);
   list->Free();
   EXPECT_EQ(action->ActionList(), nullptr);
+}
+
+TEST_F(ActionTest, LinkedControlsTakeTheActionsStateAndRunItWhenClicked) {
+  OwnedComponent<TForm> form(new TForm(nullptr));
+  auto* bar = new TToolBar(form.get());
+  bar->SetParent(form.get());
+  bar->SetShowCaptions(true);
+  auto* button = new TToolButton(form.get());
+  button->SetParent(bar);
+  action->SetCaption("&Print");
+  action->SetHint("Prints the page");
+  button->SetAction(action);
+  EXPECT_EQ(button->Caption(), "&Print");
+  EXPECT_EQ(button->Hint(), "Prints the page");
+  int executed = 0;
+  action->OnExecute = [&](TComponent*) { ++executed; };
+  button->Click();
+  EXPECT_EQ(executed, 1);
+  action->SetVisible(false);
+  action->SetEnabled(false);
+  EXPECT_FALSE(button->Visible());
+  EXPECT_FALSE(button->Enabled());
+  // An OnClick of its own goes before the action.
+  int own = 0;
+  button->OnClick = [&](TComponent*) { ++own; };
+  button->Click();
+  EXPECT_EQ(own, 1);
+  EXPECT_EQ(executed, 1);
+  action->Free();
+  EXPECT_EQ(button->Action(), nullptr);
 }
 
 }  // namespace

@@ -145,6 +145,55 @@ TEST_F(MenuTest, RadioItemsOfAGroupUncheckEachOther) {
   EXPECT_THROW(undo->Add(edit), Error);
 }
 
+// An owner-drawn list box: its WM_MEASUREITEM names it by control id only.
+class TMeasuredList : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+  int measured = 0;
+
+ protected:
+  void CreateParams(TCreateParams& p) override {
+    TWinControl::CreateParams(p);
+    p.window_class = L"LISTBOX";
+    p.style |= LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
+  }
+  void WndProc(TMessage& m) override {
+    if (m.msg == CN_MEASUREITEM) {
+      ++measured;
+      reinterpret_cast<MEASUREITEMSTRUCT*>(m.lparam)->itemHeight = 17;
+      m.result = TRUE;
+      return;
+    }
+    TWinControl::WndProc(m);
+  }
+};
+
+TEST_F(MenuTest, MeasuringReachesTheChildByItsIdAndMenuItemsTheirMenu) {
+  auto* one = new TMeasuredList(form);
+  auto* two = new TMeasuredList(form);
+  one->SetParent(form);
+  two->SetParent(form);
+  form->SetMenu(menu);
+  form->Show();
+  EXPECT_NE(GetDlgCtrlID(one->Handle()), GetDlgCtrlID(two->Handle()));
+  SendMessageW(two->Handle(), LB_ADDSTRING, 0, LPARAM(L"row"));
+  EXPECT_EQ(two->measured, 1);
+  EXPECT_EQ(one->measured, 0);
+  EXPECT_EQ(SendMessageW(two->Handle(), LB_GETITEMHEIGHT, 0, 0), 17);
+  // A menu item's measure goes to the item, whatever control has its number.
+  menu->SetOwnerDraw(true);
+  int item_measured = 0;
+  save->OnMeasureItem = [&](TComponent*, TCanvas&, int& w, int& h) {
+    ++item_measured;
+    w = h = 10;
+  };
+  MEASUREITEMSTRUCT measure{ODT_MENU, save->Command(), save->Command(), 0, 0, save->Command()};
+  EXPECT_EQ(form->Perform(WM_MEASUREITEM, 0, LPARAM(&measure)), TRUE);
+  EXPECT_EQ(item_measured, 1);
+  EXPECT_EQ(measure.itemHeight, 10u);
+  EXPECT_EQ(one->measured + two->measured, 1);
+}
+
 // A popup whose items are owner-drawn in one colour each, checked through
 // the pixels of the open menu's window.
 class OwnerDrawTest : public MenuTest {

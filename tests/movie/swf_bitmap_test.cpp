@@ -2,8 +2,7 @@
 // decode or claim absurd sizes.
 #include <gtest/gtest.h>
 
-#include <zlib.h>
-
+#include "common/zlib_stream.h"
 #include "movie/swf/bitmap_reader.h"
 #include "movie/swf/decoder.h"
 #include "movie/swf/swf_error.h"
@@ -22,13 +21,7 @@ namespace {
 
 using testing::Bytes;
 
-Bytes Zlib(const Bytes& raw) {
-  uLongf size = compressBound(static_cast<uLong>(raw.size()));
-  Bytes out(size);
-  compress(out.data(), &size, raw.data(), static_cast<uLong>(raw.size()));
-  out.resize(size);
-  return out;
-}
+Bytes Zlib(const Bytes& raw) { return ZlibStore(raw); }
 
 // A 16x8 JPEG: left half red, right half blue.
 Bytes Jpeg() {

@@ -45,7 +45,9 @@ TEST(SwfHeader, EachFaultHasItsMessage) {
       {Prefix("FWS", 200u * 1024 * 1024), "movie too large"},
       {Prefix("FWS", 20), "truncated header"},  // no stage rectangle
       {kestrova::testing::Concat({Prefix("CWS", 100), {0x78, 0x9C, 0xFF, 0xFF, 0xFF}}),
-       "compressed data is corrupt"},
+       "compressed data is corrupt (inflate: unexpected end of data)"},
+      {kestrova::testing::Concat({Prefix("CWS", 100), {0x78, 0x9D, 0x03, 0x00}}),
+       "compressed data is corrupt (zlib: bad header)"},
   };
   for (const Row& row : rows) EXPECT_EQ(ErrorOf(row.input), row.message) << row.message;
 }
@@ -68,13 +70,17 @@ TEST(SwfHeader, ReadsStageRateCountAndBackground) {
   }
 }
 
-TEST(SwfHeader, TruncatedCompressedBodyKeepsWhatItHolds) {
+// A compressed body is only read once its stream ends with the right
+// checksum: a cut or damaged download is refused, not half played.
+TEST(SwfHeader, CompressedBodyMustBeWholeAndMatchItsChecksum) {
   auto swf = testing::RectangleMovie();
   swf.ShowFrame();
-  Bytes bytes = swf.Finish(true);
-  bytes.resize(bytes.size() - 4);  // the adler checksum and a little data
-  Movie movie = DecodeMovie(bytes);
-  EXPECT_EQ(movie.header.stage.Width(), Twips::FromPixels(200));
+  Bytes whole = swf.Finish(true);
+  Bytes cut(whole.begin(), whole.end() - 1);
+  EXPECT_EQ(ErrorOf(cut), "compressed data is corrupt (inflate: unexpected end of data)");
+  Bytes damaged = whole;
+  damaged[damaged.size() - 6] ^= 0x01;  // a stored byte of the tag stream
+  EXPECT_EQ(ErrorOf(damaged), "compressed data is corrupt (zlib: Adler-32 checksum mismatch)");
 }
 
 TEST(SwfHeader, FilesThatCannotBePlayed) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/error.h"
-#include "skin/filetheme/inflater.h"
+#include "common/inflater.h"
 #include "tests/testing/temp_dir.h"
 #include "tools/mkskin/skin_data_writer.h"
 #include "tools/mkskin/skin_folder.h"

@@ -31,7 +31,8 @@ struct ZipArchiveInput {
 
 std::vector<uint8_t> BuildZip(const ZipArchiveInput& archive);
 
-// A raw DEFLATE stream of `data` made by zlib.
+// A raw DEFLATE stream of `data`: made by zlib on the host, in stored blocks
+// (level and strategy ignored) on the Windows build.
 std::vector<uint8_t> DeflateRaw(const std::vector<uint8_t>& data, int level, int strategy = 0,
                                 int memLevel = 8);
 

@@ -1,4 +1,5 @@
-// Writes pictures as 24-bit BMP files, the format resource compilers embed.
+// Writes pictures as BMP files, the format resource compilers embed: 8-bit
+// with a palette when the picture has at most 256 colours, else 24-bit.
 #pragma once
 
 #include <string>

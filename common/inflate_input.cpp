@@ -1,9 +1,9 @@
-#include "skin/filetheme/inflate_input.h"
+#include "common/inflate_input.h"
 
 #include <cstring>
 
 #include "common/error.h"
-#include "skin/filetheme/inflater.h"
+#include "common/inflater.h"
 
 namespace kestrova {
 

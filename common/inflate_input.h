@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/filetheme/byte_stream.h"
+#include "common/byte_stream.h"
 
 namespace kestrova {
 

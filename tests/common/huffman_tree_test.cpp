@@ -1,4 +1,4 @@
-#include "skin/filetheme/huffman_tree.h"
+#include "common/huffman_tree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/skin/deflate_writer.h"
+#include "tests/common/deflate_writer.h"
 
 #include <algorithm>
 

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "skin/filetheme/byte_stream.h"
-#include "skin/filetheme/inflater.h"
+#include "common/byte_stream.h"
+#include "common/inflater.h"
 
 namespace kestrova {
 

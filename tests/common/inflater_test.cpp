@@ -1,4 +1,4 @@
-#include "skin/filetheme/inflater.h"
+#include "common/inflater.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/error.h"
-#include "tests/skin/deflate_writer.h"
+#include "tests/common/deflate_writer.h"
 #include "tests/testing/temp_dir.h"
 #include "tools/mkskin/zip_writer.h"
 

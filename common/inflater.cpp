@@ -1,11 +1,11 @@
-#include "skin/filetheme/inflater.h"
+#include "common/inflater.h"
 
 #include <array>
 
 #include "common/error.h"
-#include "skin/filetheme/huffman_tree.h"
-#include "skin/filetheme/inflate_input.h"
-#include "skin/filetheme/inflate_window.h"
+#include "common/huffman_tree.h"
+#include "common/inflate_input.h"
+#include "common/inflate_window.h"
 
 // Format notes (RFC 1951). A stream is a run of blocks, each opening with a
 // final-block bit and a 2-bit type: 0 stored (byte-aligned LEN, NLEN, then
@@ -36,7 +36,7 @@ class Inflater {
  public:
   Inflater(ByteSource& source, ByteSink& sink) : in_(source), window_(sink) {}
 
-  void Run() {
+  void Run(std::span<uint8_t> trailer) {
     bool final = false;
     while (!final) {
       final = in_.Take(1) != 0;
@@ -56,6 +56,9 @@ class Inflater {
     }
     in_.CheckNotOverrun();
     window_.Finish();
+    if (trailer.empty()) return;
+    in_.AlignToByte();
+    in_.ReadBytes(trailer.data(), trailer.size());
   }
 
  private:
@@ -244,6 +247,8 @@ void Inflater::Codes(const THuffmanTree& literals, const THuffmanTree& distances
 
 }  // namespace
 
-void InflateRaw(ByteSource& in, ByteSink& out) { Inflater(in, out).Run(); }
+void InflateRaw(ByteSource& in, ByteSink& out, std::span<uint8_t> trailer) {
+  Inflater(in, out).Run(trailer);
+}
 
 }  // namespace kestrova

@@ -1,4 +1,4 @@
-// THuffmanTree: the one-look-up decoding table of the skin file inflater.
+// THuffmanTree: the one-look-up decoding table of the inflater.
 //
 // The table has 2^MaxBits 32-bit entries, indexed by the next MaxBits input
 // bits with the first-read bit lowest. An entry packs the symbol in bits
