@@ -136,6 +136,25 @@ class ClassBuilder {
     p.get_event_name = [member](const TPersistent& o) { return (Self(o).*member).HandlerName(); };
     return *this;
   }
+  // An event that lives in another object (a part the class owns):
+  //   .EventAccessor<TNotifyEvent>("OnTitleBarCustomBtnsClick",
+  //       [](TsuiForm& f) -> TNotifyEvent& { return f.TitleBar().OnCustomBtnsClick; })
+  template <class E, class G>
+  ClassBuilder& EventAccessor(std::string name, G get) {
+    PropertyInfo& p = Add(std::move(name), PropertyKind::Event, std::nullopt);
+    p.set_event = [get](TPersistent& o, const std::string& handler_name, const std::any& h) {
+      auto* fn = std::any_cast<typename E::Handler>(&h);
+      if (!fn) return false;
+      E& event = std::invoke(get, Self(o));
+      event.Bind(handler_name, *fn);
+      return true;
+    };
+    p.get_event_name = [get](const TPersistent& o) {
+      E& event = std::invoke(get, const_cast<T&>(Self(o)));
+      return event.HandlerName();
+    };
+    return *this;
+  }
   // Whether the last declared property is written to a design.
   ClassBuilder& StoredWhen(std::function<bool(const T&)> stored) {
     info_.properties.back().stored = [stored](const TPersistent& o) { return stored(Self(o)); };

@@ -1,6 +1,7 @@
 #include "framework/collection.h"
 
 #include "framework/class_builder.h"
+#include "framework/component.h"
 
 namespace kestrova::framework {
 
@@ -20,6 +21,15 @@ int TCollectionItem::Index() const {
   for (int i = 0; i < collection_->Count(); ++i)
     if (collection_->Item(i) == this) return i;
   return -1;
+}
+
+void TCollectionItem::Changed(bool all) {
+  if (collection_) collection_->Changed(all ? nullptr : this);
+}
+
+void TCollectionItem::FreeNotify(TComponent* component) {
+  auto* owner = collection_ ? dynamic_cast<TComponent*>(collection_->Owner()) : nullptr;
+  if (owner && component) component->FreeNotification(owner);
 }
 
 const ClassInfo& TCollection::StaticClass() {
@@ -54,9 +64,29 @@ void TCollection::Assign(const TPersistent& source) {
   auto* o = dynamic_cast<const TCollection*>(&source);
   if (!o) return TPersistent::Assign(source);
   if (o == this) return;
+  BeginUpdate();
   items_.clear();
   for (const auto& item : o->items_) AddItem()->Assign(*item);
   Changed();
+  EndUpdate();
+}
+
+void TCollection::EndUpdate() {
+  if (update_count_ == 0 || --update_count_ > 0 || !changed_while_updating_) return;
+  changed_while_updating_ = false;
+  Update(nullptr);
+}
+
+void TCollection::Changed(TCollectionItem* item) {
+  if (update_count_ > 0) {
+    changed_while_updating_ = true;
+    return;
+  }
+  Update(item);
+}
+
+void TCollection::Notification(TComponent* component, TOperation operation) {
+  for (size_t i = 0; i < items_.size(); ++i) items_[i]->Notification(component, operation);
 }
 
 }  // namespace kestrova::framework

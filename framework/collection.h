@@ -1,9 +1,13 @@
 // TCollection: an ordered list of items of one class, each with published
-// properties; stored in designs as < item ... end >.
+// properties; stored in designs as < item ... end >. A collection may know
+// its owner (the component that holds it): items that refer to components
+// are told of their removal through the owner's notifications.
 //
 //   class TSection : public TCollectionItem { KESTROVA_CLASS(TSection) ... };
-//   TOwnedCollection<TSection> sections;
+//   TOwnedCollection<TSection> sections{this};     // in the owner's members
 //   TSection* s = sections.Add();
+//   sections.BeginUpdate(); ...; sections.EndUpdate();   // one Update(nullptr)
+//   // in the owner: void Notification(c, op) override { ...; sections.Notification(c, op); }
 #pragma once
 
 #include <memory>
@@ -14,6 +18,8 @@
 namespace kestrova::framework {
 
 class TCollection;
+class TComponent;
+enum class TOperation;
 
 class TCollectionItem : public TPersistent {
   KESTROVA_CLASS(TCollectionItem)
@@ -24,6 +30,16 @@ class TCollectionItem : public TPersistent {
   void Assign(const TPersistent& source) override;
   int Index() const;
 
+ protected:
+  // The item's properties changed: the collection's Update(this), or
+  // Update(nullptr) when `all` items are concerned.
+  void Changed(bool all = false);
+  // Asks the collection's owner to hear of `component`'s removal; the owner
+  // passes it on through TCollection::Notification.
+  void FreeNotify(TComponent* component);
+  // A component was inserted or removed (see TCollection::Notification).
+  virtual void Notification(TComponent* /*component*/, TOperation /*operation*/) {}
+
  private:
   friend class TCollection;
   TCollection* collection_ = nullptr;
@@ -33,6 +49,8 @@ class TCollection : public TPersistent {
   KESTROVA_CLASS(TCollection)
 
  public:
+  explicit TCollection(TPersistent* owner = nullptr) : owner_(owner) {}
+  TPersistent* Owner() const { return owner_; }
   int Count() const { return int(items_.size()); }
   TCollectionItem* Item(int index) const { return items_.at(size_t(index)).get(); }
   // A new item of the collection's class at the end.
@@ -42,18 +60,32 @@ class TCollection : public TPersistent {
   // Copies the items (through each item's Assign).
   void Assign(const TPersistent& source) override;
 
+  // Changes between BeginUpdate and the last EndUpdate end in one Update(nullptr).
+  void BeginUpdate() { ++update_count_; }
+  void EndUpdate();
+  int UpdateCount() const { return update_count_; }
+  // Passes the owner's notification on to every item.
+  void Notification(TComponent* component, TOperation operation);
+
  protected:
   virtual std::unique_ptr<TCollectionItem> NewItem() const = 0;
-  virtual void Changed() {}
+  // One item changed, or (null) the whole collection: added, deleted, cleared.
+  virtual void Update(TCollectionItem* /*item*/) {}
 
  private:
   friend class TCollectionItem;
+  void Changed(TCollectionItem* item = nullptr);
+
   std::vector<std::unique_ptr<TCollectionItem>> items_;
+  TPersistent* owner_ = nullptr;
+  int update_count_ = 0;
+  bool changed_while_updating_ = false;
 };
 
 template <class T>
 class TOwnedCollection : public TCollection {
  public:
+  using TCollection::TCollection;
   T* Add() { return static_cast<T*>(AddItem()); }
   T* Items(int index) const { return static_cast<T*>(Item(index)); }
 

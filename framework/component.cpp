@@ -59,6 +59,10 @@ TComponent::~TComponent() { Teardown(); }
 
 void TComponent::Free() {
   Teardown();
+  if (holds_ > 0) {
+    free_pending_ = true;
+    return;
+  }
   delete this;
 }
 

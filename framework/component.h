@@ -53,8 +53,25 @@ class TComponent : public TPersistent {
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 
-  // Tears the component down (owned components, notifications) and deletes it.
+  // Tears the component down (owned components, notifications) and deletes
+  // it; while a Hold is on it, the delete waits for the last one to end.
   void Free();
+
+  // Held while the component handles a message or event of its own, so that
+  // a handler freeing it (a button freed in its OnClick, a timer in its tick)
+  // returns into an object that still exists.
+  class Hold {
+   public:
+    explicit Hold(TComponent* c) : c_(c) { ++c_->holds_; }
+    ~Hold() {
+      if (--c_->holds_ == 0 && c_->free_pending_) delete c_;
+    }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+
+   private:
+    TComponent* c_;
+  };
 
   TComponent* Owner() const { return owner_; }
   const std::vector<TComponent*>& Components() const { return components_; }
@@ -88,6 +105,12 @@ class TComponent : public TPersistent {
   virtual void BeginLoading();
 
   const PublishedMembers* Published() const { return published_.get(); }
+
+  // Designs nest the components a component holds as its items (a menu its
+  // menu items) inside it. The reader offers each nested object to the
+  // enclosing component; the writer asks it for them back.
+  virtual bool AcceptDesignChild(TComponent* /*child*/) { return false; }
+  virtual std::vector<TComponent*> DesignChildren() const { return {}; }
 
  protected:
   // Told about components inserted into or removed from the owner, and about
@@ -132,6 +155,8 @@ class TComponent : public TPersistent {
   int tag_ = 0;
   TComponentState state_;
   bool torn_down_ = false;
+  int holds_ = 0;
+  bool free_pending_ = false;
   std::unique_ptr<PublishedMembers> published_;
 };
 

@@ -86,10 +86,25 @@ void TControl::Notification(TComponent* component, TOperation operation) {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
   TMessage m{msg, wparam, lparam, 0};
+  Dispatch(m);
+  return m.result;
+}
+
+void TControl::Dispatch(TMessage& m) {
+  Hold hold(this);
   // A copy: the procedure may be replaced while it runs.
   TWndMethod proc = window_proc_;
-  proc(m);
-  return m.result;
+  if (hooks_ && !hooks_->hooks.empty())
+    hooks_->Run(m, proc);
+  else
+    proc(m);
+}
+
+TWindowHook TControl::HookWindowProc(TWindowHookProc hook) {
+  if (!hooks_) hooks_ = std::make_shared<TWindowHookList>();
+  int id = hooks_->next_id++;
+  hooks_->hooks.emplace_back(id, std::make_shared<TWindowHookProc>(std::move(hook)));
+  return TWindowHook(hooks_, id);
 }
 
 void TControl::SetWindowProc(TWndMethod proc) {
@@ -194,6 +209,7 @@ void TControl::HandleMouse(TMessage& m) {
         control_state_.Exclude(TControlStateFlag::csClicked);
         RECT r = ClientRect();
         if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) Click();
+        if (Destroying()) return;  // freed by its click
       }
       MouseUp(TMouseButton::mbLeft, shift, x, y);
       break;

@@ -20,6 +20,7 @@
 #include "framework/graphics.h"
 #include "framework/messages.h"
 #include "framework/size_constraints.h"
+#include "framework/window_hook.h"
 
 namespace kestrova::framework {
 
@@ -65,6 +66,13 @@ class TControl : public TComponent {
 
   // Messages. Perform sends through WindowProc, like a window message would.
   LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
+  // Hands a message to the hooks (newest first), then to WindowProc, with
+  // the control held (see TComponent::Hold) until it returns.
+  void Dispatch(TMessage& message);
+  // Puts a hook in front of the window procedure; it calls `next` to pass
+  // the message on. The hook stays until its token goes, whatever the order
+  // in which hooks come and go.
+  [[nodiscard]] TWindowHook HookWindowProc(TWindowHookProc hook);
   const TWndMethod& WindowProc() const { return window_proc_; }
   void SetWindowProc(TWndMethod proc);
   virtual void WndProc(TMessage& message);
@@ -201,6 +209,7 @@ class TControl : public TComponent {
   void SyncParentColor();
 
   TWndMethod window_proc_;
+  std::shared_ptr<TWindowHookList> hooks_;
   TWinControl* parent_ = nullptr;
   TAlign align_ = TAlign::alNone;
   TAnchors anchors_{TAnchorKind::akLeft, TAnchorKind::akTop};

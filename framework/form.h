@@ -37,6 +37,7 @@ enum class TPosition {
   poOwnerFormCenter
 };
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 
 // Modal results.
 constexpr int mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
@@ -81,6 +82,9 @@ class TForm : public TWinControl {
   void SetMenu(TMainMenu* menu);
   // The menu's item with the key message's short cut is clicked: true.
   bool IsShortCut(const TMessage& key_message);
+  // Every form of this framework is an ordinary top-level window.
+  TFormStyle FormStyle() const { return TFormStyle::fsNormal; }
+  bool IsMDIChild() const { return false; }
 
   RECT ClientRect() const override;
   void SetClientWidth(int width) override;

@@ -4,10 +4,16 @@
 
 namespace kestrova::framework {
 
+const ClassInfo& TCustomPanel::StaticClass() {
+  static const ClassInfo info =
+      ClassBuilder<TCustomPanel>("TCustomPanel", &TCustomControl::StaticClass()).Build();
+  return info;
+}
+
 const ClassInfo& TPanel::StaticClass() {
   static const std::vector<std::string> kBevels = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
   static const ClassInfo info =
-      ClassBuilder<TPanel>("TPanel", &TCustomControl::StaticClass())
+      ClassBuilder<TPanel>("TPanel", &TCustomPanel::StaticClass())
           .Enumeration<TAlignment>("Alignment", &TPanel::Alignment, &TPanel::SetAlignment,
                                    {"taLeftJustify", "taRightJustify", "taCenter"},
                                    TAlignment::taCenter)
@@ -23,7 +29,7 @@ const ClassInfo& TPanel::StaticClass() {
   return info;
 }
 
-TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
+TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
   ChangeStyle(TControlStyleFlag::csAcceptsControls, true);
   ChangeStyle(TControlStyleFlag::csOpaque, true);
   ChangeStyle(TControlStyleFlag::csSetCaption, true);
@@ -31,33 +37,33 @@ TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
   SetBounds(0, 0, 185, 41);
 }
 
-void TPanel::SetAlignment(TAlignment a) {
+void TCustomPanel::SetAlignment(TAlignment a) {
   alignment_ = a;
   Invalidate();
 }
-void TPanel::SetBevelInner(TBevelCut b) {
+void TCustomPanel::SetBevelInner(TBevelCut b) {
   bevel_inner_ = b;
   Invalidate();
 }
-void TPanel::SetBevelOuter(TBevelCut b) {
+void TCustomPanel::SetBevelOuter(TBevelCut b) {
   bevel_outer_ = b;
   Invalidate();
 }
-void TPanel::SetBevelWidth(int w) {
+void TCustomPanel::SetBevelWidth(int w) {
   bevel_width_ = w;
   Invalidate();
 }
-void TPanel::SetBorderWidth(int w) {
+void TCustomPanel::SetBorderWidth(int w) {
   border_width_ = w;
   Invalidate();
 }
-void TPanel::SetBorderStyle(TBorderStyle s) {
+void TCustomPanel::SetBorderStyle(TBorderStyle s) {
   if (s == border_style_) return;
   border_style_ = s;
   RecreateWnd();
 }
 
-void TPanel::CreateParams(TCreateParams& p) {
+void TCustomPanel::CreateParams(TCreateParams& p) {
   TCustomControl::CreateParams(p);
   if (border_style_ == TBorderStyle::bsSingle) p.style |= WS_BORDER;
 }
@@ -73,7 +79,7 @@ void Frame3D(TCanvas& canvas, RECT& r, TColor top_left, TColor bottom_right, int
   }
 }
 
-void TPanel::Paint() {
+void TCustomPanel::Paint() {
   TCanvas& c = Canvas();
   RECT r = ClientRect();
   c.Brush().SetColor(Color());

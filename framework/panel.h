@@ -1,4 +1,6 @@
-// TPanel: a windowed container with bevels, a border and a centred caption.
+// TCustomPanel: a windowed container with bevels, a border and a centred
+// caption, its properties unpublished (a base for panels of other looks).
+// TPanel publishes them.
 //
 //   auto* p = new TPanel(form);
 //   p->SetParent(form);
@@ -7,18 +9,17 @@
 #pragma once
 
 #include "framework/custom_control.h"
-#include "framework/label.h"
 
 namespace kestrova::framework {
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum class TBorderStyle { bsNone, bsSingle };
 
-class TPanel : public TCustomControl {
-  KESTROVA_CLASS(TPanel)
+class TCustomPanel : public TCustomControl {
+  KESTROVA_CLASS(TCustomPanel)
 
  public:
-  explicit TPanel(TComponent* owner);
+  explicit TCustomPanel(TComponent* owner);
 
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment a);
@@ -44,6 +45,13 @@ class TPanel : public TCustomControl {
   int bevel_width_ = 1;
   int border_width_ = 0;
   TBorderStyle border_style_ = TBorderStyle::bsNone;
+};
+
+class TPanel : public TCustomPanel {
+  KESTROVA_CLASS(TPanel)
+
+ public:
+  explicit TPanel(TComponent* owner) : TCustomPanel(owner) {}
 };
 
 // Draws a 3-D frame of `width` pixels inside `r` and shrinks `r` by it.

@@ -1,5 +1,7 @@
 #include "framework/stored_design.h"
 
+#include <map>
+
 #include "framework/class_registry.h"
 #include "framework/collection.h"
 #include "framework/colors.h"
@@ -23,7 +25,7 @@ class Reader {
       if (!tree.name.empty()) root_.SetName(tree.name);
       ApplyAll(root_, tree.properties);
       for (const DesignObject& child : tree.children)
-        ReadObject(child, dynamic_cast<TWinControl*>(&root_));
+        ReadObject(child, dynamic_cast<TWinControl*>(&root_), nullptr);
       ResolveReferences();
     } catch (...) {
       for (TComponent* c : loaded_) c->Loaded();
@@ -54,7 +56,9 @@ class Reader {
     return FindRegisteredClass(name);
   }
 
-  void ReadObject(const DesignObject& o, TWinControl* parent) {
+  // `parent`: the enclosing windowed control; `container`: the enclosing
+  // component when that is no control (a menu and its items).
+  void ReadObject(const DesignObject& o, TWinControl* parent, TComponent* container) {
     TComponent* c = root_.FindComponent(o.name);
     if (!c) {
       const ClassInfo* cls = FindClass(o.class_name);
@@ -76,10 +80,13 @@ class Reader {
       if (auto* field = m->FindField(o.name); field && !field->bind(c))
         Fail(o.line, "field " + o.name + " does not fit class " + o.class_name);
     auto* control = dynamic_cast<TControl*>(c);
-    if (control && parent) control->SetParent(parent);
+    if (container && !container->AcceptDesignChild(c))
+      Fail(o.line, container->ClassName() + " holds no " + o.class_name);
+    if (control && parent && !container) control->SetParent(parent);
     ApplyAll(*c, o.properties);
     auto* windowed = dynamic_cast<TWinControl*>(c);
-    for (const DesignObject& child : o.children) ReadObject(child, windowed ? windowed : parent);
+    for (const DesignObject& child : o.children)
+      ReadObject(child, windowed ? windowed : parent, control ? nullptr : c);
   }
 
   void ApplyAll(TPersistent& target, const std::vector<DesignProperty>& properties) {
@@ -190,9 +197,20 @@ class Reader {
     }
   }
 
+  // A name, or Form.Name for a component of another form of the application.
+  TComponent* FindReferenced(const std::string& name) const {
+    size_t dot = name.find('.');
+    if (dot == std::string::npos)
+      return SameText(name, root_.Name()) ? &root_ : root_.FindComponent(name);
+    std::string form = name.substr(0, dot), member = name.substr(dot + 1);
+    TComponent* other = SameText(form, root_.Name()) ? &root_ : nullptr;
+    if (!other && root_.Owner()) other = root_.Owner()->FindComponent(form);
+    return other ? other->FindComponent(member) : nullptr;
+  }
+
   void ResolveReferences() {
     for (const Reference& r : references_) {
-      TComponent* c = SameText(r.name, root_.Name()) ? &root_ : root_.FindComponent(r.name);
+      TComponent* c = FindReferenced(r.name);
       if (!c) FailProperty(r.line, r.path, "no component named " + r.name);
       bool fits;
       try {
@@ -223,19 +241,25 @@ class Capturer {
   }
 
  private:
-  // Children of `parent` in the design: controls whose parent it is, and for
-  // the root also every owned component that is not a control on a parent.
+  // Children of `parent` in the design: controls whose parent it is, the
+  // components it holds as items, and for the root every other component.
   void Children(const TComponent* parent, std::vector<DesignObject>& out) {
+    if (parent == &root_)
+      for (TComponent* c : root_.Components())
+        for (TComponent* item : c->DesignChildren()) holder_[item] = c;
     for (TComponent* c : root_.Components()) {
-      auto* control = dynamic_cast<TControl*>(c);
-      const TComponent* design_parent =
-          control && control->Parent() && control->Parent() != &root_ ? control->Parent() : &root_;
-      if (design_parent != parent) continue;
+      if (DesignParent(c) != parent) continue;
       DesignObject o{c->Name(), c->ClassName(), {}, {}, 0};
       Properties(*c, "", o.properties);
       Children(c, o.children);
       out.push_back(std::move(o));
     }
+  }
+
+  const TComponent* DesignParent(TComponent* c) const {
+    if (auto it = holder_.find(c); it != holder_.end()) return it->second;
+    auto* control = dynamic_cast<TControl*>(c);
+    return control && control->Parent() && control->Parent() != &root_ ? control->Parent() : &root_;
   }
 
   static DesignValue Identifier(std::string text) {
@@ -279,7 +303,11 @@ class Capturer {
         case PropertyKind::Component: {
           TComponent* c = p->get_component(object);
           if (!c || c->Name().empty()) continue;
-          v = Identifier(c->Name());
+          // A component of another form is named with its form.
+          if (c != &root_ && c->Owner() && c->Owner() != &root_)
+            v = Identifier(c->Owner()->Name() + "." + c->Name());
+          else
+            v = Identifier(c->Name());
           break;
         }
         case PropertyKind::Event:
@@ -332,6 +360,7 @@ class Capturer {
   }
 
   const TComponent& root_;
+  std::map<const TComponent*, const TComponent*> holder_;
 };
 
 }  // namespace

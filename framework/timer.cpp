@@ -25,6 +25,7 @@ LRESULT CALLBACK TTimer::WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM
   if (msg == WM_TIMER) {
     auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (timer) {
+      TComponent::Hold hold(timer);  // a tick may free its timer
       try {
         timer->OnTimer(timer);
       } catch (...) {

@@ -87,9 +87,7 @@ TWinControl* TWinControl::TopParent() {
 
 void TWinControl::Broadcast(TMessage& m) {
   for (size_t i = 0; i < controls_.size(); ++i) {
-    TControl* c = controls_[i];
-    TWndMethod proc = c->WindowProc();
-    proc(m);
+    controls_[i]->Dispatch(m);
     if (m.result != 0) return;
   }
 }
@@ -97,8 +95,7 @@ void TWinControl::Broadcast(TMessage& m) {
 void TWinControl::NotifyAll(const TMessage& m) {
   for (size_t i = 0; i < controls_.size(); ++i) {
     TMessage copy = m;
-    TWndMethod proc = controls_[i]->WindowProc();
-    proc(copy);
+    controls_[i]->Dispatch(copy);
   }
 }
 

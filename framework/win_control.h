@@ -150,7 +150,15 @@ class TWinControl : public TControl {
   int last_client_width_ = -1, last_client_height_ = -1;
   bool tracking_leave_ = false;
   bool aligning_ = false;
+  // The child whose background is being painted (left out of PaintControls).
+  TControl* background_for_ = nullptr;
+  friend void PaintParentBackground(TControl& control, HDC dc);
 };
+
+// Paints the control's parent (its background and its other graphic
+// children, clipped to the parent's client area) into `dc`, which is in the
+// control's coordinates: what a see-through control shows behind itself.
+void PaintParentBackground(TControl& control, HDC dc);
 
 // A framework control for any window (the window itself or its nearest
 // framework ancestor), or null.

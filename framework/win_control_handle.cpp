@@ -26,9 +26,9 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wparam, LPARA
   }
   if (!control) return DefWindowProcW(window, msg, wparam, lparam);
   TMessage m{msg, wparam, lparam, 0};
+  TComponent::Hold hold(control);
   try {
-    TWndMethod proc = control->WindowProc();
-    proc(m);
+    control->Dispatch(m);
   } catch (...) {
     TApplication::ReportCurrentException();
   }

@@ -111,8 +111,7 @@ bool TWinControl::RouteMouseToChild(TMessage& m) {
   if (!child) return false;
   TMessage c = m;
   c.lparam = MAKELPARAM(p.x - child->Left(), p.y - child->Top());
-  TWndMethod proc = child->WindowProc();
-  proc(c);
+  child->Dispatch(c);
   m.result = c.result;
   return true;
 }

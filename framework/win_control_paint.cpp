@@ -21,6 +21,9 @@ bool TWinControl::HandlePaintMessage(TMessage& m) {
     return true;
   }
   if (m.msg == WM_ERASEBKGND) {
+    m.result = 1;
+    // An opaque control paints every pixel itself: erasing first would flicker.
+    if (ControlStyle().Contains(TControlStyleFlag::csOpaque)) return true;
     RECT r;
     GetClipBox(HDC(m.wparam), &r);
     brush_.SetColor(Color());
@@ -34,7 +37,7 @@ bool TWinControl::HandlePaintMessage(TMessage& m) {
 void TWinControl::PaintControls(HDC dc) {
   for (size_t i = 0; i < controls_.size(); ++i) {
     TControl* c = controls_[i];
-    if (!c->Visible() || dynamic_cast<TWinControl*>(c)) continue;
+    if (!c->Visible() || dynamic_cast<TWinControl*>(c) || c == background_for_) continue;
     RECT r = c->BoundsRect();
     if (!RectVisible(dc, &r)) continue;
     SavedDc saved(dc);
@@ -55,6 +58,28 @@ void TWinControl::PaintHandler(TMessage& m) {
   PaintDc dc(handle_.Get());
   PaintWindow(dc.Get());
   PaintControls(dc.Get());
+}
+
+void PaintParentBackground(TControl& control, HDC dc) {
+  TWinControl* parent = control.Parent();
+  if (!parent) return;
+  SavedDc saved(dc);
+  POINT origin;
+  GetViewportOrgEx(dc, &origin);
+  SetViewportOrgEx(dc, origin.x - control.Left(), origin.y - control.Top(), nullptr);
+  RECT r = parent->ClientRect();
+  IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+  // The parent paints its graphic children too, but never the one asking.
+  TControl* outer = parent->background_for_;
+  parent->background_for_ = &control;
+  try {
+    parent->Perform(WM_ERASEBKGND, WPARAM(dc), 0);
+    parent->Perform(WM_PAINT, WPARAM(dc), 0);
+  } catch (...) {
+    parent->background_for_ = outer;
+    throw;
+  }
+  parent->background_for_ = outer;
 }
 
 void TWinControl::PaintTo(HDC dc, int x, int y) {

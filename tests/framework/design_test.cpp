@@ -380,3 +380,157 @@ TEST(PublishedProperties, ByNameAccessFollowsInheritanceAndKinds) {
 
 }  // namespace
 }  // namespace kestrova::framework
+
+namespace kestrova::framework {
+namespace {
+
+// A component that holds others as its items, like a menu its menu items,
+// and a collection whose items refer to components.
+class TShelf;
+
+class TShelfLink : public TCollectionItem {
+  KESTROVA_CLASS(TShelfLink)
+
+ public:
+  TComponent* Target() const { return target_; }
+  void SetTarget(TComponent* c) {
+    target_ = c;
+    FreeNotify(c);
+    Changed();
+  }
+
+ protected:
+  void Notification(TComponent* c, TOperation op) override {
+    if (op == TOperation::opRemove && c == target_) target_ = nullptr;
+  }
+
+ private:
+  TComponent* target_ = nullptr;
+};
+
+const ClassInfo& TShelfLink::StaticClass() {
+  static const ClassInfo info =
+      ClassBuilder<TShelfLink>("TShelfLink", &TCollectionItem::StaticClass())
+          .Component<TComponent>("Target", &TShelfLink::Target, &TShelfLink::SetTarget)
+          .Build();
+  return info;
+}
+
+class TShelfLinks : public TOwnedCollection<TShelfLink> {
+ public:
+  using TOwnedCollection::TOwnedCollection;
+  std::vector<int> updates;  // index of the item, -1 for all
+
+ protected:
+  void Update(TCollectionItem* item) override { updates.push_back(item ? item->Index() : -1); }
+};
+
+class TShelf : public TComponent {
+  KESTROVA_CLASS(TShelf)
+
+ public:
+  using TComponent::TComponent;
+  std::vector<TComponent*> items;
+  TShelfLinks& Links() { return links_; }
+  bool AcceptDesignChild(TComponent* child) override {
+    items.push_back(child);
+    return true;
+  }
+  std::vector<TComponent*> DesignChildren() const override { return items; }
+
+ protected:
+  void Notification(TComponent* c, TOperation op) override {
+    TComponent::Notification(c, op);
+    links_.Notification(c, op);
+  }
+
+ private:
+  TShelfLinks links_{this};
+};
+
+const ClassInfo& TShelf::StaticClass() {
+  static const ClassInfo info = ClassBuilder<TShelf>("TShelf", &TComponent::StaticClass())
+                                    .Collection("Links", &TShelf::Links)
+                                    .Build();
+  return info;
+}
+
+class TShelfForm : public TForm {
+  KESTROVA_CLASS(TShelfForm)
+
+ public:
+  TShelf* Shelf1 = nullptr;
+  explicit TShelfForm(TComponent* owner) : TForm(owner) {
+    PublishField("Shelf1", Shelf1);
+    PublishClass<TProbe>();
+  }
+};
+
+const ClassInfo& TShelfForm::StaticClass() {
+  static const ClassInfo info =
+      ClassBuilder<TShelfForm>("TShelfForm", &TForm::StaticClass()).Build();
+  return info;
+}
+
+TEST(StoredDesign, NestedComponentsGoToTheirHolderAndReferencesReachOtherForms) {
+  OwnedComponent<TForm> app_owner(new TForm(nullptr));  // stands in for the application
+  auto* other = new TForm(app_owner.get());
+  other->SetName("OtherForm");
+  auto* distant = new TProbe(other);
+  distant->SetName("FarProbe");
+  auto* form = new TShelfForm(app_owner.get());
+  const std::string design =
+      "object ShelfForm: TShelfForm\n"
+      "  object Shelf1: TShelf\n"
+      "    Links = <\n"
+      "      item\n        Target = Near\n      end\n"
+      "      item\n        Target = OtherForm.FarProbe\n      end>\n"
+      "    object Near: TProbe\n      Count = 2\n    end\n"
+      "    object Nearer: TProbe\n    end\n"
+      "  end\n"
+      "end\n";
+  ReadDesign(*form, design);
+  ASSERT_NE(form->Shelf1, nullptr);
+  TShelf& shelf = *form->Shelf1;
+  ASSERT_EQ(shelf.items.size(), 2u);
+  EXPECT_EQ(shelf.items[0]->Name(), "Near");
+  EXPECT_EQ(shelf.items[0]->Owner(), form);
+  ASSERT_EQ(shelf.Links().Count(), 2);
+  EXPECT_EQ(shelf.Links().Items(0)->Target(), shelf.items[0]);
+  EXPECT_EQ(shelf.Links().Items(1)->Target(), distant);
+  std::string written = WriteDesign(*form);
+  EXPECT_NE(written.find("Target = OtherForm.FarProbe"), std::string::npos) << written;
+  DesignObject tree = ParseDesign(written);
+  ASSERT_EQ(tree.children.size(), 1u);
+  ASSERT_EQ(tree.children[0].children.size(), 2u);  // the items inside their shelf
+  EXPECT_EQ(tree.children[0].children[1].name, "Nearer");
+  // Removal reaches the items through the collection's owner.
+  distant->Free();
+  EXPECT_EQ(shelf.Links().Items(1)->Target(), nullptr);
+  shelf.items[0]->Free();
+  EXPECT_EQ(shelf.Links().Items(0)->Target(), nullptr);
+}
+
+TEST(Collection, UpdatesNameTheItemAndCollectAcrossBeginAndEndUpdate) {
+  OwnedComponent<TShelf> shelf(new TShelf(nullptr));
+  TShelfLinks& links = shelf->Links();
+  EXPECT_EQ(links.Owner(), shelf.get());
+  links.Add();
+  links.Add()->SetTarget(nullptr);
+  EXPECT_EQ(links.updates, (std::vector<int>{-1, -1, 1}));
+  links.updates.clear();
+  links.BeginUpdate();
+  links.BeginUpdate();
+  links.Add();
+  links.Items(0)->SetTarget(shelf.get());
+  links.Delete(1);
+  links.EndUpdate();
+  EXPECT_TRUE(links.updates.empty());
+  links.EndUpdate();
+  EXPECT_EQ(links.updates, (std::vector<int>{-1}));
+  links.EndUpdate();  // one too many: ignored
+  EXPECT_EQ(links.UpdateCount(), 0);
+}
+
+}  // namespace
+}  // namespace kestrova::framework
