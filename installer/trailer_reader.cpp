@@ -81,10 +81,7 @@ std::vector<uint8_t> TrailerReader::Read(ByteSpan span, uint64_t limit) {
     throw Error("\"" + path_ + "\" holds " + std::to_string(span.size) + " bytes where at most " +
                 std::to_string(limit) + " are expected");
   std::vector<uint8_t> bytes(static_cast<size_t>(span.size));
-  file_.clear();
-  file_.seekg(static_cast<std::streamoff>(span.offset));
-  if (!file_.read(reinterpret_cast<char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size())))
+  if (!file_.Seek(span.offset) || !file_.Read(bytes.data(), bytes.size()))
     throw Error("read error in \"" + path_ + "\"");
   return bytes;
 }

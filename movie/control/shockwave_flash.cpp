@@ -40,6 +40,8 @@ void TShockwaveFlash::ShowMovie(std::shared_ptr<const swf::Movie> movie) {
   load_error_.clear();
   renderer_.reset();
   player_.reset();
+  drawn_changes_ = kNothingDrawn;
+  frames_rendered_ = 0;
   movie_ = std::move(movie);
   if (movie_) {
     player_ = std::make_unique<Player>(movie_);
@@ -64,6 +66,9 @@ void TShockwaveFlash::NextFrame() {
   int due = clock_.FramesDue(FrameClock::Clock::now());
   if (due == 0) return;
   while (due-- > 0) player_->Advance();
+  // Frames that changed nothing (a stopped movie, empty frames) keep the
+  // picture on screen as it is.
+  if (player_->Changes() == drawn_changes_) return;
   if (HandleAllocated()) {
     // Drawn at once rather than through WM_PAINT, so that a busy queue does
     // not drop frames of the preview.
@@ -80,10 +85,14 @@ void TShockwaveFlash::DrawFrame() {
   RECT client = ClientRect();
   int width = std::max<int>(client.right - client.left, 1);
   int height = std::max<int>(client.bottom - client.top, 1);
-  if (frame_.Width() != width || frame_.Height() != height) frame_.SetSize(width, height);
+  const bool resized = frame_.Width() != width || frame_.Height() != height;
+  if (resized) frame_.SetSize(width, height);
   PixelView pixels = frame_.Pixels();
   if (renderer_ && player_) {
+    if (!resized && drawn_changes_ == player_->Changes()) return;
     renderer_->Render(*player_, pixels);
+    drawn_changes_ = player_->Changes();
+    ++frames_rendered_;
     return;
   }
   Pixel background = ColorToPixel(ColorToRGB(Color()));

@@ -58,6 +58,8 @@ class TShockwaveFlash : public framework::TWinControl {
   bool Playing() const { return timer_->Enabled(); }
   // The frame shown (0-based), for tests.
   uint32_t CurrentFrame() const { return player_ ? player_->Root().CurrentFrame() : 0; }
+  // Frames the player rendered since the movie was set, for tests.
+  unsigned FramesRendered() const { return frames_rendered_; }
 
   void WndProc(framework::TMessage& message) override;
 
@@ -78,6 +80,10 @@ class TShockwaveFlash : public framework::TWinControl {
   FrameClock clock_{std::chrono::milliseconds(83)};
   framework::TTimer* timer_;
   framework::TBitmap frame_;
+  // The player's change count the DIB shows; redrawn only when it moved.
+  static constexpr uint64_t kNothingDrawn = ~uint64_t(0);
+  uint64_t drawn_changes_ = kNothingDrawn;
+  unsigned frames_rendered_ = 0;
 };
 
 }  // namespace kestrova::movie

@@ -56,6 +56,7 @@ void Clip::GotoFrame(uint32_t target) {
 }
 
 void Clip::ApplyFrame(uint32_t frame, DisplayList& objects) {
+  if (!timeline_.frames[frame].tags.empty()) ++context_.changes;
   for (const swf::DisplayTag& tag : timeline_.frames[frame].tags) {
     if (const auto* place = std::get_if<swf::PlaceObject>(&tag)) {
       Place(*place, objects);
@@ -86,13 +87,17 @@ void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
   if (place.clipDepth) object.clipDepth = *place.clipDepth;
   if (place.name) object.name = *place.name;
   if (place.visible) object.visible = *place.visible;
+  if (place.blendMode) object.blendMode = *place.blendMode;
+  if (place.cacheAsBitmap) object.cacheAsBitmap = *place.cacheAsBitmap;
+  if (place.filters) object.filters = *place.filters;
 }
 
 // Only shapes, morphs and texts can be swapped in place; a move naming a
 // sprite (or onto one) keeps the object there, as the original player does.
 bool Clip::IsSprite(uint16_t id) const {
   const swf::Character* character = context_.movie.Find(id);
-  return character && std::holds_alternative<swf::Timeline>(*character);
+  return character && (std::holds_alternative<swf::Timeline>(*character) ||
+                       std::holds_alternative<swf::Button>(*character));
 }
 
 void Clip::SetCharacter(DisplayObject& object, uint16_t id) {
@@ -100,6 +105,9 @@ void Clip::SetCharacter(DisplayObject& object, uint16_t id) {
   object.clip.reset();
   const swf::Character* character = context_.movie.Find(id);
   const auto* sprite = character ? std::get_if<swf::Timeline>(character) : nullptr;
+  // A button runs as a clip of the state it shows: the up state.
+  if (const auto* button = character ? std::get_if<swf::Button>(character) : nullptr)
+    sprite = &button->up;
   if (!sprite || nesting_ + 1 > kMaxClipNesting || context_.liveClips >= kMaxLiveClips) return;
   object.clip = std::make_shared<Clip>(context_, *sprite, this, nesting_ + 1);
   object.clip->Start();

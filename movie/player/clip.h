@@ -22,6 +22,9 @@ struct DisplayObject {
   uint16_t clipDepth = 0;  // non-zero: a mask over depths up to this one
   std::string name;
   bool visible = true;
+  uint8_t blendMode = 0;  // 0 and 1: normal
+  bool cacheAsBitmap = false;
+  std::vector<swf::Filter> filters;
   std::shared_ptr<Clip> clip;  // sprites only
 };
 
@@ -33,6 +36,8 @@ using DisplayList = std::map<uint16_t, DisplayObject>;  // by depth
 struct PlayerContext {
   const swf::Movie& movie;
   int liveClips = 0;
+  // Grows whenever a display list changes: equal counts, the same picture.
+  uint64_t changes = 0;
   struct QueuedActions {
     std::weak_ptr<Clip> clip;
     uint32_t frame;

@@ -6,7 +6,7 @@
 namespace kestrova::movie {
 
 Player::Player(std::shared_ptr<const swf::Movie> movie)
-    : movie_(std::move(movie)), context_{*movie_, 0, {}} {
+    : movie_(std::move(movie)), context_{*movie_, 0, 0, {}} {
   root_ = std::make_shared<Clip>(context_, movie_->root, nullptr, 0);
   root_->Start();
   RunQueuedActions();

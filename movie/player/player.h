@@ -22,6 +22,9 @@ class Player {
   const Clip& Root() const { return *root_; }
   Clip& Root() { return *root_; }
   const swf::Movie& Movie() const { return *movie_; }
+  // A count that grows whenever a display list changes: while it stays
+  // the same, so does the picture, and nothing needs drawing.
+  uint64_t Changes() const { return context_.changes; }
   // The time of one frame at the movie's rate (between 1 ms and 60 s); a
   // movie without a rate plays at 12 frames a second.
   std::chrono::microseconds FramePeriod() const;

@@ -3,48 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "movie/player/line_outline.h"
 #include "movie/player/morph.h"
 #include "movie/player/paint.h"
+#include "movie/raster/blend.h"
 
 namespace kestrova::movie {
 
 namespace {
 
 constexpr Pixel kDefaultBackground = 0xFFFFFFFF;
-
-float ScaleOf(const raster::Matrix& m) { return std::sqrt(std::fabs(m.a * m.d - m.b * m.c)); }
-
-raster::Cap ToCap(swf::CapStyle cap) {
-  switch (cap) {
-    case swf::CapStyle::None:
-      return raster::Cap::None;
-    case swf::CapStyle::Square:
-      return raster::Cap::Square;
-    default:
-      return raster::Cap::Round;
-  }
-}
-
-raster::Join ToJoin(swf::JoinStyle join) {
-  switch (join) {
-    case swf::JoinStyle::Bevel:
-      return raster::Join::Bevel;
-    case swf::JoinStyle::Miter:
-      return raster::Join::Miter;
-    default:
-      return raster::Join::Round;
-  }
-}
-
-raster::StrokeStyle ToStroke(const swf::LineStyle& line, const raster::Matrix& world) {
-  raster::StrokeStyle s;
-  s.width = line.width.value * ScaleOf(world);
-  s.startCap = ToCap(line.startCap);
-  s.endCap = ToCap(line.endCap);
-  s.join = ToJoin(line.join);
-  s.miterLimit = line.miterLimit;
-  return s;
-}
 
 raster::Path Transformed(const raster::Path& path, const raster::Matrix& m) {
   raster::Path out = path;
@@ -56,9 +24,16 @@ raster::Path Transformed(const raster::Path& path, const raster::Matrix& m) {
 
 // What one Render call shares: the canvas and its size.
 struct Renderer::Context {
+  Context(PixelView target, int masks, bool inLayer)
+      : canvas(target),
+        width(target.width),
+        height(target.height),
+        liveMasks(masks),
+        layer(inLayer) {}
   raster::Canvas canvas;
   int width, height;
-  int liveMasks = 0;
+  int liveMasks;
+  bool layer;  // drawing into an object's own layer, not the target
 };
 
 // Masks are the target's size; a movie stacking clip layers without end
@@ -85,7 +60,7 @@ Renderer::Renderer(std::shared_ptr<const swf::Movie> movie) : movie_(std::move(m
 
 void Renderer::Render(const Player& player, PixelView target) {
   if (target.Empty()) return;
-  Context context{raster::Canvas(target), target.width, target.height};
+  Context context(target, 0, false);
   context.canvas.Clear(movie_->background.value_or(kDefaultBackground));
   raster::Matrix world = ShowAllMatrix(movie_->header.stage, target.width, target.height);
   DrawList(player.Root().Objects(), world, {}, nullptr, context);
@@ -134,6 +109,24 @@ void Renderer::DrawList(const DisplayList& objects, const raster::Matrix& world,
 void Renderer::DrawObject(const DisplayObject& object, const raster::Matrix& parentWorld,
                           const raster::ColorTransform& parentCx, const raster::Mask* mask,
                           Context& context) {
+  const raster::BlendMode mode = raster::ToBlendMode(object.blendMode);
+  // Alpha and erase act on the layer of the clip they are in; elsewhere
+  // they have nothing to act on and the object draws as normal.
+  const bool parentLayer =
+      context.layer || (mode != raster::BlendMode::Alpha && mode != raster::BlendMode::Erase);
+  if (mode != raster::BlendMode::Normal && parentLayer) {
+    PixelBuffer pixels(context.width, context.height);
+    Context layer(pixels.View(), context.liveMasks, true);
+    DrawContent(object, parentWorld, parentCx, nullptr, layer);
+    raster::Blend(context.canvas.Target(), pixels.View(), mode, mask);
+    return;
+  }
+  DrawContent(object, parentWorld, parentCx, mask, context);
+}
+
+void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& parentWorld,
+                           const raster::ColorTransform& parentCx, const raster::Mask* mask,
+                           Context& context) {
   const swf::Character* character = movie_->Find(object.characterId);
   if (!character) return;
   raster::Matrix world = parentWorld * ToRaster(object.matrix);
@@ -160,12 +153,21 @@ void Renderer::DrawShape(const swf::Shape& shape, const ShapePaths& paths,
   auto images = [this](uint16_t id) { return Image(id); };
   raster::FillRule rule = shape.nonZero ? raster::FillRule::NonZero : raster::FillRule::EvenOdd;
   raster::Paint paint;
+  std::vector<raster::ShapeFill>& fills = fills_;
   for (const PathLayer& layer : paths.layers) {
+    // A group's fills are drawn as one, so edges they share show no seam.
+    fills.resize(layer.fills.size());
+    size_t used = 0;
     for (const StyledPath& fill : layer.fills) {
       if (fill.style > shape.fills.size()) continue;
-      if (!MakePaint(shape.fills[fill.style - 1], world, images, paint)) continue;
-      context.canvas.Fill(Transformed(fill.path, world), rule, paint, cx);
+      raster::ShapeFill& out = fills[used];
+      if (!MakePaint(shape.fills[fill.style - 1], world, images, out.paint)) continue;
+      out.path = Transformed(fill.path, world);
+      out.rule = rule;
+      ++used;
     }
+    fills.resize(used);
+    context.canvas.FillShape(fills, cx);
     for (const StyledPath& stroke : layer.strokes) {
       const swf::LineStyle& line = shape.lines[stroke.style - 1];
       if (line.hasFill) {
@@ -173,7 +175,8 @@ void Renderer::DrawShape(const swf::Shape& shape, const ShapePaths& paths,
       } else {
         paint = raster::Paint::Solid(line.color);
       }
-      context.canvas.Stroke(Transformed(stroke.path, world), ToStroke(line, world), paint, cx);
+      context.canvas.Fill(LineOutline(stroke.path, line, world), raster::FillRule::NonZero, paint,
+                          cx);
     }
   }
 }
@@ -215,8 +218,9 @@ void Renderer::MaskObject(const DisplayObject& object, const raster::Matrix& par
       for (const StyledPath& fill : layer.fills)
         context.canvas.FillMask(mask, Transformed(fill.path, world), rule);
       for (const StyledPath& stroke : layer.strokes)
-        context.canvas.StrokeMask(mask, Transformed(stroke.path, world),
-                                  ToStroke(shape.lines[stroke.style - 1], world));
+        context.canvas.FillMask(mask,
+                                LineOutline(stroke.path, shape.lines[stroke.style - 1], world),
+                                raster::FillRule::NonZero);
     }
   };
   if (const auto* shape = std::get_if<swf::Shape>(character)) {

@@ -34,6 +34,8 @@ class Renderer {
                 const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
   void DrawObject(const DisplayObject& object, const raster::Matrix& world,
                   const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
+  void DrawContent(const DisplayObject& object, const raster::Matrix& world,
+                   const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
   void DrawShape(const swf::Shape& shape, const ShapePaths& paths, const raster::Matrix& world,
                  const raster::ColorTransform& cx, Context& context);
   void DrawText(const swf::Text& text, const raster::Matrix& world,
@@ -48,6 +50,7 @@ class Renderer {
   std::unordered_map<uint16_t, ShapePaths> shapes_;
   std::map<std::pair<uint16_t, uint16_t>, ShapePaths> glyphs_;
   std::unordered_map<uint16_t, std::shared_ptr<const raster::Image>> images_;
+  std::vector<raster::ShapeFill> fills_;  // one group's fills, kept between shapes
 };
 
 }  // namespace kestrova::movie

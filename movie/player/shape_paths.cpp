@@ -64,9 +64,11 @@ void AddFills(const swf::Shape& shape, size_t begin, size_t end, PathLayer& laye
   std::map<uint16_t, std::vector<Segment>> byStyle;
   for (size_t i = begin; i < end; ++i) {
     const swf::Edge& e = shape.edges[i];
+    // The same fill on both sides (a line drawn across a fill) bounds
+    // nothing: adding it once would cut the fill under even-odd.
+    if (e.fill0 == e.fill1) continue;
     if (e.fill1) byStyle[e.fill1].push_back({e.from, e.control, e.to, e.curve});
-    if (e.fill0 && e.fill0 != e.fill1)
-      byStyle[e.fill0].push_back({e.to, e.control, e.from, e.curve});
+    if (e.fill0) byStyle[e.fill0].push_back({e.to, e.control, e.from, e.curve});
   }
   for (auto& [style, segments] : byStyle) layer.fills.push_back({style, ChainFill(segments)});
 }

@@ -26,8 +26,9 @@ BitmapShader::BitmapShader(const BitmapFill& fill, const ColorTransform& cx)
     : toImage_(fill.pixelToImage),
       repeat_(fill.repeat),
       smooth_(fill.smooth),
-      cx_(cx),
       transform_(!cx.IsIdentity()) {
+  if (transform_)
+    for (uint32_t i = 0; i < 256; ++i) table_[i] = cx.Apply(i * 0x01010101u);
   if (fill.image && !fill.image->pixels.Empty()) {
     image_ = fill.image->pixels.View();
     width_ = image_.width;
@@ -50,6 +51,12 @@ int BitmapShader::Wrap(float coordinate, int size) const {
   return int(coordinate);
 }
 
+Pixel BitmapShader::Transformed(Pixel premultiplied) const {
+  const Pixel p = Unpremultiply(premultiplied);
+  return Premultiply((table_[p >> 24] & 0xFF000000u) | (table_[(p >> 16) & 0xFF] & 0x00FF0000u) |
+                     (table_[(p >> 8) & 0xFF] & 0x0000FF00u) | (table_[p & 0xFF] & 0x000000FFu));
+}
+
 Pixel BitmapShader::Texel(int ix, int iy) const { return ClampToAlpha(image_.At(ix, iy)); }
 
 Pixel BitmapShader::Sample(float u, float v) const {
@@ -69,7 +76,7 @@ Pixel BitmapShader::Sample(float u, float v) const {
 Pixel BitmapShader::At(float px, float py) const {
   const Matrix& m = toImage_;
   Pixel p = Sample(m.a * px + m.c * py + m.tx, m.b * px + m.d * py + m.ty);
-  return transform_ ? Premultiply(cx_.Apply(Unpremultiply(p))) : p;
+  return transform_ ? Transformed(p) : p;
 }
 
 void BitmapShader::Fetch(int y, int x, int count, Pixel* out) const {
@@ -80,7 +87,7 @@ void BitmapShader::Fetch(int y, int x, int count, Pixel* out) const {
     for (int i = 0; i < count; ++i) out[i] = Sample(u0 + float(i) * m.a, v0 + float(i) * m.b);
   }
   if (transform_)
-    for (int i = 0; i < count; ++i) out[i] = Premultiply(cx_.Apply(Unpremultiply(out[i])));
+    for (int i = 0; i < count; ++i) out[i] = Transformed(out[i]);
 }
 
 namespace {
@@ -120,6 +127,20 @@ struct Axis {
   }
 };
 
+// A span along an image row (scaled, not rotated or skewed): both rows and
+// their weight are the same for the whole span.
+void FetchScaledRow(const Axis& start, const Pixel* r0, const Pixel* r1, uint32_t wy, int width,
+                    int count, Pixel* out) {
+  Axis u = start;
+  constexpr int64_t kOne = int64_t(1) << kFraction;
+  for (int i = 0; i < count; ++i, u.Next()) {
+    const int x0 = u.Index(u.at, width), x1 = u.Index(u.at + kOne, width);
+    const uint32_t wx = uint32_t(u.at >> (kFraction - 8)) & 0xFF;
+    const Pixel top = Lerp(r0[x0], r0[x1], wx);
+    out[i] = ClampToAlpha(wy ? Lerp(top, Lerp(r1[x0], r1[x1], wx), wy) : top);
+  }
+}
+
 }  // namespace
 
 // The span in 48.16 fixed point: one add per axis and pixel. Entry
@@ -131,6 +152,13 @@ bool BitmapShader::FetchFixed(float u0, float v0, float du, float dv, int count,
     if (!(std::fabs(c) < kFixedLimit)) return false;
   Axis u(smooth_ ? u0 - 0.5f : u0, du, width_, repeat_);
   Axis v(smooth_ ? v0 - 0.5f : v0, dv, height_, repeat_);
+  if (smooth_ && v.step == 0) {
+    constexpr int64_t kOne = int64_t(1) << kFraction;
+    const int y0 = v.Index(v.at, height_), y1 = v.Index(v.at + kOne, height_);
+    const uint32_t wy = uint32_t(v.at >> (kFraction - 8)) & 0xFF;
+    FetchScaledRow(u, image_.Row(y0), image_.Row(y1), wy, width_, count, out);
+    return true;
+  }
   for (int i = 0; i < count; ++i, u.Next(), v.Next()) {
     if (!smooth_) {
       out[i] = Texel(u.Index(u.at, width_), v.Index(v.at, height_));

@@ -1,6 +1,8 @@
 // Bitmap paints: nearest or bilinear samples, repeated or edge-clamped.
 #pragma once
 
+#include <array>
+
 #include "movie/raster/raster.h"
 
 namespace kestrova::raster {
@@ -24,8 +26,12 @@ class BitmapShader {
   int width_ = 0, height_ = 0;
   Matrix toImage_;
   bool repeat_, smooth_;
-  ColorTransform cx_;
+  Pixel Transformed(Pixel premultiplied) const;
+
   bool transform_;
+  // The colour transform per channel value (channels are independent):
+  // entry i holds the transform of (i, i, i, i).
+  std::array<Pixel, 256> table_{};
 };
 
 }  // namespace kestrova::raster

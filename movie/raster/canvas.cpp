@@ -21,7 +21,9 @@ void AddPath(CoverageRasterizer& rasterizer, const Path& path, int width, int he
 }  // namespace
 
 Canvas::Canvas(PixelView target)
-    : target_(target), rasterizer_(std::make_shared<CoverageRasterizer>()) {}
+    : target_(target),
+      rasterizer_(std::make_shared<CoverageRasterizer>()),
+      layer_(std::make_shared<ShapeLayer>()) {}
 
 void Canvas::Clear(Pixel straight) {
   const Pixel p = Premultiply(straight);
@@ -40,6 +42,10 @@ void Canvas::Fill(const Path& path, FillRule rule, const Paint& paint, const Col
 
 void Canvas::FillShape(const std::vector<ShapeFill>& fills, const ColorTransform& cx) {
   if (target_.Empty() || fills.empty()) return;
+  if (fills.size() == 1) {  // no edge to share: straight to the target
+    Fill(fills[0].path, fills[0].rule, fills[0].paint, cx);
+    return;
+  }
   const ClipBox clip{0, 0, float(target_.width), float(target_.height)};
   std::vector<std::vector<Contour>> contours;
   ClipBox box{clip.x1, clip.y1, clip.x0, clip.y0};
@@ -55,7 +61,7 @@ void Canvas::FillShape(const std::vector<ShapeFill>& fills, const ColorTransform
   const int left = inside(std::floor(box.x0), clip.x1), right = inside(std::ceil(box.x1), clip.x1);
   const int top = inside(std::floor(box.y0), clip.y1), bottom = inside(std::ceil(box.y1), clip.y1);
   if (right <= left || bottom <= top) return;
-  ShapeLayer layer;
+  ShapeLayer& layer = *layer_;
   layer.Reset(left, top, right - left, bottom - top);
   for (size_t i = 0; i < fills.size(); ++i) {
     Shader shader(fills[i].paint, cx);

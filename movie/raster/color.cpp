@@ -1,6 +1,7 @@
 // Colour transforms and unpremultiplying.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "movie/raster/pixel_math.h"
 #include "movie/raster/raster.h"
@@ -8,10 +9,17 @@
 namespace kestrova::raster {
 namespace {
 
+// The original player's integer arithmetic: the multiplier in 8.8 fixed
+// point, the product truncated (alpha x 128/256 is 127), then the add term.
+int Fixed(float v, float scale) {
+  if (!(v == v)) return 0;  // NaN
+  return int(std::lround(std::clamp(v * scale, -8388608.0f, 8388607.0f)));
+}
+
 uint8_t Channel(uint8_t c, float mult, float add) {
-  float v = float(c) * mult + add;
-  if (!(v > 0)) return 0;  // NaN too
-  return v >= 255 ? 255 : uint8_t(v + 0.5f);
+  if (!(mult == mult) || !(add == add)) return 0;
+  const int64_t v = ((int64_t(c) * Fixed(mult, 256)) >> 8) + Fixed(add, 1);
+  return uint8_t(std::clamp<int64_t>(v, 0, 255));
 }
 
 }  // namespace

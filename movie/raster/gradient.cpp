@@ -73,28 +73,48 @@ float SpreadPosition(float t, Spread spread) {
   return 0;
 }
 
+// Stops are taken in file order, as the original player takes them. A
+// rising ratio ends a segment interpolated from the stop before (at that
+// stop's own ratio); a stop whose ratio does not rise is a hard step that
+// takes the next free entry, unless it starts the next rise. Entries past
+// the last stop hold its colour.
+class RampWriter {
+ public:
+  RampWriter(Ramp& ramp, Interpolation interpolation, const ColorTransform& cx)
+      : ramp_(ramp), interpolation_(interpolation), cx_(cx) {}
+  void Fill(const std::vector<GradientStop>& stops) {
+    const size_t n = stops.size();
+    for (size_t k = 0; k < n; ++k) {
+      const GradientStop& s = stops[k];
+      if (k == 0) {
+        while (next_ <= s.ratio) Put(s.color);
+      } else if (s.ratio > stops[k - 1].ratio) {
+        const GradientStop& a = stops[k - 1];
+        const float span = float(s.ratio - a.ratio);
+        while (next_ <= s.ratio)
+          Put(Mix(a.color, s.color, float(next_ - a.ratio) / span, interpolation_));
+      } else if (k + 1 == n || stops[k + 1].ratio <= s.ratio) {
+        if (next_ < 256) Put(s.color);
+      }
+    }
+    while (next_ < 256) Put(stops.back().color);
+  }
+
+ private:
+  void Put(Pixel straight) {
+    ramp_[next_++] = Premultiply(cx_.IsIdentity() ? straight : cx_.Apply(straight));
+  }
+  Ramp& ramp_;
+  Interpolation interpolation_;
+  const ColorTransform& cx_;
+  int next_ = 0;
+};
+
 }  // namespace
 
 Ramp BuildRamp(const Gradient& gradient, const ColorTransform& cx) {
   Ramp ramp{};
-  std::vector<GradientStop> stops = gradient.stops;
-  if (stops.empty()) return ramp;
-  std::stable_sort(stops.begin(), stops.end(),
-                   [](const GradientStop& a, const GradientStop& b) { return a.ratio < b.ratio; });
-  size_t k = 0;
-  for (int i = 0; i < 256; ++i) {
-    while (k + 1 < stops.size() && stops[k + 1].ratio < i) ++k;
-    Pixel straight;
-    if (i <= stops[k].ratio || k + 1 == stops.size()) {
-      straight = i <= stops[k].ratio ? stops[k].color : stops.back().color;
-    } else {
-      const GradientStop& a = stops[k];
-      const GradientStop& b = stops[k + 1];
-      float w = float(i - a.ratio) / float(b.ratio - a.ratio);
-      straight = Mix(a.color, b.color, w, gradient.interpolation);
-    }
-    ramp[i] = Premultiply(cx.IsIdentity() ? straight : cx.Apply(straight));
-  }
+  if (!gradient.stops.empty()) RampWriter(ramp, gradient.interpolation, cx).Fill(gradient.stops);
   return ramp;
 }
 
@@ -130,7 +150,7 @@ float GradientShader::Position(float px, float py) const {
 }
 
 Pixel GradientShader::At(float position) const {
-  return ramp_[int(SpreadPosition(position, spread_) * 255 + 0.5f)];
+  return ramp_[std::min(int(SpreadPosition(position, spread_) * 256), 255)];
 }
 
 // Linear gradients step evenly along a row; padding, the common case,
@@ -141,7 +161,7 @@ void GradientShader::FetchLinear(float t, float step, int count, Pixel* out) con
     for (int i = 0; i < count; ++i) out[i] = At(t + float(i) * step);
     return;
   }
-  const float start = t * 255 + 0.5f, delta = step * 255;
+  const float start = t * 256, delta = step * 256;
   for (int i = 0; i < count; ++i) {
     float v = start + float(i) * delta;
     v = v > 0 ? v : 0;
@@ -166,12 +186,12 @@ void GradientShader::Fetch(int y, int x, int count, Pixel* out) const {
 // The distance from the centre in ramp units, stepped along the row.
 void GradientShader::FetchRadialPad(float px, float py, int count, Pixel* out) const {
   const Matrix& m = toGradient_;
-  const float scale = 255 / kGradientSquare;
+  const float scale = 256 / kGradientSquare;
   const float gx = (m.a * px + m.c * py + m.tx) * scale, gy = (m.b * px + m.d * py + m.ty) * scale;
   const float dx = m.a * scale, dy = m.b * scale;
   for (int i = 0; i < count; ++i) {
     const float x = gx + float(i) * dx, y = gy + float(i) * dy;
-    float v = std::sqrt(x * x + y * y) + 0.5f;
+    float v = std::sqrt(x * x + y * y);
     v = v < 255 ? v : (v >= 255 ? 255 : 0);  // NaN: the first entry, as At gives
     out[i] = ramp_[int(v)];
   }

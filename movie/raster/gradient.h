@@ -10,7 +10,8 @@ namespace kestrova::raster {
 using Ramp = std::array<Pixel, 256>;  // premultiplied, index = ratio
 
 // Straight stops interpolated (in sRGB or linear RGB), colour transformed,
-// premultiplied. Stops are used in ratio order; no stops: transparent.
+// premultiplied. Stops are used in file order (a ratio that does not rise
+// is a hard step one entry on); no stops: transparent.
 Ramp BuildRamp(const Gradient& gradient, const ColorTransform& cx);
 
 class GradientShader {

@@ -58,7 +58,8 @@ class Path {
 enum class FillRule { NonZero, EvenOdd };
 
 // SWF colour transform: c' = clamp(c * mult + add), per channel, on straight
-// colour, add terms in 0..255 units.
+// colour, add terms in 0..255 units; applied in 8.8 fixed point, the
+// product truncated, as the original player does.
 struct ColorTransform {
   float mr = 1, mg = 1, mb = 1, ma = 1;
   float ar = 0, ag = 0, ab = 0, aa = 0;
@@ -145,6 +146,7 @@ struct ShapeFill {
 };
 
 class CoverageRasterizer;
+class ShapeLayer;
 
 class Canvas {
  public:
@@ -172,6 +174,7 @@ class Canvas {
   const Mask* mask_ = nullptr;
   // Scratch buffers kept between fills (copies of a canvas share them).
   std::shared_ptr<CoverageRasterizer> rasterizer_;
+  std::shared_ptr<ShapeLayer> layer_;
 };
 
 // Converts a stroke to the polygon outline filled non-zero (exposed for tests

@@ -138,11 +138,13 @@ std::vector<Action> ReadActions(Reader& in) {
       case kStop:
         simple(Action::Kind::Stop);
         break;
+      // A bare goto is gotoAndStop; gotoAndPlay is the goto and a Play.
       case kGotoFrame: {
         Action a;
         a.kind = Action::Kind::GotoFrame;
         a.frame = body.U16();
         a.target = target;
+        a.andStop = true;
         out.push_back(a);
         break;
       }
@@ -151,6 +153,7 @@ std::vector<Action> ReadActions(Reader& in) {
         a.kind = Action::Kind::GotoLabel;
         a.label = body.String();
         a.target = target;
+        a.andStop = true;
         out.push_back(a);
         break;
       }

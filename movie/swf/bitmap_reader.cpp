@@ -1,5 +1,6 @@
 #include "movie/swf/bitmap_reader.h"
 
+#include <algorithm>
 #include <string>
 
 #include "movie/swf/swf_error.h"
@@ -31,20 +32,47 @@ void CheckSize(int64_t width, int64_t height) {
   if (width * height > kMaxBitmapPixels) throw SwfError("bitmap too large");
 }
 
+bool IsJpegPair(std::span<const uint8_t> b, size_t i) {
+  return i + 3 < b.size() && b[i] == 0xFF && b[i + 1] == 0xD9 && b[i + 2] == 0xFF &&
+         b[i + 3] == 0xD8;
+}
+
+// Entropy-coded data after a start of scan runs to the next marker that is
+// not a stuffed FF 00 or a restart.
+size_t ScanEnd(std::span<const uint8_t> b, size_t i) {
+  for (; i + 1 < b.size(); ++i)
+    if (b[i] == 0xFF && b[i + 1] != 0 && (b[i + 1] < 0xD0 || b[i + 1] > 0xD7)) return i;
+  return b.size();
+}
+
 // Before Flash 8 a JPEG may start with FF D9 FF D8, and tables and image
-// are often joined by FF D9 FF D8. Entropy-coded data never holds FF D9
-// (FF is always followed by 00 or a restart marker there), so every such
-// pair can go.
-std::vector<uint8_t> CleanJpeg(std::span<const uint8_t> bytes) {
+// are joined by FF D9 FF D8 (an end of image and a start of image). The
+// markers are walked so that only such pairs go: the same bytes inside a
+// segment (an APP or comment payload) stay.
+std::vector<uint8_t> CleanJpeg(std::span<const uint8_t> b) {
   std::vector<uint8_t> out;
-  out.reserve(bytes.size());
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (i + 3 < bytes.size() && bytes[i] == 0xFF && bytes[i + 1] == 0xD9 && bytes[i + 2] == 0xFF &&
-        bytes[i + 3] == 0xD8) {
-      i += 3;
-      continue;
+  out.reserve(b.size());
+  size_t i = 0;
+  auto copy = [&](size_t end) {
+    end = std::min(end, b.size());
+    out.insert(out.end(), b.begin() + i, b.begin() + end);
+    i = end;
+  };
+  while (i < b.size()) {
+    if (IsJpegPair(b, i)) {
+      i += 4;
+    } else if (b[i] != 0xFF || i + 1 >= b.size()) {
+      copy(b.size());  // not a marker: nothing more to understand
+    } else if (b[i + 1] == 0xD8 || b[i + 1] == 0xD9 || b[i + 1] == 0xFF ||
+               (b[i + 1] >= 0xD0 && b[i + 1] <= 0xD7) || b[i + 1] == 0x01) {
+      copy(i + (b[i + 1] == 0xFF ? 1 : 2));  // markers without a length; fill bytes
+    } else if (i + 3 < b.size()) {
+      const bool scan = b[i + 1] == 0xDA;
+      copy(i + 2 + ((b[i + 2] << 8) | b[i + 3]));
+      if (scan) copy(ScanEnd(b, i));
+    } else {
+      copy(b.size());
     }
-    out.push_back(bytes[i]);
   }
   return out;
 }
@@ -92,14 +120,18 @@ Bitmap ReadDefineBits(Reader& in, std::span<const uint8_t> jpegTables) {
 Bitmap ReadDefineBitsJpeg2(Reader& in) { return {Share(DecodeEmbeddedImage(in.Rest()))}; }
 
 // DefineBitsJPEG3: U32 image size, image data, then a zlib stream of one
-// alpha byte per pixel (colours are straight; alpha multiplies them).
+// alpha byte per pixel (colours are straight; alpha multiplies them once).
 Bitmap ReadDefineBitsJpeg3(Reader& in) {
   uint32_t size = in.U32();
   if (size > in.Remaining()) throw SwfError("JPEG size beyond the tag");
-  PixelBuffer pixels = DecodeEmbeddedImage(in.Bytes(size));
+  auto image = in.Bytes(size);
+  PixelBuffer pixels = DecodeEmbeddedImage(image);
   size_t count = static_cast<size_t>(pixels.Width()) * pixels.Height();
   auto rest = in.Rest();
-  if (!rest.empty()) {
+  // PNG and GIF data bring their own alpha, already premultiplied: the
+  // alpha plane is for JPEG data only.
+  const bool jpeg = image.size() >= 2 && image[0] == 0xFF && (image[1] == 0xD8 || image[1] == 0xD9);
+  if (jpeg && !rest.empty()) {
     std::vector<uint8_t> alpha = Inflate(rest, count);
     if (alpha.size() == count) {
       size_t i = 0;

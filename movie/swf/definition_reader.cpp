@@ -1,6 +1,7 @@
 #include "movie/swf/definition_reader.h"
 
 #include "movie/swf/bitmap_reader.h"
+#include "movie/swf/button_reader.h"
 #include "movie/swf/shape_reader.h"
 #include "movie/swf/tag_codes.h"
 #include "movie/swf/text_reader.h"
@@ -44,6 +45,10 @@ Character ReadCharacter(uint16_t code, Reader& in, DecodeContext& context) {
       return ReadDefineText(in, 1);
     case kDefineText2:
       return ReadDefineText(in, 2);
+    case kDefineButton:
+      return ReadDefineButton(in, 1);
+    case kDefineButton2:
+      return ReadDefineButton(in, 2);
     default: {
       // DefineSprite: U16 frame count, then its own tag stream.
       in.U16();
@@ -73,6 +78,8 @@ bool IsDefinition(uint16_t code) {
     case kDefineFont3:
     case kDefineText:
     case kDefineText2:
+    case kDefineButton:
+    case kDefineButton2:
     case kDefineSprite:
       return true;
     default:
@@ -83,6 +90,10 @@ bool IsDefinition(uint16_t code) {
 }  // namespace
 
 bool ReadDefinition(uint16_t code, Reader& body, DecodeContext& context) {
+  if (code == tag::kDefineButtonCxform) {
+    ApplyButtonCxform(body, context.movie);
+    return true;
+  }
   if (!IsDefinition(code)) return false;
   uint16_t id = body.U16();
   Character character = ReadCharacter(code, body, context);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/pixels.h"
+#include "movie/swf/filter.h"
 #include "movie/swf/twips.h"
 
 namespace kestrova::swf {
@@ -123,6 +124,8 @@ struct PlaceObject {
   std::optional<std::string> name;
   std::optional<bool> visible;
   std::optional<uint8_t> blendMode;
+  std::optional<std::vector<Filter>> filters;
+  std::optional<bool> cacheAsBitmap;
 };
 
 struct RemoveObject {
@@ -154,7 +157,12 @@ struct Timeline {
   std::optional<uint32_t> FindLabel(const std::string& label) const;
 };
 
-using Character = std::variant<Shape, MorphShape, Bitmap, Font, Text, Timeline>;
+// A button's states, each a one-frame timeline of the records it shows.
+struct Button {
+  Timeline up, over, down;
+};
+
+using Character = std::variant<Shape, MorphShape, Bitmap, Font, Text, Timeline, Button>;
 
 struct Header {
   uint8_t version = 0;

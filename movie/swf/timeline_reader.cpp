@@ -4,6 +4,7 @@
 
 #include "movie/swf/action_reader.h"
 #include "movie/swf/definition_reader.h"
+#include "movie/swf/filter_reader.h"
 #include "movie/swf/swf_error.h"
 #include "movie/swf/tag_codes.h"
 
@@ -94,10 +95,16 @@ PlaceObject ReadPlaceObject2(Reader& in, int version) {
   if (flags & 0x10) place.ratio = in.U16();
   if (flags & 0x20) place.name = in.String();
   if (flags & 0x40) place.clipDepth = in.U16();
-  if (version < 3 || (flags & 0x80)) return place;  // clip actions are not run
-  if (flags3 & 0x01) return place;                  // filters: not drawn, skipped
+  if (version < 3) return place;  // clip actions follow; they are not run
+  if (flags3 & 0x01) {
+    try {
+      place.filters = ReadFilters(in);
+    } catch (const SwfError&) {
+      return place;  // a bad filter list: the object is still placed, unfiltered
+    }
+  }
   if (flags3 & 0x02) place.blendMode = in.U8();
-  if (flags3 & 0x04) in.U8();
+  if (flags3 & 0x04) place.cacheAsBitmap = in.U8() != 0;
   if (flags3 & 0x20) place.visible = in.U8() != 0;
   return place;
 }

@@ -64,6 +64,40 @@ CaseResult Compare(const std::string& name, const PixelBuffer& ours, const Pixel
   return r;
 }
 
+// The checked-in mean error of every case (tests/data/movie-corpus-baseline.tsv:
+// "source/case<TAB>error" per line). A case that renders worse than its
+// baseline by more than kTolerance fails; one that got better asks for the
+// baseline to be lowered, so that the gain is kept.
+constexpr double kTolerance = 0.1;
+
+std::map<std::string, double> Baseline() {
+  std::map<std::string, double> baseline;
+  std::ifstream in(fs::path(KESTROVA_SOURCE_DIR) / "tests/data/movie-corpus-baseline.tsv");
+  std::string line;
+  while (std::getline(in, line)) {
+    size_t tab = line.find('\t');
+    if (line.empty() || line[0] == '#' || tab == std::string::npos) continue;
+    baseline[line.substr(0, tab)] = std::stod(line.substr(tab + 1));
+  }
+  return baseline;
+}
+
+void ExpectWithinBaseline(const std::vector<CaseResult>& results) {
+  const auto baseline = Baseline();
+  ASSERT_FALSE(baseline.empty()) << "no tests/data/movie-corpus-baseline.tsv";
+  for (const CaseResult& r : results) {
+    auto it = baseline.find(r.name);
+    if (it == baseline.end()) {
+      std::printf("%s: no baseline (mean error %.2f)\n", r.name.c_str(), r.meanError);
+      continue;
+    }
+    EXPECT_LE(r.meanError, it->second + kTolerance) << r.name << " renders worse than its baseline";
+    if (r.meanError < it->second - kTolerance)
+      std::printf("%s: better than its baseline (%.2f < %.2f): lower it\n", r.name.c_str(),
+                  r.meanError, it->second);
+  }
+}
+
 std::vector<fs::path> Cases() {
   std::vector<fs::path> cases;
   fs::path root = KESTROVA_SWF_CORPUS;
@@ -128,6 +162,7 @@ TEST(SwfCorpus, EveryMoviePlaysAndReferencesAreMeasured) {
   table << summary;
   std::printf("%s", table.str().c_str());
   std::ofstream(fs::path(KESTROVA_BINARY_DIR) / "movie-corpus.md") << table.str();
+  ExpectWithinBaseline(results);
 }
 
 }  // namespace

@@ -160,9 +160,57 @@ TEST(PlayerActions, StopPlayAndGotoFrameOrLabel) {
   EXPECT_TRUE(again.Root().Playing());
 }
 
+// The change count moves with the display lists, and only with them.
+TEST(Player, ChangesCountOnlyFramesThatChangeTheDisplayList) {
+  auto swf = Squares();
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  swf.ShowFrame();  // 0
+  swf.ShowFrame();  // 1: nothing
+  swf.Tag(tag::kPlaceObject2, PlaceBody(2, 2));
+  swf.Tag(tag::kDoAction, DoActionBody(kStop));
+  swf.ShowFrame();  // 2: a new object, then stop
+  Player player(Load(swf));
+  const uint64_t first = player.Changes();
+  player.Advance();
+  EXPECT_EQ(player.Changes(), first) << "an empty frame";
+  player.Advance();
+  const uint64_t placed = player.Changes();
+  EXPECT_GT(placed, first);
+  player.Advance();
+  EXPECT_EQ(player.Changes(), placed) << "stopped";
+}
+
+// gotoAndStop is a bare goto; gotoAndPlay is the goto followed by Play.
+TEST(PlayerActions, ABareGotoStopsAndGotoThenPlayKeepsPlaying) {
+  auto swf = Squares();
+  swf.ShowFrame();  // 0
+  swf.Tag(tag::kDoAction, DoActionBody(GotoFrame(3)));
+  swf.ShowFrame();  // 1: gotoAndStop(4)
+  swf.ShowFrame();  // 2
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  swf.ShowFrame();  // 3
+  swf.ShowFrame();  // 4
+  auto movie = Load(swf);
+  Player player(movie);
+  player.Advance();
+  EXPECT_EQ(player.Root().CurrentFrame(), 3u);
+  EXPECT_FALSE(player.Root().Playing());
+  player.Advance();
+  EXPECT_EQ(player.Root().CurrentFrame(), 3u) << "held on the frame it went to";
+
+  swf::Action play;
+  play.kind = swf::Action::Kind::Play;
+  movie->root.frames[1].actions.push_back(play);
+  Player playing(movie);
+  playing.Advance();
+  EXPECT_EQ(playing.Root().CurrentFrame(), 3u);
+  playing.Advance();
+  EXPECT_EQ(playing.Root().CurrentFrame(), 4u) << "gotoAndPlay goes on";
+}
+
 TEST(PlayerActions, GotoLabelFindsTheFrameAndUnknownLabelsDoNothing) {
   auto swf = Squares();
-  swf.Tag(tag::kDoAction, DoActionBody(Concat({GotoLabel("nowhere"), GotoLabel("Last"), kStop})));
+  swf.Tag(tag::kDoAction, DoActionBody(Concat({GotoLabel("nowhere"), GotoLabel("Last")})));
   swf.ShowFrame();
   swf.ShowFrame();
   swf.Tag(tag::kFrameLabel, {'l', 'a', 's', 't', 0});
@@ -174,13 +222,13 @@ TEST(PlayerActions, GotoLabelFindsTheFrameAndUnknownLabelsDoNothing) {
   EXPECT_FALSE(player.Root().Playing());
 }
 
-// Frame 0 jumps to 1 and frame 1 jumps back to 0, for ever: every Advance
-// still returns, and the timeline still moves on.
+// Frame 0 jumps to 1 and frame 1 jumps back to 0 (gotoAndPlay), for ever:
+// every Advance still returns, and the timeline still moves on.
 TEST(PlayerActions, EndlessGotoLoopsAreCutOff) {
   auto swf = Squares();
-  swf.Tag(tag::kDoAction, DoActionBody(GotoFrame(1)));
+  swf.Tag(tag::kDoAction, DoActionBody(Concat({GotoFrame(1), kPlay})));
   swf.ShowFrame();
-  swf.Tag(tag::kDoAction, DoActionBody(GotoFrame(0)));
+  swf.Tag(tag::kDoAction, DoActionBody(Concat({GotoFrame(0), kPlay})));
   swf.ShowFrame();
   Player player(Load(swf));
   // Each run is cut off after an even number of jumps, so every Advance
@@ -237,7 +285,7 @@ TEST(PlayerSprites, TellTargetReachesANamedClip) {
   swf.Tag(tag::kPlaceObject2, PlaceObject2Body(p));
   // tellTarget("kid") { gotoAndStop(3) }
   Bytes code = {0x8B, 4, 0, 'k', 'i', 'd', 0};
-  code = Concat({code, GotoFrame(2), kStop, {0x8B, 1, 0, 0}, kStop});
+  code = Concat({code, GotoFrame(2), {0x8B, 1, 0, 0}, kStop});
   swf.Tag(tag::kDoAction, DoActionBody(code));
   swf.ShowFrame();
   Player player(Load(swf));

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <random>
 
+#include "movie/raster/blend.h"
 #include "movie/raster/gradient.h"
 #include "movie/raster/pixel_math.h"
 #include "movie/raster/reference.h"
@@ -42,7 +43,10 @@ TEST(RasterColorTransform, ClampsEveryChannel) {
   ColorTransform cx{.mr = 2, .mg = 1, .mb = 0.5f, .ma = 1, .ar = 100, .ag = -300, .ab = 10};
   EXPECT_EQ(cx.Apply(MakePixel(200, 200, 100, 255)), MakePixel(255, 0, 60, 255));
   ColorTransform fade{.ma = 0.5f};
-  EXPECT_EQ(fade.Apply(MakePixel(1, 2, 3, 255)), MakePixel(1, 2, 3, 128));
+  EXPECT_EQ(fade.Apply(MakePixel(1, 2, 3, 255)), MakePixel(1, 2, 3, 127))
+      << "255 x 128 / 256 truncates to 127";
+  ColorTransform twoThirds{.mr = 170 / 256.0f, .ar = 10};
+  EXPECT_EQ(PixelR(twoThirds.Apply(MakePixel(3, 0, 0))), 11) << "3 x 170 >> 8 is 1, then + 10";
   ColorTransform nan{.mr = NAN};
   EXPECT_EQ(PixelR(nan.Apply(0xFFFFFFFF)), 0);
   EXPECT_TRUE(ColorTransform{}.IsIdentity());
@@ -77,7 +81,7 @@ TEST(RasterCompositing, TranslucentPaintIsPremultipliedAndBlended) {
 TEST(RasterCompositing, ColorTransformAppliesToTheFill) {
   PixelBuffer b = FillAll(Paint::Solid(MakePixel(100, 100, 100)), 2, 2,
                           ColorTransform{.mr = 2, .ma = 0.5f, .ab = 300});
-  EXPECT_EQ(b.At(1, 1), Premultiply(MakePixel(200, 100, 255, 128)));
+  EXPECT_EQ(b.At(1, 1), Premultiply(MakePixel(200, 100, 255, 127)));
   // Transformed to nothing: nothing drawn.
   PixelBuffer none(2, 2, 0xFF123456);
   Canvas(none.View())
@@ -140,9 +144,9 @@ TEST(RasterGradient, RadialAndFocal) {
   EXPECT_NEAR(PixelR(f.At(27, 16)), PixelR(f.At(13, 16)), 3);
 }
 
-TEST(RasterGradient, RampInterpolationAndStopOrder) {
+TEST(RasterGradient, RampInterpolationAndEnds) {
   Gradient g;
-  g.stops = {{255, MakePixel(255, 255, 255)}, {0, MakePixel(0, 0, 0)}};
+  g.stops = {{0, MakePixel(0, 0, 0)}, {255, MakePixel(255, 255, 255)}};
   Ramp normal = BuildRamp(g, {});
   EXPECT_EQ(normal[0], MakePixel(0, 0, 0));
   EXPECT_EQ(normal[255], MakePixel(255, 255, 255));
@@ -157,6 +161,63 @@ TEST(RasterGradient, RampInterpolationAndStopOrder) {
   EXPECT_EQ(ends[0], Premultiply(MakePixel(255, 0, 0, 128)));
   EXPECT_EQ(ends[255], MakePixel(0, 255, 0));
   EXPECT_EQ(BuildRamp(Gradient{}, {})[100], 0u);
+}
+
+// Stops in file order: ratios that repeat or fall are hard steps one entry
+// on, and the last stop of a repeat starts the next rise from its ratio.
+TEST(RasterGradient, RampTakesStopsInFileOrder) {
+  const Pixel red = MakePixel(255, 0, 0), blue = MakePixel(0, 0, 255), green = MakePixel(0, 255, 0),
+              white = MakePixel(255, 255, 255);
+  Gradient g;
+  g.stops = {{254, red}, {0, blue}, {0, green}};
+  Ramp falling = BuildRamp(g, {});
+  EXPECT_EQ(falling[0], red);
+  EXPECT_EQ(falling[254], red);
+  EXPECT_EQ(falling[255], blue) << "the first stop that falls takes the entry after";
+
+  g.stops = {{0, MakePixel(0, 0, 0)}, {100, white}, {100, red}, {100, blue}, {200, green}};
+  Ramp repeated = BuildRamp(g, {});
+  EXPECT_EQ(repeated[100], white);
+  EXPECT_EQ(repeated[101], red);
+  EXPECT_NEAR(PixelB(repeated[102]), 250, 1) << "blue to green from ratio 100";
+  EXPECT_NEAR(PixelG(repeated[150]), 128, 1);
+  EXPECT_EQ(repeated[200], green);
+  EXPECT_EQ(repeated[255], green);
+}
+
+// Every separable blend of one opaque pixel over another, and the two
+// that act on the layer below (alpha, erase).
+TEST(RasterBlend, ModesMixSourceAndDestination) {
+  struct Case {
+    BlendMode mode;
+    Pixel expected;
+  };
+  const Case cases[] = {
+      {BlendMode::Normal, MakePixel(200, 100, 50)},
+      {BlendMode::Multiply, MakePixel(78, 78, 10)},
+      {BlendMode::Screen, MakePixel(222, 222, 90)},
+      {BlendMode::Lighten, MakePixel(200, 200, 50)},
+      {BlendMode::Darken, MakePixel(100, 100, 50)},
+      {BlendMode::Difference, MakePixel(100, 100, 0)},
+      {BlendMode::Add, MakePixel(255, 255, 100)},
+      {BlendMode::Subtract, MakePixel(0, 100, 0)},
+      {BlendMode::Invert, MakePixel(155, 55, 205)},
+      {BlendMode::Overlay, MakePixel(157, 188, 20)},
+      {BlendMode::HardLight, MakePixel(188, 157, 20)},
+      {BlendMode::Erase, 0},
+  };
+  for (const Case& c : cases) {
+    PixelBuffer target(1, 1, MakePixel(100, 200, 50)), layer(1, 1, MakePixel(200, 100, 50));
+    Blend(target.View(), layer.View(), c.mode, nullptr);
+    EXPECT_EQ(target.At(0, 0), c.expected) << "mode " << int(c.mode);
+  }
+  PixelBuffer target(2, 1, MakePixel(100, 200, 50)), layer(2, 1, 0);
+  layer.At(0, 0) = MakePixel(0, 0, 0, 128);
+  Blend(target.View(), layer.View(), BlendMode::Alpha, nullptr);
+  EXPECT_EQ(target.At(0, 0), ScalePixel(MakePixel(100, 200, 50), 128));
+  EXPECT_EQ(target.At(1, 0), 0u) << "where the alpha object is not, nothing stays";
+  EXPECT_EQ(ToBlendMode(0), BlendMode::Normal);
+  EXPECT_EQ(ToBlendMode(200), BlendMode::Normal);
 }
 
 std::shared_ptr<const Image> Checker2x2() {

@@ -81,6 +81,19 @@ TEST_F(ShockwaveFlashTest, PlaysTheMovieAtItsRateAndDrawsIt) {
   EXPECT_EQ(corner, RGB(0x20, 0x28, 0x30));
 }
 
+// A one-frame movie changes nothing after its first frame: the timer keeps
+// ticking, the picture is drawn once (and shown again on WM_PAINT).
+TEST_F(ShockwaveFlashTest, DrawsOnlyWhenTheTimelineChangedSomething) {
+  flash->SetMovie(WriteSample("shapes"));
+  flash->Play();
+  PumpFor(300);
+  EXPECT_EQ(flash->FramesRendered(), 1u);
+  flash->SetMovie(WriteSample("tween"));
+  flash->Play();
+  PumpFor(300);
+  EXPECT_GE(flash->FramesRendered(), 3u) << "a tween changes every frame";
+}
+
 TEST_F(ShockwaveFlashTest, LoadingErrorKeepsTheBackgroundAndIsRaisedByPlay) {
   flash->SetMovie(dir.File("missing.swf"));
   kestrova::testing::WriteFile(dir.File("bad.swf"), {'Z', 'W', 'S', 10, 0, 0, 0, 0});

@@ -37,6 +37,8 @@ TEST(SwfActions, SimpleTimelineActions) {
   EXPECT_EQ(a[4].frame, 9u);
   EXPECT_EQ(a[5].kind, Kind::GotoLabel);
   EXPECT_EQ(a[5].label, "up");
+  EXPECT_TRUE(a[4].andStop && a[5].andStop) << "a bare goto is gotoAndStop";
+  EXPECT_FALSE(a[4].andPlay || a[5].andPlay);
 }
 
 TEST(SwfActions, GotoFrame2TakesAConstantFromTheStack) {

@@ -23,6 +23,12 @@ using testing::Bytes;
 
 Bytes Zlib(const Bytes& raw) { return ZlibStore(raw); }
 
+// stb's writer callback: the bytes onto the Bytes `context` points at.
+void AppendTo(void* context, void* data, int size) {
+  auto* bytes = static_cast<Bytes*>(context);
+  bytes->insert(bytes->end(), static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size);
+}
+
 // A 16x8 JPEG: left half red, right half blue.
 Bytes Jpeg() {
   std::vector<uint8_t> rgb;
@@ -30,13 +36,7 @@ Bytes Jpeg() {
     for (int x = 0; x < 16; ++x)
       rgb.insert(rgb.end(), {uint8_t(x < 8 ? 255 : 0), 0, uint8_t(x < 8 ? 0 : 255)});
   Bytes out;
-  stbi_write_jpg_to_func(
-      [](void* context, void* data, int size) {
-        auto* bytes = static_cast<Bytes*>(context);
-        bytes->insert(bytes->end(), static_cast<uint8_t*>(data),
-                      static_cast<uint8_t*>(data) + size);
-      },
-      &out, 16, 8, 3, rgb.data(), 95);
+  stbi_write_jpg_to_func(AppendTo, &out, 16, 8, 3, rgb.data(), 95);
   return out;
 }
 
@@ -130,6 +130,17 @@ TEST(SwfBitmap, Jpeg2WithTheOldStrayMarkersDecodes) {
   ExpectRedBlue(*ReadTag(tag::kDefineBitsJpeg2, stray).pixels);
 }
 
+// The marker pair inside a comment segment is part of its payload: taking
+// it out would make the comment swallow the scan header after it.
+TEST(SwfBitmap, OnlyTheRealEndStartPairIsStripped) {
+  Bytes jpeg = Jpeg();
+  const Bytes comment = {0xFF, 0xFE, 0, 8, 0xFF, 0xD9, 0xFF, 0xD8, 'a', 'b'};
+  size_t scan = 2;
+  while (scan + 1 < jpeg.size() && !(jpeg[scan] == 0xFF && jpeg[scan + 1] == 0xDA)) ++scan;
+  jpeg.insert(jpeg.begin() + long(scan), comment.begin(), comment.end());
+  ExpectRedBlue(*ReadTag(tag::kDefineBitsJpeg2, jpeg).pixels);
+}
+
 // Splits a JPEG into (tables, image) at the frame header, as JPEGTables and
 // DefineBits hold it.
 std::pair<Bytes, Bytes> SplitTables(const Bytes& jpeg) {
@@ -167,6 +178,23 @@ TEST(SwfBitmap, Jpeg3AlphaMultipliesTheColours) {
   Bytes alpha = Zlib(Bytes(16 * 8, 128));
   body.insert(body.end(), alpha.begin(), alpha.end());
   ExpectRedBlue(*ReadTag(tag::kDefineBitsJpeg3, body).pixels, 128);
+}
+
+// PNG data in a JPEG3 tag carries its alpha: the alpha plane after it does
+// not multiply the colours a second time.
+TEST(SwfBitmap, Jpeg3WithPngDataIsPremultipliedOnce) {
+  std::vector<uint8_t> rgba;
+  for (int i = 0; i < 16 * 8; ++i) rgba.insert(rgba.end(), {255, 0, 0, 128});
+  Bytes png;
+  stbi_write_png_to_func(AppendTo, &png, 16, 8, 4, rgba.data(), 16 * 4);
+  Bytes body;
+  for (int i = 0; i < 4; ++i) body.push_back(uint8_t(png.size() >> (8 * i)));
+  body.insert(body.end(), png.begin(), png.end());
+  Bytes alpha = Zlib(Bytes(16 * 8, 128));
+  body.insert(body.end(), alpha.begin(), alpha.end());
+  Pixel p = ReadTag(tag::kDefineBitsJpeg3, body).pixels->At(3, 3);
+  EXPECT_EQ(PixelA(p), 128);
+  EXPECT_EQ(PixelR(p), 128) << "red at half alpha, premultiplied once";
 }
 
 }  // namespace

@@ -186,6 +186,36 @@ TEST(SwfTags, UnknownTagsAreSkippedByLength) {
   EXPECT_EQ(movie.root.FindLabel("outro"), std::nullopt);
 }
 
+// PlaceObject3 with a filter list and clip actions: the fields after the
+// filters (blend mode, cacheAsBitmap, visible) are read, and the clip
+// actions at the end do not stop them.
+TEST(SwfPlace, PlaceObject3ReadsPastFiltersAndClipActions) {
+  Bytes body = {0x82, 0x27, 5, 0, 7, 0};  // clip actions, character; visible, cache, blend, filters
+  const Bytes blur = {1, 0, 0, 4, 0, 0, 0, 2, 0, 0x18};  // 4 x 2 px, 3 passes
+  const Bytes glow = {2, 0x11, 0x22, 0x33, 0x80, 0, 0, 6, 0, 0, 0, 6, 0, 0x00, 0x02, 0xA1};
+  body.push_back(2);
+  body.insert(body.end(), blur.begin(), blur.end());
+  body.insert(body.end(), glow.begin(), glow.end());
+  body.insert(body.end(), {3 /* multiply */, 1 /* cached */, 0 /* hidden */});
+  body.insert(body.end(), {0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0});  // clip actions
+  Reader in(body);
+  PlaceObject p = ReadPlaceObject2(in, 3);
+  EXPECT_EQ(p.character, 7);
+  ASSERT_TRUE(p.filters);
+  ASSERT_EQ(p.filters->size(), 2u);
+  EXPECT_EQ((*p.filters)[0].kind, Filter::Kind::Blur);
+  EXPECT_FLOAT_EQ((*p.filters)[0].blurX, 4);
+  EXPECT_FLOAT_EQ((*p.filters)[0].blurY, 2);
+  EXPECT_EQ((*p.filters)[0].passes, 3);
+  EXPECT_EQ((*p.filters)[1].kind, Filter::Kind::Glow);
+  EXPECT_EQ((*p.filters)[1].color, MakePixel(0x11, 0x22, 0x33, 0x80));
+  EXPECT_FLOAT_EQ((*p.filters)[1].strength, 2);
+  EXPECT_TRUE((*p.filters)[1].inner && (*p.filters)[1].compositeSource);
+  EXPECT_EQ(p.blendMode, 3);
+  EXPECT_EQ(p.cacheAsBitmap, true);
+  EXPECT_EQ(p.visible, false);
+}
+
 TEST(SwfPlace, PlaceObject2FieldsRoundTrip) {
   PlaceObject p;
   p.depth = 9;
