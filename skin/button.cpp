@@ -74,7 +74,6 @@ const ClassInfo& TsuiButton::StaticClass() {
                                     UIStyleNames())
           .Boolean("Cancel", &TsuiButton::Cancel, &TsuiButton::SetCancel, false)
           .Boolean("Default", &TsuiButton::Default, &TsuiButton::SetDefault, false)
-          .Component<TCustomAction>("Action", &TsuiButton::Action, &TsuiButton::SetAction)
           .Boolean("Transparent", &TsuiButton::Transparent, &TsuiButton::SetTransparent)
           .Integer("ModalResult", &TsuiButton::ModalResult, &TsuiButton::SetModalResult, 0)
           .Boolean("AutoSize", &TsuiButton::AutoSize, &TsuiButton::SetAutoSize)

@@ -22,11 +22,6 @@
 #include "framework/timer.h"
 #include "skin/style_table.h"
 
-namespace kestrova::framework {
-class TCustomAction;
-class TActionLink;
-}  // namespace kestrova::framework
-
 namespace kestrova::skin {
 
 class TsuiFileTheme;
@@ -62,8 +57,6 @@ class TsuiCustomButton : public framework::TCustomControl {
   int MouseContinuouslyDownInterval() const { return repeat_interval_; }
   void SetMouseContinuouslyDownInterval(int v) { repeat_interval_ = v; }
   void SetEnabled(bool enabled) override;
-  framework::TCustomAction* Action() const;
-  void SetAction(framework::TCustomAction* action);
 
   bool Hovering() const { return hovering_; }
   bool Pressed() const { return pressed_; }
@@ -90,7 +83,7 @@ class TsuiCustomButton : public framework::TCustomControl {
   virtual void LoadHoverFrame(framework::TBitmap& picture) { LoadFrame(picture, 2); }
   virtual void LoadPressedFrame(framework::TBitmap& picture) { LoadFrame(picture, 3); }
   virtual void LoadDisabledFrame(framework::TBitmap& picture) { LoadFrame(picture, 1); }
-  virtual void ActionChange(framework::TCustomAction& action);
+  void ActionChange(framework::TCustomAction& action) override;
 
   void Paint() override;
   void CreateWindowHandle() override;
@@ -130,7 +123,6 @@ class TsuiCustomButton : public framework::TCustomControl {
   bool active_default_ = false;
   bool bold_caption_ = false;
   std::unique_ptr<framework::TTimer> repeat_timer_;
-  std::unique_ptr<framework::TActionLink> action_link_;
 };
 
 class TsuiButton : public TsuiCustomButton {

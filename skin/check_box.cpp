@@ -1,6 +1,7 @@
 // TsuiCheckBox: a box picture from the style's strip and a one-line caption,
 // toggled by click, Space/Enter on release and its accelerator.
 #include "framework/class_builder.h"
+#include "framework/system_locale.h"
 #include "framework/text.h"
 #include "skin/buttons.h"
 #include "skin/drawing.h"

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "framework/action.h"
-#include "framework/action_link.h"
 #include "framework/form.h"
 #include "framework/image_list.h"
 #include "framework/text.h"
@@ -86,23 +85,8 @@ void TsuiCustomButton::SetEnabled(bool enabled) {
   Repaint();
 }
 
-TCustomAction* TsuiCustomButton::Action() const {
-  return action_link_ ? action_link_->Action() : nullptr;
-}
-
-void TsuiCustomButton::SetAction(TCustomAction* action) {
-  if (TCustomAction* old = Action()) RemoveFreeNotification(old);
-  action_link_.reset();
-  if (!action) return;
-  FreeNotification(action);
-  action_link_ =
-      std::make_unique<TActionLink>(*action, [this](TCustomAction& a) { ActionChange(a); });
-}
-
 void TsuiCustomButton::ActionChange(TCustomAction& action) {
-  SetEnabled(action.Enabled());
-  SetVisible(action.Visible());
-  SetHint(action.Hint());
+  TCustomControl::ActionChange(action);
   SetCaption(action.Caption());
 }
 
@@ -113,7 +97,6 @@ void TsuiCustomButton::Notification(TComponent* component, TOperation operation)
     file_theme_ = nullptr;
     SetUIStyle(TsuiUIStyle::DeepBlue);
   }
-  if (action_link_ && component == action_link_->Action()) action_link_.reset();
 }
 
 bool TsuiCustomButton::UsesFileTheme(TsuiUIStyle& effective) const {
@@ -276,10 +259,7 @@ void TsuiCustomButton::Click() {
   }
   if (TForm* form = ParentForm(); form && form != static_cast<TControl*>(this))
     form->SetModalResult(modal_result_);
-  if (action_link_ && action_link_->Action())
-    action_link_->Execute();
-  else
-    TCustomControl::Click();
+  TCustomControl::Click();
 }
 
 void TsuiCustomButton::CreateWindowHandle() {

@@ -6,7 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "framework/action.h"
+#include "framework/action_list.h"
 #include "framework/form.h"
+#include "framework/image_list.h"
 #include "framework/panel.h"
 #include "skin/drawing.h"
 #include "skin/filetheme.h"
@@ -379,6 +382,31 @@ TEST(ButtonGlyph, TwiceAsWideIsAnEnabledAndADisabledFrame) {
   b->SetEnabled(true);
   shot = Shot(*b);
   EXPECT_EQ(CountColor(shot, 0x0000FF), 33 * 16 - 1);
+}
+
+TEST(ButtonAction, FollowsTheActionAndTakesItsImageAsGlyph) {
+  Bench bench;
+  auto* images = new framework::TImageList(bench.form.get());
+  images->AddMasked(SolidGlyph(16, 16, 0x0000FF), 0xFF0000);
+  auto* actions = new framework::TActionList(bench.form.get());
+  actions->SetImages(images);
+  auto* action = new framework::TAction(bench.form.get());
+  action->SetActionList(actions);
+  action->SetCaption("&Run");
+  action->SetImageIndex(0);
+  int runs = 0;
+  action->OnExecute = [&](TComponent*) { ++runs; };
+
+  auto* b = new TsuiButton(bench.form.get());
+  b->SetParent(bench.form.get());
+  b->SetAction(action);
+  EXPECT_EQ(b->Caption(), "&Run");
+  EXPECT_EQ(b->Glyph().Width(), 16);
+  b->Perform(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+  b->Perform(WM_LBUTTONUP, 0, At(5, 5));
+  EXPECT_EQ(runs, 1);
+  action->SetEnabled(false);
+  EXPECT_FALSE(b->Enabled());
 }
 
 // A loaded skin holding only strips of solid frames: frame k is 0x0000k0.
