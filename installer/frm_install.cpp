@@ -26,6 +26,7 @@ TFrmInstall::TFrmInstall(TComponent* owner) : TForm(owner) {
   PublishHandler("BtnCancelClick", &TFrmInstall::BtnCancelClick);
   PublishHandler("BtnInstallClick", &TFrmInstall::BtnInstallClick);
   Icon().LoadFromResourceName(nullptr, "MAINICON");
+  skin::RegisterButtonClasses();
   ReadStoredDesign();
 }
 

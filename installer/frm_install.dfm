@@ -28,23 +28,53 @@ object FrmInstall: TFrmInstall
     BevelOuter = bvNone
     Color = 15198183
     TabOrder = 0
-    object BtnInstall: TButton
+    object BtnInstall: TsuiButton
       Left = 224
       Top = 240
       Width = 80
       Height = 27
       Caption = 'Install'
+      Font.Charset = DEFAULT_CHARSET
+      Font.Color = clBlack
+      Font.Height = -11
+      Font.Name = 'MS Sans Serif'
+      Font.Style = []
+      ParentFont = False
       TabOrder = 1
+      UIStyle = MacOS
+      Transparent = True
+      ModalResult = 0
+      AutoSize = False
+      FocusedRectMargin = 2
+      Layout = blGlyphLeft
+      Spacing = 4
+      MouseContinuouslyDownInterval = 100
       OnClick = BtnInstallClick
+      ResHandle = 0
     end
-    object BtnCancel: TButton
+    object BtnCancel: TsuiButton
       Left = 320
       Top = 240
       Width = 80
       Height = 27
       Caption = 'Cancel'
+      Font.Charset = DEFAULT_CHARSET
+      Font.Color = clBlack
+      Font.Height = -11
+      Font.Name = 'MS Sans Serif'
+      Font.Style = []
+      ParentFont = False
       TabOrder = 2
+      UIStyle = MacOS
+      Transparent = True
+      ModalResult = 0
+      AutoSize = False
+      FocusedRectMargin = 2
+      Layout = blGlyphLeft
+      Spacing = 4
+      MouseContinuouslyDownInterval = 100
       OnClick = BtnCancelClick
+      ResHandle = 0
     end
     object PreviewFlash: TShockwaveFlash
       Left = 8
@@ -71,14 +101,18 @@ object FrmInstall: TFrmInstall
       Height = 13
       Caption = 'This will install the screensaver previewed as below on your computer:'
     end
-    object ChkDefaultScreensaver: TCheckBox
+    object ChkDefaultScreensaver: TsuiCheckBox
       Left = 16
       Top = 224
       Width = 149
       Height = 21
+      UIStyle = MacOS
+      AutoSize = True
+      Checked = False
       Caption = 'Set as default screensaver'
       TabOrder = 4
       TabStop = True
+      Transparent = False
     end
   end
 end

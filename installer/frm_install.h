@@ -13,12 +13,11 @@
 
 #include <string>
 
-#include "framework/button.h"
-#include "framework/check_box.h"
 #include "framework/form.h"
 #include "framework/label.h"
 #include "framework/panel.h"
 #include "movie/control/shockwave_flash.h"
+#include "skin/buttons.h"
 
 namespace kestrova {
 
@@ -27,11 +26,11 @@ class TFrmInstall : public framework::TForm {
 
  public:
   framework::TPanel* suiForm1 = nullptr;
-  framework::TButton* BtnInstall = nullptr;
-  framework::TButton* BtnCancel = nullptr;
+  skin::TsuiButton* BtnInstall = nullptr;
+  skin::TsuiButton* BtnCancel = nullptr;
   movie::TShockwaveFlash* PreviewFlash = nullptr;
   framework::TLabel* Label1 = nullptr;
-  framework::TCheckBox* ChkDefaultScreensaver = nullptr;
+  skin::TsuiCheckBox* ChkDefaultScreensaver = nullptr;
 
   explicit TFrmInstall(framework::TComponent* owner);
 

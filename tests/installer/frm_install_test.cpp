@@ -16,6 +16,7 @@
 #include "framework/design_text.h"
 #include "framework/screen.h"
 #include "installer/payload.h"
+#include "skin/styles.h"
 #include "tests/testing/temp_dir.h"
 #include "tools/mkswf/sample_movies.h"
 
@@ -166,6 +167,49 @@ TEST_F(FrmInstallTest, TabOrderIsExactlyInstallCancelPreviewCheckBox) {
   // The preview takes no keys, so it is no tab stop.
   EXPECT_EQ(walked, (std::vector<TWinControl*>{form_->BtnCancel, form_->ChkDefaultScreensaver,
                                                form_->BtnInstall, form_->BtnCancel}));
+}
+
+// The buttons and the check box are the skinned ones, in the MacOS look,
+// and the program carries every built-in style's pictures.
+TEST_F(FrmInstallTest, ButtonsAndCheckBoxAreSkinnedWithTheirSettings) {
+  for (skin::TsuiButton* b : {form_->BtnInstall, form_->BtnCancel}) {
+    SCOPED_TRACE(b->Name());
+    EXPECT_EQ(b->UIStyle(), skin::TsuiUIStyle::MacOS);
+    EXPECT_TRUE(b->Transparent());
+    EXPECT_FALSE(b->AutoSize());
+    EXPECT_FALSE(b->ParentFont());
+    EXPECT_EQ(b->Font().Name(), "MS Sans Serif");
+    EXPECT_EQ(b->Font().Height(), -11);
+    EXPECT_EQ(b->Font().Color(), 0u);
+    EXPECT_EQ(b->ModalResult(), 0);
+    EXPECT_EQ(b->FocusedRectMargin(), 2);
+    EXPECT_EQ(b->Layout(), skin::TButtonLayout::blGlyphLeft);
+    EXPECT_EQ(b->Spacing(), 4);
+    EXPECT_EQ(b->MouseContinuouslyDownInterval(), 100);
+    EXPECT_TRUE(b->Glyph().Empty());
+  }
+  skin::TsuiCheckBox* box = form_->ChkDefaultScreensaver;
+  EXPECT_EQ(box->UIStyle(), skin::TsuiUIStyle::MacOS);
+  EXPECT_TRUE(box->AutoSize());
+  EXPECT_FALSE(box->Transparent());
+  EXPECT_TRUE(box->ParentFont());
+
+  for (auto style :
+       {skin::TsuiUIStyle::MacOS, skin::TsuiUIStyle::WinXP, skin::TsuiUIStyle::DeepBlue,
+        skin::TsuiUIStyle::Protein, skin::TsuiUIStyle::BlueGlass}) {
+    for (int entry : {skin::entry::kButton, skin::entry::kCheckBox}) {
+      framework::TBitmap picture;
+      EXPECT_NO_THROW(skin::GetBuiltInBitmap(style, entry, &picture, 0, 0));
+      EXPECT_FALSE(picture.Empty()) << int(style) << " " << entry;
+    }
+  }
+
+  // A click on Cancel goes through the skinned button's release rule.
+  form_->Show();
+  form_->BtnCancel->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  EXPECT_TRUE(form_->Visible());
+  form_->BtnCancel->Perform(WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  EXPECT_FALSE(form_->Visible());
 }
 
 // The program's own icon: one image, 32 x 32 in 16 colours.

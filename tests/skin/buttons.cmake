@@ -1,0 +1,5 @@
+if(TARGET kestrova_skin_buttons)
+  kestrova_test(skin_buttons_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/buttons_test.cpp
+    LIBS kestrova_skin_buttons kestrova_testing)
+endif()
