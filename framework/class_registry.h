@@ -21,7 +21,9 @@ void RegisterClasses(std::initializer_list<const ClassInfo*> classes);
 // The registered class of that name (compared without case), or null.
 const ClassInfo* FindRegisteredClass(std::string_view name);
 
-// The framework's own classes, registered when the registry is first used.
+// The framework's basic controls, registered when the registry is first used.
 std::vector<const ClassInfo*> StandardClasses();
+// Menus, image lists, tool bars and actions; once is enough, again is harmless.
+void RegisterMenuClasses();
 
 }  // namespace kestrova::framework

@@ -1,28 +1,22 @@
-// The framework's classes a design may name without publishing them.
-#include "framework/action.h"
-#include "framework/action_list.h"
+// The framework's classes a design may name without publishing them. Only
+// the basic controls are registered up front, so a program links no more of
+// the framework than its designs use; menus, tool bars and actions come with
+// RegisterMenuClasses.
 #include "framework/button.h"
 #include "framework/check_box.h"
 #include "framework/class_registry.h"
 #include "framework/custom_control.h"
 #include "framework/form.h"
-#include "framework/image_list.h"
 #include "framework/label.h"
-#include "framework/main_menu.h"
 #include "framework/panel.h"
-#include "framework/popup_menu.h"
 #include "framework/timer.h"
-#include "framework/tool_bar.h"
 
 namespace kestrova::framework {
 
 std::vector<const ClassInfo*> StandardClasses() {
-  return {&TLabel::StaticClass(),     &TPanel::StaticClass(),      &TButton::StaticClass(),
-          &TCheckBox::StaticClass(),  &TTimer::StaticClass(),      &TCustomControl::StaticClass(),
-          &TForm::StaticClass(),      &TComponent::StaticClass(),  &TMainMenu::StaticClass(),
-          &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),   &TImageList::StaticClass(),
-          &TToolBar::StaticClass(),   &TToolButton::StaticClass(), &TAction::StaticClass(),
-          &TActionList::StaticClass()};
+  return {&TLabel::StaticClass(),    &TPanel::StaticClass(),    &TButton::StaticClass(),
+          &TCheckBox::StaticClass(), &TTimer::StaticClass(),    &TCustomControl::StaticClass(),
+          &TForm::StaticClass(),     &TComponent::StaticClass()};
 }
 
 }  // namespace kestrova::framework
