@@ -13,7 +13,6 @@ namespace kestrova::avm1 {
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Restores the caller's stack base when a call or block ends, however it ends.
 struct StackFrame {

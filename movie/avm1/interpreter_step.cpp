@@ -14,7 +14,6 @@ namespace kestrova::avm1 {
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
 
