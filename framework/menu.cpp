@@ -86,6 +86,10 @@ void TMenu::Loaded() {
   MenuChanged(nullptr, true);
 }
 
+bool TMenu::AcceptDesignChild(TComponent* child) { return items_->AcceptDesignChild(child); }
+
+std::vector<TComponent*> TMenu::DesignChildren() const { return items_->DesignChildren(); }
+
 void TMenu::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation == TOperation::opRemove && component == images_) SetImages(nullptr);

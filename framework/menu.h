@@ -55,6 +55,9 @@ class TMenu : public TComponent {
   bool DispatchMenuMessage(TMessage& message);
 
   void Loaded() override;
+  // Designs nest the top-level items inside the menu.
+  bool AcceptDesignChild(TComponent* child) override;
+  std::vector<TComponent*> DesignChildren() const override;
 
   TMenuChangeEvent OnChange;
 

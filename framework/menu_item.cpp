@@ -175,6 +175,16 @@ void TMenuItem::SetParentComponent(TComponent* parent) {
     item->Add(this);
 }
 
+bool TMenuItem::AcceptDesignChild(TComponent* child) {
+  auto* item = dynamic_cast<TMenuItem*>(child);
+  if (item) item->SetParentComponent(this);
+  return item != nullptr;
+}
+
+std::vector<TComponent*> TMenuItem::DesignChildren() const {
+  return std::vector<TComponent*>(items_.begin(), items_.end());
+}
+
 void TMenuItem::Click() {
   if (!enabled_) return;
   if (OnClick)

@@ -99,6 +99,8 @@ class TMenuItem : public TComponent {
   TMenu* GetParentMenu() const;
   // Designs: an item nested under a menu or an item joins its items.
   void SetParentComponent(TComponent* parent);
+  bool AcceptDesignChild(TComponent* child) override;
+  std::vector<TComponent*> DesignChildren() const override;
 
   virtual void Click();
   // Called by an owner-drawn menu.

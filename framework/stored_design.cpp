@@ -247,13 +247,24 @@ class Capturer {
     if (parent == &root_)
       for (TComponent* c : root_.Components())
         for (TComponent* item : c->DesignChildren()) holder_[item] = c;
-    for (TComponent* c : root_.Components()) {
-      if (DesignParent(c) != parent) continue;
+    for (TComponent* c : Members(parent)) {
       DesignObject o{c->Name(), c->ClassName(), {}, {}, 0};
       Properties(*c, "", o.properties);
       Children(c, o.children);
       out.push_back(std::move(o));
     }
+  }
+
+  // The items `parent` holds in its own order (a menu's items as the menu
+  // shows them), then the other components whose design parent it is.
+  std::vector<TComponent*> Members(const TComponent* parent) const {
+    std::vector<TComponent*> members;
+    if (parent != &root_)
+      for (TComponent* item : parent->DesignChildren())
+        if (item->Owner() == &root_) members.push_back(item);
+    for (TComponent* c : root_.Components())
+      if (DesignParent(c) == parent && !holder_.count(c)) members.push_back(c);
+    return members;
   }
 
   const TComponent* DesignParent(TComponent* c) const {
