@@ -1,6 +1,7 @@
 // Number, Boolean and Math.
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "movie/avm1/builtins.h"
 #include "movie/avm1/number_text.h"
@@ -104,14 +105,14 @@ void InstallMath(Vm& vm) {
   });
   vm.Method(math, "random", [](Vm& vm, const Value&, const Args&) { return Value(vm.Random()); });
   uint16_t constant = kDontEnum | kDontDelete | kReadOnly;
-  math->Define("E", M_E, constant);
-  math->Define("LN10", M_LN10, constant);
-  math->Define("LN2", M_LN2, constant);
-  math->Define("LOG10E", M_LOG10E, constant);
-  math->Define("LOG2E", M_LOG2E, constant);
-  math->Define("PI", M_PI, constant);
-  math->Define("SQRT1_2", M_SQRT1_2, constant);
-  math->Define("SQRT2", M_SQRT2, constant);
+  math->Define("E", std::numbers::e, constant);
+  math->Define("LN10", std::numbers::ln10, constant);
+  math->Define("LN2", std::numbers::ln2, constant);
+  math->Define("LOG10E", std::numbers::log10e, constant);
+  math->Define("LOG2E", std::numbers::log2e, constant);
+  math->Define("PI", std::numbers::pi, constant);
+  math->Define("SQRT1_2", 1 / std::numbers::sqrt2, constant);
+  math->Define("SQRT2", std::numbers::sqrt2, constant);
 }
 
 }  // namespace
