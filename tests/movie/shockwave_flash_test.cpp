@@ -152,9 +152,9 @@ std::string ScriptedMovie() {
   place.matrix = m;
   swf.Tag(tag::kPlaceObject2, PlaceObject2Body(place));
   Code move;
-  move.Str("box").Op(0x1C).Str("_x");                // box, "_x"
-  move.Str("box").Op(0x1C).Str("_x").Op(0x4E);       // box._x
-  move.Num(10).Op(0x47).Op(0x4F);                    // + 10, set member
+  move.Str("box").Op(0x1C).Str("_x");           // box, "_x"
+  move.Str("box").Op(0x1C).Str("_x").Op(0x4E);  // box._x
+  move.Num(10).Op(0x47).Op(0x4F);               // + 10, set member
   Code script;
   script.Str("box").Op(0x1C).Str("onEnterFrame").Function("", move).Op(0x4F);
   swf.Tag(tag::kDoAction, DoActionBody(script.Bytes()));
