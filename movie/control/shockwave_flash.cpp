@@ -3,6 +3,7 @@
 #include "common/error.h"
 #include "framework/class_builder.h"
 #include "framework/colors.h"
+#include "movie/avm1/runtime.h"
 #include "movie/swf/decoder.h"
 
 namespace kestrova::movie {
@@ -39,15 +40,49 @@ void TShockwaveFlash::ShowMovie(std::shared_ptr<const swf::Movie> movie) {
   timer_->SetEnabled(false);
   load_error_.clear();
   renderer_.reset();
-  player_.reset();
+  player_ = nullptr;
+  runtime_.reset();
+  timeline_only_.reset();
+  script_warnings_ = 0;
   drawn_changes_ = kNothingDrawn;
   frames_rendered_ = 0;
   movie_ = std::move(movie);
   if (movie_) {
-    player_ = std::make_unique<Player>(movie_);
+    StartPlayer();
     renderer_ = std::make_unique<Renderer>(movie_);
   }
   Invalidate();
+}
+
+// Traces and warnings go nowhere (warnings are only counted): a preview
+// shows no error boxes. fscommand("quit") is not the installer's to obey.
+void TShockwaveFlash::StartPlayer() {
+  avm1::RuntimeOutput output;
+  output.warn = [this](const std::string&) { ++script_warnings_; };
+  try {
+    runtime_ = std::make_unique<avm1::Runtime>(movie_, std::move(output));
+    player_ = &runtime_->Player();
+  } catch (const std::exception&) {
+    PlayTimelineOnly();
+  }
+}
+
+// A movie whose scripts fail plays on from its first frame without them.
+void TShockwaveFlash::PlayTimelineOnly() {
+  player_ = nullptr;
+  runtime_.reset();
+  timeline_only_ = std::make_unique<Player>(movie_);
+  player_ = timeline_only_.get();
+  drawn_changes_ = kNothingDrawn;
+}
+
+void TShockwaveFlash::Advance() {
+  if (!runtime_) return player_->Advance();
+  try {
+    runtime_->Advance();
+  } catch (const std::exception&) {
+    PlayTimelineOnly();
+  }
 }
 
 // A movie that did not load plays as an empty preview, silently: the user
@@ -66,7 +101,7 @@ void TShockwaveFlash::NextFrame() {
   if (!player_) return;
   int due = clock_.FramesDue(FrameClock::Clock::now());
   if (due == 0) return;
-  while (due-- > 0) player_->Advance();
+  while (due-- > 0) Advance();
   // Frames that changed nothing (a stopped movie, empty frames) keep the
   // picture on screen as it is.
   if (player_->Changes() == drawn_changes_) return;

@@ -2,8 +2,9 @@
 // played by the built-in SWF player (the ActiveX control of the same name is
 // gone from today's Windows). It keeps the stored initial state it is
 // created with as an opaque block, loads the movie named by Movie, and plays
-// it at the movie's frame rate, each frame drawn into a DIB and copied to
-// the window in one blit.
+// it at the movie's frame rate with its scripts, each frame drawn into a
+// DIB and copied to the window in one blit. Script warnings are dropped:
+// the preview has no one to tell.
 //
 //   auto* flash = new TShockwaveFlash(form);
 //   flash->SetParent(form);
@@ -25,6 +26,10 @@
 #include "movie/player/frame_clock.h"
 #include "movie/player/player.h"
 #include "movie/player/renderer.h"
+
+namespace kestrova::avm1 {
+class Runtime;
+}
 
 namespace kestrova::movie {
 
@@ -61,6 +66,10 @@ class TShockwaveFlash : public framework::TWinControl {
   uint32_t CurrentFrame() const { return player_ ? player_->Root().CurrentFrame() : 0; }
   // Frames the player rendered since the movie was set, for tests.
   unsigned FramesRendered() const { return frames_rendered_; }
+  // Whether the movie's scripts run (false: its timeline plays without
+  // them), and the warnings they gave, for tests.
+  bool ScriptsRunning() const { return runtime_ != nullptr; }
+  unsigned ScriptWarnings() const { return script_warnings_; }
 
   void WndProc(framework::TMessage& message) override;
 
@@ -70,13 +79,19 @@ class TShockwaveFlash : public framework::TWinControl {
  private:
   void NextFrame();
   void DrawFrame();
+  void StartPlayer();
+  void PlayTimelineOnly();
+  void Advance();
 
   std::vector<uint8_t> control_data_;
   FlashSettings settings_;
   std::string movie_path_;
   std::string load_error_;
   std::shared_ptr<const swf::Movie> movie_;
-  std::unique_ptr<Player> player_;
+  std::unique_ptr<avm1::Runtime> runtime_;  // the movie with its scripts
+  std::unique_ptr<Player> timeline_only_;   // when the scripts cannot run
+  Player* player_ = nullptr;                // whichever of the two plays
+  unsigned script_warnings_ = 0;
   std::unique_ptr<Renderer> renderer_;
   FrameClock clock_{std::chrono::milliseconds(83)};
   framework::TTimer* timer_;

@@ -1,5 +1,6 @@
 // TShockwaveFlash under Wine: the stored state kept, the movie played at its
-// rate and drawn, and a movie that does not load left as the background.
+// rate and drawn, its scripts run, and a movie that does not load left as
+// the background.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,7 +8,9 @@
 #include "framework/application.h"
 #include "framework/form.h"
 #include "movie/control/shockwave_flash.h"
+#include "tests/movie/action_code.h"
 #include "tests/movie/flash_state_block.h"
+#include "tests/movie/swf_test_movies.h"
 #include "tests/testing/temp_dir.h"
 #include "tests/testing/window_pump.h"
 #include "tools/mkswf/sample_movies.h"
@@ -17,6 +20,7 @@ namespace {
 
 using namespace framework;
 
+using avm1::testing::Code;
 using kestrova::testing::PixelOnScreen;
 using kestrova::testing::PumpFor;
 
@@ -36,6 +40,13 @@ class ShockwaveFlashTest : public ::testing::Test {
     std::string path = dir.File(std::string(kind) + ".swf");
     kestrova::testing::WriteFile(path, mkswf::FindMovieKind(kind)->build(true));
     return path;
+  }
+
+  // The leftmost red pixel of window row `y`, or -1.
+  int LeftmostRed(int y) {
+    for (int x = 0; x < 393; ++x)
+      if (PixelOnScreen(flash->Handle(), x, y) == RGB(255, 0, 0)) return x;
+    return -1;
   }
 
   TApplication app;
@@ -113,6 +124,68 @@ TEST_F(ShockwaveFlashTest, UnreadableMovieKeepsTheBackgroundAndPlaysNothingSilen
   // A good movie afterwards plays.
   flash->SetMovie(WriteSample("shapes"));
   EXPECT_NO_THROW(flash->Play());
+}
+
+// One frame on the timeline: a red square in sprite "box" at x 10..50,
+// y 40..80 px, and a frame script setting
+//   box.onEnterFrame = function() { box._x = box._x + 10; };
+// followed by a script that throws (a warning, nothing more).
+std::string ScriptedMovie() {
+  using namespace swf;
+  using namespace swf::testing;
+  SwfWriter swf(6, Stage(393, 169), 20);
+  swf.Tag(tag::kSetBackgroundColor, {0x11, 0x22, 0x33});
+  ShapeBuilder shape;
+  shape.Rect(0, 0, 800, 800, shape.AddFill(Solid(0xFFFF0000)));
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(1, shape, 3));
+  TagStream sprite;
+  sprite.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  sprite.ShowFrame();
+  swf.Tag(tag::kDefineSprite, DefineSpriteBody(2, sprite));
+  PlaceObject place;
+  place.depth = 1;
+  place.character = 2;
+  place.name = "box";
+  Matrix m;
+  m.tx = {200};
+  m.ty = {800};
+  place.matrix = m;
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(place));
+  Code move;
+  move.Str("box").Op(0x1C).Str("_x");           // box, "_x"
+  move.Str("box").Op(0x1C).Str("_x").Op(0x4E);  // box._x
+  move.Num(10).Op(0x47).Op(0x4F);               // + 10, set member
+  Code script;
+  script.Str("box").Op(0x1C).Str("onEnterFrame").Function("", move).Op(0x4F);
+  swf.Tag(tag::kDoAction, DoActionBody(script.Bytes()));
+  swf.Tag(tag::kDoAction, DoActionBody(Code().Str("oops").Op(0x2A).Bytes()));
+  swf.ShowFrame();
+  auto bytes = swf.Finish(false);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+// Only the script moves the square: the timeline has a single frame, so
+// the picture changes between ticks because properties set from script
+// count as changes to the display list.
+TEST_F(ShockwaveFlashTest, RunsTheMoviesScriptsAndDrawsWhatTheyChange) {
+  std::string bytes = ScriptedMovie();
+  std::string path = dir.File("scripted.swf");
+  kestrova::testing::WriteFile(path, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+  flash->SetMovie(path);
+  ASSERT_EQ(flash->LoadError(), "");
+  EXPECT_TRUE(flash->ScriptsRunning());
+  EXPECT_GE(flash->ScriptWarnings(), 1u) << "the throwing script";
+  UpdateWindow(flash->Handle());
+  EXPECT_EQ(LeftmostRed(60), 10);
+  flash->Play();
+  PumpFor(400);  // 20 frames a second: about eight frames
+  EXPECT_EQ(flash->CurrentFrame(), 0u);
+  EXPECT_TRUE(flash->Playing());
+  EXPECT_GE(flash->FramesRendered(), 3u);
+  const int left = LeftmostRed(60);
+  EXPECT_GE(left, 40) << "moved by the script";
+  EXPECT_EQ((left - 10) % 10, 0);
+  EXPECT_EQ(PixelOnScreen(flash->Handle(), 20, 60), RGB(0x11, 0x22, 0x33));
 }
 
 TEST_F(ShockwaveFlashTest, RightButtonPressesDoNothing) {
