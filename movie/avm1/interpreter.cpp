@@ -13,7 +13,6 @@ namespace kestrova::avm1 {
 
 namespace {
 
-
 // Restores the caller's stack base when a call or block ends, however it ends.
 struct StackFrame {
   std::vector<Value>& stack;

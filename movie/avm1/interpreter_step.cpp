@@ -12,10 +12,7 @@
 
 namespace kestrova::avm1 {
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 size_t Interpreter::Step(Activation& a, uint8_t code, size_t pc, size_t next,
                          std::span<const uint8_t> body) {
