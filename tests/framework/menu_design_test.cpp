@@ -5,6 +5,7 @@
 
 #include "framework/application.h"
 #include "framework/class_builder.h"
+#include "framework/class_registry.h"
 #include "framework/form.h"
 #include "framework/main_menu.h"
 #include "framework/popup_menu.h"
@@ -215,6 +216,8 @@ TEST_F(MenuDesignTest, OnlyMenuItemsNestInMenusAndItems) {
       "    end\n"
       "  end\n"
       "end\n";
+  // An unpublished menu is found by name once the menu classes are registered.
+  RegisterMenuClasses();
   OwnedComponent<TForm> other(new TForm(nullptr));
   try {
     ReadDesign(*other, bad, "bad");
