@@ -1,5 +1,6 @@
 #include "framework/custom_control.h"
 
+#include "framework/canvas_paint.h"
 #include "framework/class_builder.h"
 
 namespace kestrova::framework {
@@ -13,16 +14,7 @@ const ClassInfo& TCustomControl::StaticClass() {
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
 
 void TCustomControl::PaintWindow(HDC dc) {
-  canvas_.SetHandle(dc);
-  canvas_.SetFont(Font());
-  canvas_.Brush().SetColor(Color());
-  try {
-    Paint();
-  } catch (...) {
-    canvas_.SetHandle(nullptr);
-    throw;
-  }
-  canvas_.SetHandle(nullptr);
+  PaintOnCanvas(canvas_, dc, *this, [this] { Paint(); });
 }
 
 }  // namespace kestrova::framework

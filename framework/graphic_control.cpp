@@ -1,5 +1,6 @@
 #include "framework/graphic_control.h"
 
+#include "framework/canvas_paint.h"
 #include "framework/class_builder.h"
 
 namespace kestrova::framework {
@@ -14,16 +15,7 @@ TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
 void TGraphicControl::WndProc(TMessage& m) {
   if (m.msg == WM_PAINT && m.wparam) {
-    canvas_.SetHandle(HDC(m.wparam));
-    canvas_.SetFont(Font());
-    canvas_.Brush().SetColor(Color());
-    try {
-      Paint();
-    } catch (...) {
-      canvas_.SetHandle(nullptr);
-      throw;
-    }
-    canvas_.SetHandle(nullptr);
+    PaintOnCanvas(canvas_, HDC(m.wparam), *this, [this] { Paint(); });
     return;
   }
   TControl::WndProc(m);
