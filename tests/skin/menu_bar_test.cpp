@@ -235,6 +235,24 @@ TEST_F(MenuBarTest, BarAndButtonsAreDrawnInTheMenuStyle) {
   SaveBitmapToPng(CaptureWindow(form->Handle()), OutputPath("menu_bar_MacOS.png"));
 }
 
+TEST_F(MenuBarTest, TheFrameBesideTheBarIsPaintedLikeTheBar) {
+  frame->SetMenu(menu);
+  Show();
+  frame->SetUIStyle(S::DeepBlue);
+  frame->SetMenuBarColor(0x00FF00);
+  frame->SetMenuBarToColor(0x00FF00);
+  frame->PaintFormBorder();
+  TBitmap window = CaptureWindow(form->Handle());
+  int t = frame->GetTitleAreaHeight(), m = frame->MenuBarHeight();
+  ASSERT_GT(m, 0);
+  int w = window.Width();
+  for (int x : {1, 2, w - 3, w - 2}) {
+    EXPECT_EQ(window.Canvas().Pixel(x, t + m / 2), 0x00FF00u) << x;
+    EXPECT_EQ(window.Canvas().Pixel(x, t + m + 4), frame->Color()) << x;
+  }
+  EXPECT_EQ(window.Canvas().Pixel(0, t + m / 2), frame->BorderColor());
+}
+
 TEST_F(MenuBarTest, AltLetterDropsDownAndRightMovesToTheNextMenu) {
   frame->SetMenu(menu);
   frame->SetUIStyle(S::WinXP);
