@@ -180,7 +180,7 @@ class TsuiTitleBar : public framework::TCustomPanel {
   int icon_top_ = 0;
   int caption_top_ = 0;
   bool keep_font_color_ = false;
-  std::unique_ptr<TsuiTitleBarPopupMenu> system_menu_;
+  TsuiTitleBarPopupMenu* system_menu_;  // owned as a component
 };
 
 // Registers the bar and its items' classes for stored designs.

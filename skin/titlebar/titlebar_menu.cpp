@@ -22,8 +22,7 @@ constexpr int kRightToLeftShift = 176;
 
 }  // namespace
 
-TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar)
-    : TitleBarMenuBase(nullptr), bar_(bar) {
+TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar) : TitleBarMenuBase(bar), bar_(bar) {
   SetAutoHotkeys(TMenuAutoFlag::maManual);
   SetPopupComponent(bar);
   AddItem(kMinimizeCaption, [this](TComponent*) { Minimize(); });

@@ -19,7 +19,7 @@ class TsuiTitleBarPopupMenu : public TitleBarMenuBase {
   static constexpr int kMaximizeItem = 1;
   static constexpr int kCloseItem = 3;
 
-  // A menu of `bar`'s, owned by it.
+  // A menu of `bar`'s, owned (and freed) by it.
   explicit TsuiTitleBarPopupMenu(TsuiTitleBar* bar);
 
   TsuiTitleBar* Bar() const { return bar_; }

@@ -1,0 +1,161 @@
+// The title bar under the mouse: hover and pressed pictures, clicks on the
+// buttons, dragging the form, double clicks.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "tests/skin/titlebar_bench.h"
+
+namespace kestrova::skin {
+namespace {
+
+using namespace titlebar_testing;
+using framework::TWindowState;
+using Type = TsuiTitleBarBtnType;
+
+// Where a button is drawn on the bar (found from its picture's position).
+POINT ButtonCentre(Bench& bench, Type type) {
+  TBitmap shot = Shot(*bench.bar);
+  TsuiTitleBarButton& b = bench.Button(type);
+  for (int x = 0; x + b.PicNormal().Width() <= shot.Width(); ++x)
+    if (Shows(shot, b.PicNormal().Bitmap(), x, bench.bar->ButtonTop(), true))
+      return POINT{x + b.PicNormal().Width() / 2, bench.bar->ButtonTop() + 5};
+  ADD_FAILURE() << "button not drawn";
+  return POINT{0, 0};
+}
+
+TEST(TitleBarMouse, HoverAndPressedFramesFollowThePointer) {
+  for (TsuiUIStyle style : kBuiltInStyles) {
+    SCOPED_TRACE(StyleName(style));
+    Bench bench(style);
+    TsuiTitleBarButton& max = bench.Button(Type::suiMax);
+    const POINT c = ButtonCentre(bench, Type::suiMax);
+    const int left = c.x - max.PicNormal().Width() / 2, top = bench.bar->ButtonTop();
+    const bool see_through = max.Transparent();
+
+    bench.MoveTo(c.x, c.y);
+    EXPECT_EQ(bench.bar->HotButton(), max.Index());
+    TBitmap shot = Shot(*bench.bar);
+    EXPECT_TRUE(Shows(shot, max.PicMouseOn().Bitmap(), left, top, see_through));
+
+    bench.bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
+    shot = Shot(*bench.bar);
+    EXPECT_TRUE(Shows(shot, max.PicMouseDown().Bitmap(), left, top, see_through));
+    EXPECT_EQ(bench.form->WindowState(), TWindowState::wsNormal);  // not before the release
+    bench.bar->Perform(WM_LBUTTONUP, 0, MAKELPARAM(c.x, c.y));
+    EXPECT_EQ(bench.form->WindowState(), TWindowState::wsMaximized);
+    bench.form->SetWindowState(TWindowState::wsNormal);
+    kestrova::testing::PumpFor(10);
+
+    bench.MoveTo(20, bench.bar->Height() - 2);  // off the buttons
+    EXPECT_EQ(bench.bar->HotButton(), -1);
+    shot = Shot(*bench.bar);
+    max.LoadMaximizePictures();
+    EXPECT_TRUE(Shows(shot, max.PicNormal().Bitmap(), left, top, see_through));
+  }
+}
+
+TEST(TitleBarMouse, ClicksRunTheButtonsAndFireTheEvents) {
+  Bench bench(TsuiUIStyle::MacOS);
+  TsuiTitleBarButton* help = bench.bar->Buttons().Add();
+  help->SetUIStyle(TsuiUIStyle::MacOS);
+  help->SetButtonType(Type::suiHelp);
+  TsuiTitleBarButton* custom = bench.bar->Buttons().Add();
+  custom->Assign(*help);
+  custom->SetButtonType(Type::suiCustom);  // keeps the help pictures
+  std::string events;
+  bench.bar->OnHelpBtnClick = [&](framework::TComponent* sender, int index) {
+    EXPECT_EQ(sender, bench.bar);
+    events += "help" + std::to_string(index) + " ";
+  };
+  bench.bar->OnCustomBtnsClick = [&](framework::TComponent*, int index) {
+    events += "custom" + std::to_string(index) + " ";
+  };
+  auto click = [&](Type type) {
+    const POINT c = ButtonCentre(bench, type);
+    bench.MoveTo(c.x, c.y);
+    bench.bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
+    bench.bar->Perform(WM_LBUTTONUP, 0, MAKELPARAM(c.x, c.y));
+  };
+  click(Type::suiHelp);
+  click(Type::suiCustom);
+  EXPECT_EQ(events, "help4 custom5 ");
+
+  click(Type::suiMin);
+  EXPECT_EQ(bench.form->WindowState(), TWindowState::wsMinimized);
+  bench.form->SetWindowState(TWindowState::wsNormal);
+  kestrova::testing::PumpFor(10);
+  click(Type::suiClose);
+  EXPECT_FALSE(bench.form->Visible());
+}
+
+// Mouse input as the system gets it from the device, at screen points.
+void SendMouse(DWORD flags, POINT p) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = LONG((p.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1));
+  in.mi.dy = LONG((p.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1));
+  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  SendInput(1, &in, sizeof in);
+}
+
+TEST(TitleBarMouse, DraggingTheFreeAreaMovesTheForm) {
+  Bench bench(TsuiUIStyle::MacOS);
+  const POINT start = bench.bar->ClientToScreen(POINT{120, 8});
+  const int left = bench.form->Left(), top = bench.form->Top();
+  SendMouse(0, start);
+  kestrova::testing::PumpFor(50);
+  // The move loop runs inside the press; the rest of the drag comes meanwhile.
+  std::thread hand([start] {
+    Sleep(300);
+    for (int i = 1; i <= 5; ++i) {
+      SendMouse(0, POINT{start.x + 8 * i, start.y + 6 * i});
+      Sleep(40);
+    }
+    SendMouse(MOUSEEVENTF_LEFTUP, POINT{start.x + 40, start.y + 30});
+  });
+  SendMouse(MOUSEEVENTF_LEFTDOWN, start);
+  kestrova::testing::PumpFor(1200);
+  hand.join();
+  kestrova::testing::PumpFor(50);
+  EXPECT_EQ(bench.form->Left(), left + 40);
+  EXPECT_EQ(bench.form->Top(), top + 30);
+
+  // A maximized form stays where it is.
+  bench.form->SetWindowState(TWindowState::wsMaximized);
+  kestrova::testing::PumpFor(50);
+  const RECT before = bench.form->BoundsRect();
+  const POINT at = bench.bar->ClientToScreen(POINT{120, 8});
+  SendMouse(0, at);
+  SendMouse(MOUSEEVENTF_LEFTDOWN, at);
+  SendMouse(0, POINT{at.x + 40, at.y + 30});
+  SendMouse(MOUSEEVENTF_LEFTUP, POINT{at.x + 40, at.y + 30});
+  kestrova::testing::PumpFor(300);
+  EXPECT_EQ(bench.form->BoundsRect().left, before.left);
+  EXPECT_EQ(bench.form->BoundsRect().top, before.top);
+}
+
+TEST(TitleBarMouse, DoubleClickMaximizesRestoresAndClosesOnTheControlBox) {
+  Bench bench(TsuiUIStyle::MacOS);
+  TBitmap restore = Picture(TsuiUIStyle::MacOS, entry::kTitleButtons, 18, 10);
+  bench.MoveTo(120, 8);
+  bench.bar->Perform(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(120, 8));
+  EXPECT_EQ(bench.form->WindowState(), TWindowState::wsMaximized);
+  EXPECT_TRUE(Shows(bench.Button(Type::suiMax).PicNormal().Bitmap(), restore, 0, 0));
+  bench.bar->Perform(WM_LBUTTONUP, 0, MAKELPARAM(120, 8));
+
+  // Restoring: the second press then starts a move, which its release ends.
+  PostMessageW(bench.form->Handle(), WM_LBUTTONUP, 0, 0);
+  bench.MoveTo(120, 8);
+  bench.bar->Perform(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(120, 8));
+  EXPECT_EQ(bench.form->WindowState(), TWindowState::wsNormal);
+  kestrova::testing::PumpFor(20);
+
+  bench.MoveTo(8, bench.bar->IconTop() + 4);  // the application icon of the control box
+  EXPECT_EQ(bench.bar->HotButton(), 0);
+  bench.bar->Perform(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(8, bench.bar->IconTop() + 4));
+  EXPECT_FALSE(bench.form->Visible());
+}
+
+}  // namespace
+}  // namespace kestrova::skin
