@@ -114,6 +114,7 @@ struct Bench {
   TsuiTitleBar* bar = nullptr;
 
   explicit Bench(TsuiUIStyle style, int skinned_frame_width = -1) {
+    SetCursorPos(1, 1);  // away from the form: no button is under the mouse
     form->SetBounds(60, 60, 400, 200);
     form->Show();
     framework::TWinControl* parent = form.get();

@@ -45,12 +45,12 @@ TEST(TitleBarMouse, HoverAndPressedFramesFollowThePointer) {
     bench.bar->Perform(WM_LBUTTONUP, 0, MAKELPARAM(c.x, c.y));
     EXPECT_EQ(bench.form->WindowState(), TWindowState::wsMaximized);
     bench.form->SetWindowState(TWindowState::wsNormal);
+    bench.bar->UpdateMaximizeButtons();
     kestrova::testing::PumpFor(10);
 
     bench.MoveTo(20, bench.bar->Height() - 2);  // off the buttons
     EXPECT_EQ(bench.bar->HotButton(), -1);
     shot = Shot(*bench.bar);
-    max.LoadMaximizePictures();
     EXPECT_TRUE(Shows(shot, max.PicNormal().Bitmap(), left, top, see_through));
   }
 }
@@ -61,8 +61,11 @@ TEST(TitleBarMouse, ClicksRunTheButtonsAndFireTheEvents) {
   help->SetUIStyle(TsuiUIStyle::MacOS);
   help->SetButtonType(Type::suiHelp);
   TsuiTitleBarButton* custom = bench.bar->Buttons().Add();
-  custom->Assign(*help);
-  custom->SetButtonType(Type::suiCustom);  // keeps the help pictures
+  framework::TPicture own;
+  own.Bitmap().Assign(Filled(17, 17, 0x3366CC));
+  custom->SetPicNormal(own);
+  custom->SetPicMouseOn(own);
+  custom->SetPicMouseDown(own);
   std::string events;
   bench.bar->OnHelpBtnClick = [&](framework::TComponent* sender, int index) {
     EXPECT_EQ(sender, bench.bar);
