@@ -5,13 +5,13 @@
 //   bar->SystemMenu().Popup(x, y);       // screen coordinates
 #pragma once
 
-#include "skin/titlebar/titlebar_menu_base.h"
+#include "skin/menus/popup_menu.h"
 
 namespace kestrova::skin {
 
 class TsuiTitleBar;
 
-class TsuiTitleBarPopupMenu : public TitleBarMenuBase {
+class TsuiTitleBarPopupMenu : public TsuiPopupMenu {
   KESTROVA_CLASS(TsuiTitleBarPopupMenu)
 
  public:
