@@ -92,6 +92,41 @@ TEST(TitleBarMouse, ClicksRunTheButtonsAndFireTheEvents) {
   EXPECT_FALSE(bench.form->Visible());
 }
 
+// Closes whatever menu is open a moment after it opens.
+void CloseMenuSoon() {
+  SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EndMenu();
+  });
+}
+
+TEST(TitleBarMouse, ControlBoxShowsTheWindowMenuOrItsOwnMenu) {
+  Bench bench(TsuiUIStyle::MacOS);
+  const int y = bench.bar->IconTop() + 4;
+  std::string shown;
+  bench.bar->SystemMenu().OnPopup = [&](framework::TComponent*) { shown += "window "; };
+  auto click_box = [&] {
+    bench.MoveTo(8, y);
+    bench.bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, y));
+    CloseMenuSoon();
+    bench.bar->Perform(WM_LBUTTONUP, 0, MAKELPARAM(8, y));
+  };
+  click_box();
+  EXPECT_EQ(shown, "window ");
+
+  auto* own = new TsuiPopupMenu(bench.form.get());
+  own->OnPopup = [&](framework::TComponent*) { shown += "own "; };
+  bench.Button(Type::suiControlBox).SetControlBoxMenu(own);
+  click_box();
+  EXPECT_EQ(shown, "window own ");
+
+  own->Free();  // the button forgets it and shows the window menu again
+  EXPECT_EQ(bench.Button(Type::suiControlBox).ControlBoxMenu(), nullptr);
+  click_box();
+  EXPECT_EQ(shown, "window own window ");
+  EXPECT_TRUE(bench.form->Visible());
+}
+
 // Mouse input as the system gets it from the device, at screen points.
 void SendMouse(DWORD flags, POINT p) {
   INPUT in{};
