@@ -98,8 +98,6 @@ class TsuiTitleBar : public framework::TCustomPanel {
   // The window menu shown by a control box without a menu of its own.
   TsuiTitleBarPopupMenu& SystemMenu() { return *system_menu_; }
 
-  // The form the bar works on (the form it sits on), or null.
-  framework::TForm* ParentFormOfBar() const { return ParentForm(); }
   // The parent is a skinned form frame.
   bool OnSkinnedForm() const;
   // Right-to-left reading: BiDiMode bdRightToLeft on a Middle-Eastern system.

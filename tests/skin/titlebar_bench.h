@@ -180,6 +180,14 @@ class MessageBoxWatcher {
   std::thread thread_;
 };
 
+inline void CALLBACK EndMenuNow(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  EndMenu();
+}
+
+// Closes whatever menu is open a moment after it opens.
+inline void CloseMenuSoon() { SetTimer(nullptr, 0, 100, EndMenuNow); }
+
 // A skin held in memory.
 class MemorySkin : public SkinLookup {
  public:

@@ -193,10 +193,7 @@ TEST(TitleBarMenu, ItemsCaptionsAndEnabledStateByTheVisibleButtons) {
         std::string{items->Items(0)->Enabled() ? '1' : '0', items->Items(3)->Enabled() ? '1' : '0'};
   };
   items->Items(0)->SetEnabled(true);
-  SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    EndMenu();
-  });
+  CloseMenuSoon();
   menu.Popup(100, 100);
   EXPECT_EQ(shown, "01");
 

@@ -84,20 +84,20 @@ TEST(TitleBarMouse, ClicksRunTheButtonsAndFireTheEvents) {
   click(Type::suiCustom);
   EXPECT_EQ(events, "help4 custom5 ");
 
+  // Pressed on a button, released off it: nothing happens.
+  const POINT min = ButtonCentre(bench, Type::suiMin);
+  bench.MoveTo(min.x, min.y);
+  bench.bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(min.x, min.y));
+  bench.MoveTo(min.x, min.y + 60);
+  bench.bar->Perform(WM_LBUTTONUP, 0, MAKELPARAM(min.x, min.y + 60));
+  EXPECT_EQ(bench.form->WindowState(), TWindowState::wsNormal);
+
   click(Type::suiMin);
   EXPECT_EQ(bench.form->WindowState(), TWindowState::wsMinimized);
   bench.form->SetWindowState(TWindowState::wsNormal);
   kestrova::testing::PumpFor(10);
   click(Type::suiClose);
   EXPECT_FALSE(bench.form->Visible());
-}
-
-// Closes whatever menu is open a moment after it opens.
-void CloseMenuSoon() {
-  SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    EndMenu();
-  });
 }
 
 TEST(TitleBarMouse, ControlBoxShowsTheWindowMenuOrItsOwnMenu) {
