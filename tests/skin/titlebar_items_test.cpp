@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/menu_item.h"
+#include "framework/stored_design.h"
 #include "skin/drawing.h"
 #include "tests/skin/titlebar_bench.h"
 
@@ -149,6 +150,45 @@ TEST(TitleBarButtons, MaximizeShowsRestoreFramesWhileTheFormIsMaximized) {
   bench.form->SetWindowState(TWindowState::wsMaximized);
   bench.bar->UpdateMaximizeButtons();
   EXPECT_TRUE(Shows(max.PicNormal().Bitmap(), maximize, 0, 0));
+}
+
+TEST(TitleBarDesign, ItemsAreReadByTheirPublishedNames) {
+  Bench bench(TsuiUIStyle::DeepBlue);
+  framework::ReadDesign(*bench.bar,
+                        "object Bar: TsuiTitleBar\n"
+                        "  UIStyle = MacOS\n"
+                        "  Sections = <\n"
+                        "    item\n"
+                        "      Width = 48\n"
+                        "      Align = suiRight\n"
+                        "    end\n"
+                        "    item\n"
+                        "      Align = suiClient\n"
+                        "      CapSec = True\n"
+                        "    end>\n"
+                        "  Buttons = <\n"
+                        "    item\n"
+                        "      ButtonType = suiClose\n"
+                        "      UIStyle = MacOS\n"
+                        "    end>\n"
+                        "  ButtonInterval = 3\n"
+                        "  DrawAppIcon = False\n"
+                        "  InactiveCaptionColor = 255\n"
+                        "end\n");
+  TsuiTitleBar& bar = *bench.bar;
+  ASSERT_EQ(bar.Sections().Count(), 2);
+  EXPECT_EQ(bar.Sections().Items(0)->Width(), 48);
+  EXPECT_EQ(bar.Sections().Items(0)->Align(), Align::suiRight);
+  EXPECT_TRUE(bar.Sections().Items(1)->Stretch());
+  EXPECT_TRUE(bar.Sections().Items(1)->CapSec());
+  ASSERT_EQ(bar.Buttons().Count(), 1);
+  TsuiTitleBarButton& close = *bar.Buttons().Items(0);
+  EXPECT_EQ(close.ButtonType(), Type::suiClose);
+  TBitmap frame = Picture(TsuiUIStyle::MacOS, entry::kTitleButtons, 18, 16);
+  EXPECT_TRUE(Shows(close.PicNormal().Bitmap(), frame, 0, 0));
+  EXPECT_EQ(bar.ButtonInterval(), 3);
+  EXPECT_FALSE(bar.DrawAppIcon());
+  EXPECT_EQ(bar.InactiveCaptionColor(), 255u);
 }
 
 TEST(TitleBarMenu, ItemsCaptionsAndEnabledStateByTheVisibleButtons) {
