@@ -2,6 +2,7 @@
 // buttons, dragging the form, double clicks.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 #include "tests/skin/titlebar_bench.h"
@@ -143,19 +144,27 @@ TEST(TitleBarMouse, DraggingTheFreeAreaMovesTheForm) {
   const int left = bench.form->Left(), top = bench.form->Top();
   SendMouse(0, start);
   kestrova::testing::PumpFor(50);
-  // The move loop runs inside the press; the rest of the drag comes meanwhile.
-  std::thread hand([start] {
-    Sleep(300);
+  // The move loop runs inside the press; the rest of the drag comes from
+  // another thread once the system reports the loop running.
+  const DWORD gui_thread = GetCurrentThreadId();
+  std::atomic<bool> done{false};
+  std::thread hand([&] {
+    GUITHREADINFO info{sizeof info};
+    for (int i = 0; i < 500; ++i) {
+      if (GetGUIThreadInfo(gui_thread, &info) && (info.flags & GUI_INMOVESIZE)) break;
+      Sleep(10);
+    }
     for (int i = 1; i <= 5; ++i) {
       SendMouse(0, POINT{start.x + 8 * i, start.y + 6 * i});
       Sleep(40);
     }
     SendMouse(MOUSEEVENTF_LEFTUP, POINT{start.x + 40, start.y + 30});
+    done = true;
   });
   SendMouse(MOUSEEVENTF_LEFTDOWN, start);
-  kestrova::testing::PumpFor(1200);
+  while (!done) kestrova::testing::PumpFor(20);
   hand.join();
-  kestrova::testing::PumpFor(50);
+  kestrova::testing::PumpFor(100);
   EXPECT_EQ(bench.form->Left(), left + 40);
   EXPECT_EQ(bench.form->Top(), top + 30);
 
