@@ -140,6 +140,8 @@ class TsuiTitleBar : public framework::TCustomPanel {
   void SetFormMinimumSize(int width, int height);
   void ApplyStyleFont(bool file_theme);
   void ShowOnScreen(framework::TBitmap& b);
+  POINT SectionInsets() const;
+  int CaptionSectionWidth(framework::TCanvas& canvas, int index, int last_left_width);
   void DrawRightSection(framework::TBitmap& b, framework::TBitmap& picture, int left, int top);
   int DrawRightButtons(framework::TBitmap& b, framework::TBitmap& scratch, POINT mouse, int x,
                        int& control_box);
