@@ -12,6 +12,7 @@
 #include "framework/form.h"
 #include "framework/popup_menu.h"
 #include "framework/short_cut.h"
+#include "framework/stored_design.h"
 #include "framework/timer.h"
 #include "skin/form/form.h"
 #include "skin/form/menu_bar.h"
@@ -334,6 +335,45 @@ TEST_F(MenuBarTest, ADefaultItemOnTheBarLeavesTheWindowWorking) {
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
   EXPECT_EQ(Bar().ButtonCount(), 3);
   EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+}
+
+TEST(MenuBarDesign, AStoredFrameShowsItsStoredMenuOnTheBar) {
+  TApplication app;
+  RegisterFormClasses();
+  RegisterSkinnedMenuClasses();
+  auto* form = new TForm(&app);
+  ReadDesign(*form,
+             "object F: TForm\n"
+             "  Caption = 'Stored'\n"
+             "  object suiForm1: TsuiForm\n"
+             "    UIStyle = WinXP\n"
+             "    Menu = MainMenu1\n"
+             "  end\n"
+             "  object MainMenu1: TsuiMainMenu\n"
+             "    object File1: TMenuItem\n"
+             "      Caption = '&File'\n"
+             "      Default = True\n"
+             "      object Open1: TMenuItem\n"
+             "        Caption = '&Open'\n"
+             "        Default = True\n"
+             "      end\n"
+             "    end\n"
+             "    object Help1: TMenuItem\n"
+             "      Caption = '&Help'\n"
+             "    end\n"
+             "  end\n"
+             "end\n",
+             "stored");
+  form->Show();
+  Pump();
+  auto* frame = dynamic_cast<TsuiForm*>(form->FindComponent("suiForm1"));
+  ASSERT_NE(frame, nullptr);
+  ASSERT_NE(frame->MenuBar(), nullptr);
+  ASSERT_EQ(frame->MenuBar()->ButtonCount(), 2);
+  EXPECT_EQ(frame->MenuBar()->Buttons(0)->Caption(), "&File");
+  EXPECT_EQ(frame->MenuBar()->Buttons(1)->Caption(), "&Help");
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_EQ(GetMenu(form->Handle()), nullptr);  // never the native menu bar
 }
 
 BOOL CALLBACK FindDialog(HWND w, LPARAM out) {
