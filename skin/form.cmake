@@ -13,7 +13,8 @@ if(WIN32 AND TARGET kestrova_framework)
     ${CMAKE_CURRENT_LIST_DIR}/form/form_menu_bar.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form/form_paint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form/form_region.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/form/form_window_proc.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/form/form_window_proc.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/form/menu_bar.cpp)
   target_link_libraries(kestrova_skin_form PUBLIC kestrova_skin_form_core kestrova_skin
-    kestrova_skin_titlebar)
+    kestrova_skin_titlebar kestrova_skin_menus)
 endif()

@@ -8,5 +8,5 @@ if(WIN32 AND TARGET kestrova_framework)
     ${CMAKE_CURRENT_LIST_DIR}/titlebar/titlebar_mouse.cpp
     ${CMAKE_CURRENT_LIST_DIR}/titlebar/titlebar_paint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/titlebar/titlebar_sections.cpp)
-  target_link_libraries(kestrova_skin_titlebar PUBLIC kestrova_skin)
+  target_link_libraries(kestrova_skin_titlebar PUBLIC kestrova_skin_menus)
 endif()

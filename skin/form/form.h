@@ -24,6 +24,7 @@
 #include "framework/form.h"
 #include "framework/panel.h"
 #include "framework/tool_bar.h"
+#include "skin/menus/menu_bar_host.h"
 #include "skin/style_table.h"
 #include "skin/titlebar/titlebar_types.h"
 
@@ -40,7 +41,7 @@ class TsuiTitleBarButtons;
 class TsuiTitleBarSections;
 class TsuiMenuBar;
 
-class TsuiForm : public framework::TCustomPanel, public TsuiTitleBarHost {
+class TsuiForm : public framework::TCustomPanel, public TsuiTitleBarHost, public MenuBarHost {
   KESTROVA_CLASS(TsuiForm)
 
  public:
@@ -112,9 +113,9 @@ class TsuiForm : public framework::TCustomPanel, public TsuiTitleBarHost {
   // The form menu bar.
   void CreateMenuBar();
   void DestroyMenuBar();
-  void UpdateMenuBar();
-  void UpdateMenuBarItems();
-  void UpdateMenuBarFont();
+  void UpdateMenuBar() override;
+  void UpdateMenuBarItems() override;
+  void UpdateMenuBarFont() override;
   void HandleMenuShortCut(framework::TMessage& message);
   void DrawMenuBarButton(framework::TToolBar* sender, framework::TToolButton* button,
                          framework::TCustomDrawState state, bool& defaultDraw);

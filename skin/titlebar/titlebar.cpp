@@ -30,7 +30,7 @@ TsuiTitleBar::TsuiTitleBar(TComponent* owner)
       sections_(this),
       buttons_(this),
       inactive_caption_color_(clInactiveCaption),
-      system_menu_(std::make_unique<TsuiTitleBarPopupMenu>(this)) {
+      system_menu_(new TsuiTitleBarPopupMenu(this)) {
   ChangeStyle(TControlStyleFlag::csAcceptsControls, false);
   SetBevelOuter(TBevelCut::bvNone);
   SetParentBiDiMode(true);

@@ -16,7 +16,6 @@
 // the frame gives in reply to SUIM_GETBORDERWIDTH.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "framework/bitmap.h"
@@ -98,8 +97,6 @@ class TsuiTitleBar : public framework::TCustomPanel {
   // The window menu shown by a control box without a menu of its own.
   TsuiTitleBarPopupMenu& SystemMenu() { return *system_menu_; }
 
-  // The form the bar works on (the form it sits on), or null.
-  framework::TForm* ParentFormOfBar() const { return ParentForm(); }
   // The parent is a skinned form frame.
   bool OnSkinnedForm() const;
   // Right-to-left reading: BiDiMode bdRightToLeft on a Middle-Eastern system.
@@ -142,6 +139,8 @@ class TsuiTitleBar : public framework::TCustomPanel {
   void SetFormMinimumSize(int width, int height);
   void ApplyStyleFont(bool file_theme);
   void ShowOnScreen(framework::TBitmap& b);
+  POINT SectionInsets() const;
+  int CaptionSectionWidth(framework::TCanvas& canvas, int index, int last_left_width);
   void DrawRightSection(framework::TBitmap& b, framework::TBitmap& picture, int left, int top);
   int DrawRightButtons(framework::TBitmap& b, framework::TBitmap& scratch, POINT mouse, int x,
                        int& control_box);
@@ -180,7 +179,7 @@ class TsuiTitleBar : public framework::TCustomPanel {
   int icon_top_ = 0;
   int caption_top_ = 0;
   bool keep_font_color_ = false;
-  std::unique_ptr<TsuiTitleBarPopupMenu> system_menu_;
+  TsuiTitleBarPopupMenu* system_menu_;  // owned as a component
 };
 
 // Registers the bar and its items' classes for stored designs.

@@ -69,7 +69,7 @@ const ClassInfo& TsuiTitleBarButtons::StaticClass() {
 
 const ClassInfo& TsuiTitleBarPopupMenu::StaticClass() {
   static const ClassInfo info =
-      ClassBuilder<TsuiTitleBarPopupMenu>("TsuiTitleBarPopupMenu", &TPopupMenu::StaticClass())
+      ClassBuilder<TsuiTitleBarPopupMenu>("TsuiTitleBarPopupMenu", &TsuiPopupMenu::StaticClass())
           .Build();
   return info;
 }

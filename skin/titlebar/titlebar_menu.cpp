@@ -22,8 +22,7 @@ constexpr int kRightToLeftShift = 176;
 
 }  // namespace
 
-TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar)
-    : TitleBarMenuBase(nullptr), bar_(bar) {
+TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar) : TsuiPopupMenu(bar), bar_(bar) {
   SetAutoHotkeys(TMenuAutoFlag::maManual);
   SetPopupComponent(bar);
   AddItem(kMinimizeCaption, [this](TComponent*) { Minimize(); });
@@ -55,7 +54,7 @@ void TsuiTitleBarPopupMenu::UpdateItems() {
 void TsuiTitleBarPopupMenu::Popup(int x, int y) {
   if (bar_->RightToLeftReading()) x += kRightToLeftShift;
   UpdateItems();
-  TitleBarMenuBase::Popup(x, y);
+  TsuiPopupMenu::Popup(x, y);
 }
 
 void TsuiTitleBarPopupMenu::Minimize() {

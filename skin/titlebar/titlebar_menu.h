@@ -5,13 +5,13 @@
 //   bar->SystemMenu().Popup(x, y);       // screen coordinates
 #pragma once
 
-#include "skin/titlebar/titlebar_menu_base.h"
+#include "skin/menus/popup_menu.h"
 
 namespace kestrova::skin {
 
 class TsuiTitleBar;
 
-class TsuiTitleBarPopupMenu : public TitleBarMenuBase {
+class TsuiTitleBarPopupMenu : public TsuiPopupMenu {
   KESTROVA_CLASS(TsuiTitleBarPopupMenu)
 
  public:
@@ -19,7 +19,7 @@ class TsuiTitleBarPopupMenu : public TitleBarMenuBase {
   static constexpr int kMaximizeItem = 1;
   static constexpr int kCloseItem = 3;
 
-  // A menu of `bar`'s, owned by it.
+  // A menu of `bar`'s, owned (and freed) by it.
   explicit TsuiTitleBarPopupMenu(TsuiTitleBar* bar);
 
   TsuiTitleBar* Bar() const { return bar_; }

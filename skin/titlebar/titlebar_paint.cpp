@@ -100,62 +100,87 @@ void TsuiTitleBar::DrawRightSection(TBitmap& b, TBitmap& picture, int left, int 
   b.Canvas().Draw(left, top, over);
 }
 
-void TsuiTitleBar::DrawSections(TBitmap& b) {
-  if (!ParentForm()) return;
-  int x0 = 0, y0 = 0;
-  if (OnSkinnedForm()) {
-    const int reply = QueryFrameWidth();
-    x0 = reply == 0 ? -kDefaultFrameInset : -reply;
-    y0 = -kFrameTop;
-  }
+// The insets of the section row: on a skinned form it starts left of the
+// bar by the frame's width and 3 pixels above it.
+POINT TsuiTitleBar::SectionInsets() const {
+  if (!OnSkinnedForm()) return POINT{0, 0};
+  const int reply = QueryFrameWidth();
+  return POINT{reply == 0 ? -kDefaultFrameInset : -reply, -kFrameTop};
+}
+
+// Fits the caption into the caption section at `index` and gives the
+// section's width.
+int TsuiTitleBar::CaptionSectionWidth(TCanvas& canvas, int index, int last_left_width) {
   int buttons_width = 0;
   for (int i = 0; i < buttons_.Count(); ++i)
     buttons_width += buttons_.Items(i)->PicNormal().Width() + button_interval_;
+  const int next_width = index + 1 < sections_.Count() ? sections_.Items(index + 1)->Width() : 0;
+  const int room =
+      Width() - left_btn_x_offset_ - buttons_width - next_width - kCaptionSectionMargin;
+  caption_section_text_ = EllipsisText(canvas, Caption(), room);
+  const int w = canvas.TextWidth(caption_section_text_) + left_btn_x_offset_ - last_left_width +
+                kCaptionSectionPadding;
+  return std::max(w, 0);  // a negative width would mirror the picture
+}
 
-  const RECT whole{0, 0, b.Width() - 2 * x0, b.Height() - y0};
+namespace {
+
+// The section row as it is laid out from both ends: on the bar (shifted by
+// the insets) and on the window-wide region image.
+struct SectionRow {
+  TCanvas& bar;
+  TCanvas& region;
+  POINT inset;
+  int left;
+  int right;
+
+  void Stretch(const TBitmap& pic, int from, int to) {
+    bar.StretchDraw(RECT{from, inset.y, to, inset.y + pic.Height()}, pic);
+    region.StretchDraw(RECT{from - inset.x, 0, to - inset.x, pic.Height()}, pic);
+  }
+  void PutLeft(const TBitmap& pic) {
+    bar.Draw(left, inset.y, pic);
+    region.Draw(left - inset.x, 0, pic);
+    left += pic.Width();
+  }
+};
+
+}  // namespace
+
+void TsuiTitleBar::DrawSections(TBitmap& b) {
+  if (!ParentForm()) return;
+  const POINT inset = SectionInsets();
+  const RECT whole{0, 0, b.Width() - 2 * inset.x, b.Height() - inset.y};
   region_image_.SetSize(whole.right, whole.bottom);
   region_image_.Canvas().Brush().SetColor(clWhite);
   region_image_.Canvas().FillRect(whole);
   back_image_.SetSize(whole.right, whole.bottom);
   back_image_.Canvas().Brush().SetColor(form_color_);
   back_image_.Canvas().FillRect(whole);
-  TCanvas& region = region_image_.Canvas();
 
-  int left = x0, right = b.Width() - x0, last_left_width = 0, client = -1;
+  SectionRow row{b.Canvas(), region_image_.Canvas(), inset, inset.x, b.Width() - inset.x};
+  int last_left_width = 0, client = -1;
   bool caption_section = false;
-  const int n = sections_.Count();
-  for (int i = 0; i < n; ++i) {
+  for (int i = 0; i < sections_.Count(); ++i) {
     TsuiTitleBarSection* s = sections_.Items(i);
     TBitmap& pic = s->Picture().Bitmap();
     if (s->CapSec()) {
-      const int next_width = i + 1 < n ? sections_.Items(i + 1)->Width() : 0;
-      caption_section_text_ = EllipsisText(
-          b.Canvas(), Caption(),
-          b.Width() - left_btn_x_offset_ - buttons_width - next_width - kCaptionSectionMargin);
-      const int w = std::max(0, b.Canvas().TextWidth(caption_section_text_) + left_btn_x_offset_ -
-                                    last_left_width + kCaptionSectionPadding);
-      b.Canvas().StretchDraw(RECT{left, y0, left + w, y0 + pic.Height()}, pic);
-      region.StretchDraw(RECT{left - x0, 0, left + w - x0, pic.Height()}, pic);
-      left += w;
+      const int w = CaptionSectionWidth(b.Canvas(), i, last_left_width);
+      row.Stretch(pic, row.left, row.left + w);
+      row.left += w;
       caption_section = true;
     } else if (s->Align() == TsuiTitleBarAlign::suiLeft) {
-      b.Canvas().Draw(left, y0, pic);
-      region.Draw(left - x0, 0, pic);
-      left += pic.Width();
+      row.PutLeft(pic);
       last_left_width = pic.Width();
     } else if (s->Align() == TsuiTitleBarAlign::suiRight) {
-      if (!pic.Empty()) DrawRightSection(b, pic, right - pic.Width(), y0);
-      region.Draw(right - x0 - pic.Width(), 0, pic);
-      right -= pic.Width();
+      row.right -= pic.Width();
+      if (!pic.Empty()) DrawRightSection(b, pic, row.right, inset.y);
+      row.region.Draw(row.right - inset.x, 0, pic);
     } else {
-      client = i;
+      client = i;  // the last one counts
     }
   }
-  if (client >= 0) {
-    TBitmap& pic = sections_.Items(client)->Picture().Bitmap();
-    b.Canvas().StretchDraw(RECT{left, y0, right, y0 + pic.Height()}, pic);
-    region.StretchDraw(RECT{left - x0, 0, right - x0, pic.Height()}, pic);
-  }
+  if (client >= 0) row.Stretch(sections_.Items(client)->Picture().Bitmap(), row.left, row.right);
   back_image_.Canvas().Draw(0, 0, region_image_);
   if (!caption_section)
     caption_section_text_.clear();
