@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -19,12 +18,15 @@
 #include "skin/menus.h"
 #include "skin/styles.h"
 #include "skin/titlebar/titlebar.h"
+#include "tests/skin/open_menu.h"
 
 namespace kestrova::skin {
 namespace {
 
 using namespace framework;
 using S = TsuiUIStyle;
+using testing::OpenMenuWindow;
+using testing::OutputPath;
 
 constexpr LPARAM kAltDown = LPARAM(1) << 29;
 
@@ -33,26 +35,6 @@ void Pump(int rounds = 5) {
     TApplication::Current()->ProcessMessages();
     Sleep(10);
   }
-}
-
-std::string OutputPath(const std::string& file) {
-  std::filesystem::path dir = std::filesystem::path(KESTROVA_BINARY_DIR) / "test-output";
-  std::filesystem::create_directories(dir);
-  return (dir / file).string();
-}
-
-BOOL CALLBACK FindMenuWindow(HWND w, LPARAM out) {
-  wchar_t name[16] = {};
-  GetClassNameW(w, name, 16);
-  if (std::wstring(name) != L"#32768" || !IsWindowVisible(w)) return TRUE;
-  *reinterpret_cast<HWND*>(out) = w;
-  return FALSE;
-}
-
-HWND OpenMenuWindow() {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &FindMenuWindow, LPARAM(&found));
-  return found;
 }
 
 // What the screen shows of the form and the menu open under its bar.
@@ -326,17 +308,6 @@ TEST_F(MenuBarTest, ShortCutsReachTheirItemWhileTheFormIsActive) {
   EXPECT_EQ(clicked.size(), 2u);
 }
 
-TEST_F(MenuBarTest, ADefaultItemOnTheBarLeavesTheWindowWorking) {
-  file->SetDefault(true);
-  open->SetDefault(true);
-  frame->SetMenu(menu);
-  Show();
-  EXPECT_TRUE(form->HandleAllocated());
-  EXPECT_TRUE(IsWindowVisible(form->Handle()));
-  EXPECT_EQ(Bar().ButtonCount(), 3);
-  EXPECT_EQ(GetMenu(form->Handle()), nullptr);
-}
-
 TEST(MenuBarDesign, AStoredFrameShowsItsStoredMenuOnTheBar) {
   TApplication app;
   RegisterFormClasses();
@@ -376,22 +347,13 @@ TEST(MenuBarDesign, AStoredFrameShowsItsStoredMenuOnTheBar) {
   EXPECT_EQ(GetMenu(form->Handle()), nullptr);  // never the native menu bar
 }
 
-BOOL CALLBACK FindDialog(HWND w, LPARAM out) {
-  wchar_t name[16] = {};
-  GetClassNameW(w, name, 16);
-  if (std::wstring(name) != L"#32770" || !IsWindowVisible(w)) return TRUE;
-  *reinterpret_cast<HWND*>(out) = w;
-  return FALSE;
-}
-
 TEST_F(MenuBarTest, DesignTimeHintsForMainMenusDroppedOnTheForm) {
   Show();
   form->SetDesigning(true);
   // A plain main menu: the hint, and the frame keeps no menu.
   std::wstring hint;
   TTimer* closer = Driver([&] {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &FindDialog, LPARAM(&dialog));
+    HWND dialog = testing::ThreadWindowOfClass(L"#32770");
     if (!dialog) return;
     wchar_t text[1024] = {};
     GetDlgItemTextW(dialog, 0xFFFF, text, 1024);
