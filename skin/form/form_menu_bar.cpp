@@ -24,7 +24,7 @@ using namespace framework;
 namespace {
 
 constexpr TColor kDisabledCaption = 0x808080;
-constexpr int kCaptionDrop = 2;  // captions sit this much below the button's centre
+constexpr int kCaptionDrop = 2;  // the caption rectangle starts this much lower
 constexpr UINT kCaptionFormat = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
 // The theme's top-level menu colours, by their colour index.
 constexpr TsuiFileThemeColor kTopSelected{5}, kTopSelectedBorder{6}, kTopSelectedFont{7},
