@@ -50,8 +50,8 @@ RECT FrameSizes(HWND h) {
   GetClientRect(h, &client);
   POINT origin{0, 0};
   ClientToScreen(h, &origin);
-  return RECT{origin.x - outer.left, origin.y - outer.top,
-              outer.right - (origin.x + client.right), outer.bottom - (origin.y + client.bottom)};
+  return RECT{origin.x - outer.left, origin.y - outer.top, outer.right - (origin.x + client.right),
+              outer.bottom - (origin.y + client.bottom)};
 }
 
 bool InRegion(HWND h, int x, int y) {
