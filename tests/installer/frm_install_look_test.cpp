@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -95,6 +96,12 @@ TEST_F(FrmInstallLookTest, TheFrameIsPaintedAroundTheTitlePicturesAndThePattern)
     for (int x = 402; x < 410; ++x)
       ASSERT_EQ(At(shot, 3 + x, 3 + y), At(tile, x % 8, y % 8)) << x << "," << y;
   for (int x = 0; x < 16; ++x) ASSERT_EQ(At(shot, 3 + x, 3 + 250), At(tile, x % 8, 250 % 8)) << x;
+}
+
+TEST_F(FrmInstallLookTest, Screenshot) {
+  const std::filesystem::path dir = std::filesystem::path(KESTROVA_BINARY_DIR) / "screenshots";
+  std::filesystem::create_directories(dir);
+  framework::SaveBitmapToPng(Shot(), (dir / "installer_window.png").string());
 }
 
 TEST_F(FrmInstallLookTest, TheFrameHasTheStoredMacOSSettings) {
