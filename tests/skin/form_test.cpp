@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "framework/capture.h"
 #include "framework/form.h"
 #include "framework/handles.h"
+#include "framework/label.h"
 #include "framework/panel.h"
 #include "framework/properties.h"
 #include "skin/drawing.h"
@@ -388,6 +390,23 @@ TEST(FormPanel, APanelFillsTheFrameUntilItGoes) {
   EXPECT_EQ(panel->Caption(), "");
   panel->Free();
   EXPECT_EQ(bench.frame->FormPanel(), nullptr);
+}
+
+// Pictures of a small skinned form in each style, for looking at.
+TEST(FormShots, EveryStyle) {
+  const std::filesystem::path dir = std::filesystem::path(KESTROVA_BINARY_DIR) / "screenshots";
+  std::filesystem::create_directories(dir);
+  for (TsuiUIStyle style : kBuiltInStyles) {
+    Bench bench(style);
+    bench.frame->SetCaption(std::string("Skinned form: ") + Name(style));
+    auto* label = new framework::TLabel(bench.form.get());
+    label->SetParent(bench.frame);
+    label->SetBounds(16, 40, 200, 16);
+    label->SetCaption("The frame, its corners and its background");
+    kestrova::testing::PumpFor(30);
+    framework::SaveBitmapToPng(bench.Shot(),
+                               (dir / (std::string("form_") + Name(style) + ".png")).string());
+  }
 }
 
 }  // namespace
