@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/application.h"
 #include "framework/capture.h"
 #include "framework/form.h"
 #include "framework/handles.h"
@@ -392,6 +393,38 @@ TEST(FormPanel, APanelFillsTheFrameUntilItGoes) {
   EXPECT_EQ(panel->Caption(), "");
   panel->Free();
   EXPECT_EQ(bench.frame->FormPanel(), nullptr);
+}
+
+void CALLBACK EndMenuNow(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  EndMenu();
+}
+
+// The frame holds the application's message hook until someone else takes
+// it: Alt+Space opens the window menu and is not passed on; other keys are
+// menu short cuts only with a menu.
+TEST(FormApplicationMessages, AltSpaceOpensTheWindowMenu) {
+  framework::TApplication app;
+  app.Initialize();
+  Bench bench;
+  bool opened = false;
+  bench.frame->TitleBar()->SystemMenu().OnPopup = [&](framework::TComponent*) { opened = true; };
+  MSG alt_space = {bench.Window(), WM_SYSKEYDOWN, VK_SPACE, LPARAM(1) << 29, 0, {}};
+  bool handled = false;
+  SetTimer(nullptr, 0, 100, EndMenuNow);
+  app.OnMessage(alt_space, handled);
+  EXPECT_TRUE(handled);
+  EXPECT_TRUE(opened);
+  MSG key = {bench.Window(), WM_KEYDOWN, 'A', 0, 0, {}};
+  handled = false;
+  app.OnMessage(key, handled);
+  EXPECT_FALSE(handled);
+  // Another hook replaces the frame's outright.
+  app.OnMessage = [](MSG&, bool&) {};
+  opened = handled = false;
+  app.OnMessage(alt_space, handled);
+  EXPECT_FALSE(handled);
+  EXPECT_FALSE(opened);
 }
 
 // A file theme that takes a skin from the test.
