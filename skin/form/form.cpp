@@ -156,6 +156,7 @@ void TsuiForm::FrameRefresh() {
 
 void TsuiForm::Notification(TComponent* component, TOperation operation) {
   TCustomPanel::Notification(component, operation);
+  if (operation == TOperation::opInsert) MenuInserted(component);
   if (operation != TOperation::opRemove) return;
   if (component == form_panel_) form_panel_ = nullptr;
   if (menu_ && component == static_cast<TComponent*>(menu_)) DestroyMenuBar();

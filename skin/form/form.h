@@ -138,6 +138,8 @@ class TsuiForm : public framework::TCustomPanel, public TsuiTitleBarHost, public
   void ApplyStyleToMenu();
   void DetachMenu();
   void FreeMenuBar();
+  // A component dropped on the form while it is designed: a main menu.
+  void MenuInserted(framework::TComponent* component);
 
   bool TakeOver(framework::TForm* form);
   void MeasureFrame(framework::TForm& form);

@@ -3,9 +3,11 @@
 // the menu's short cuts, which a window without a native menu would lose.
 #include <utility>
 
+#include "framework/application.h"
 #include "framework/bitmap.h"
 #include "framework/main_menu.h"
 #include "framework/menu_font.h"
+#include "framework/text.h"
 #include "framework/tool_button.h"
 #include "skin/drawing.h"
 #include "skin/filetheme.h"
@@ -22,7 +24,8 @@ using namespace framework;
 namespace {
 
 constexpr TColor kDisabledCaption = 0x808080;
-constexpr int kCaptionDrop = 2;  // captions sit this much below the button's centre
+// Captions sit a pixel low: their rectangle loses 2 rows above or gains 2 below.
+constexpr int kCaptionDrop = 2;
 constexpr UINT kCaptionFormat = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
 // The theme's top-level menu colours, by their colour index.
 constexpr TsuiFileThemeColor kTopSelected{5}, kTopSelectedBorder{6}, kTopSelectedFont{7},
@@ -188,6 +191,34 @@ void TsuiForm::HandleMenuShortCut(TMessage& message) {
   if (owner_form_ && IsFormActive(owner_form_) && owner_form_->Active() && menu_ &&
       menu_->IsShortCut(message))
     message.result = 1;
+}
+
+namespace {
+
+// The hint for a plain main menu dropped on the form, in the designer's words.
+std::string PlainMainMenuHint(const std::string& form_name, const std::string& frame_name) {
+  const std::string gap = "\r\n\r\n";
+  return "Strongly recommend you to use \"TsuiMainMenu\" instead of \"TMainMenu\"." + gap +
+         "If you still want to use TMainForm, " + gap + "set " + form_name +
+         "'s MENU property to NIL please." + gap + "And set " + frame_name +
+         "'s MENU property to this Menu when you finished designing the menu.";
+}
+
+}  // namespace
+
+void TsuiForm::MenuInserted(TComponent* component) {
+  if (!Designing() || Loading()) return;
+  auto* menu = dynamic_cast<TMainMenu*>(component);
+  if (!menu) return;
+  if (menu->Class().name != "TsuiMainMenu") {
+    std::string text = PlainMainMenuHint(owner_form_ ? owner_form_->Name() : "", Name());
+    if (TApplication* app = TApplication::Current())
+      app->MessageBox(text, app->Title(), MB_OK | MB_ICONINFORMATION);
+    else
+      MessageBoxW(nullptr, Widen(text).c_str(), L"", MB_OK | MB_ICONINFORMATION);
+  } else if (!menu_ && owner_form_ && menu->Owner() == owner_form_) {
+    SetMenu(menu);
+  }
 }
 
 void TsuiForm::DrawMenuBarBackground(TToolBar* bar, const RECT& rect, bool&) {

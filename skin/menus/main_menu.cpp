@@ -30,8 +30,6 @@ TsuiMainMenu::~TsuiMainMenu() = default;
 
 void TsuiMainMenu::SetOwnerDraw(bool) {}
 
-void TsuiMainMenu::SetImages(TImageList* images) { TMainMenu::SetImages(images); }
-
 void TsuiMainMenu::SetUseSystemFont(bool v) {
   TsuiMenuLook::SetUseSystemFont(v);
   if (host_) host_->UpdateMenuBarFont();

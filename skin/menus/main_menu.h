@@ -25,8 +25,6 @@ class TsuiMainMenu : public framework::TMainMenu, public TsuiMenuLook {
 
   // Owner drawn always.
   void SetOwnerDraw(bool owner_draw) override;
-  // Null: the check marks come from the menu's own list.
-  void SetImages(framework::TImageList* images) override;
   void SetUseSystemFont(bool v) override;
 
   // The form frame showing the menu, or null.
@@ -38,6 +36,7 @@ class TsuiMainMenu : public framework::TMainMenu, public TsuiMenuLook {
  protected:
   void MenuChanged(framework::TMenuItem* source, bool rebuild) override;
   void Notification(framework::TComponent* component, framework::TOperation operation) override;
+  // Images() is the caller's list only: check marks come from the menu's own.
   const framework::TImageList* ItemImages() const override { return Images(); }
   const framework::TImageList& CheckMarks() const override { return *check_marks_; }
   bool RightToLeft() const override { return IsRightToLeft(); }
