@@ -158,7 +158,8 @@ TEST_F(FrmInstallLookTest, DraggingTheTitleBarMovesTheWindow) {
   const DWORD gui_thread = GetCurrentThreadId();
   std::atomic<bool> done{false};
   std::thread hand([&] {
-    GUITHREADINFO info{sizeof info};
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
     for (int i = 0; i < 500; ++i) {
       if (GetGUIThreadInfo(gui_thread, &info) && (info.flags & GUI_INMOVESIZE)) break;
       Sleep(10);
