@@ -345,6 +345,31 @@ TEST(FormMaximize, MaximizedCoversTheWorkAreaWidenedAndRestores) {
   }
 }
 
+// A form made maximized covers the work area at once, and restored it gets
+// the bounds it had when the frame took it over.
+TEST(FormMaximize, AFormMadeMaximizedRestoresToItsFirstBounds) {
+  OwnedComponent<TForm> form(new TForm(nullptr));
+  form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+  form->SetBounds(70, 60, 300, 200);
+  form->SetWindowState(TWindowState::wsMaximized);
+  auto* frame = new TsuiForm(form.get());
+  frame->SetParent(form.get());
+  form->Show();
+  kestrova::testing::PumpFor(30);
+  const RECT a = GetWorkArea();
+  RECT r = WindowRect(form->Handle());
+  EXPECT_EQ(r.left, a.left - 2);
+  EXPECT_EQ(r.right, a.right + 2);
+  EXPECT_EQ(r.bottom, a.bottom - 1);
+  ShowWindow(form->Handle(), SW_RESTORE);
+  kestrova::testing::PumpFor(30);
+  r = WindowRect(form->Handle());
+  EXPECT_EQ(r.left, 70);
+  EXPECT_EQ(r.top, 60);
+  EXPECT_EQ(r.right - r.left, 300);
+  EXPECT_EQ(r.bottom - r.top, 200);
+}
+
 TEST(FormRegion, PictureRegionTakesEachOpaqueRun) {
   Bench bench(TsuiUIStyle::DeepBlue);
   HWND h = bench.Window();
