@@ -26,6 +26,7 @@ Runtime::Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output)
       interpreter_(vm_, *this) {
   InstallMovieClip();
   InstallTimers();
+  InstallPlayerStubs(vm_);
   player_ = std::make_unique<movie::Player>(movie_, this);
 }
 

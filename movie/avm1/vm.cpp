@@ -257,7 +257,11 @@ Value Vm::Get(const Value& target, const std::string& name) {
 
 Value Vm::GetOf(Object* o, const std::string& name, const Value& self) {
   if (!o) return Value();
-  if (name == "__proto__") return o->proto ? Value(o->proto) : Value();
+  if (name == "__proto__") {
+    Object* proto =
+        o->kind == Kind::Super ? (o->superProto ? o->superProto->proto : nullptr) : o->proto;
+    return proto ? Value(proto) : Value();
+  }
   if (o->kind == Kind::MovieClip && getClipProperty) {
     Value out;
     if (getClipProperty(o, name, out)) return out;
@@ -447,7 +451,8 @@ Value Vm::Construct(const Value& fn, const Args& args) {
     if (r.IsObject()) return r;
     return o;
   }
-  if (f->script && callScript) callScript(f, o, args, f);
+  // The constructor runs as a method of its prototype: super() reaches the parent class.
+  if (f->script && callScript) callScript(f, o, args, o->proto);
   return o;
 }
 

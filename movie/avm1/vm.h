@@ -121,8 +121,7 @@ class Vm {
   std::function<bool(Object*, const std::string&, const Value&)> setClipProperty;
   std::function<std::string(Object*)> clipPath;  // "_level0.a": a clip as text
   // For interpreter-side callbacks of built-ins (Function.call needs it).
-  std::function<Value(Object* fn, const Value& self, const Args& args, Object* newTarget)>
-      callScript;
+  std::function<Value(Object* fn, const Value& self, const Args& args, Object* home)> callScript;
 
  private:
   Value CallWatch(Object* o, Property* p, const std::string& name, const Value& value);
