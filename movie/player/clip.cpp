@@ -24,13 +24,18 @@ void Clip::Start() {
 }
 
 void Clip::Tick() {
-  // Children tick first; a clip placed by this tick's frame then shows its
-  // first frame unchanged, as in the original player.
+  // Children tick first, the last placed (the highest depth) first; a clip
+  // placed by this tick's frame then shows its first frame unchanged, as in
+  // the original player.
   std::vector<std::shared_ptr<Clip>> children;
   for (auto& [depth, object] : objects_)
     if (object.clip) children.push_back(object.clip);
-  for (auto& child : children) child->Tick();
-  if (playing_ && FrameCount() > 1) GotoFrame(frame_ + 1 < FrameCount() ? frame_ + 1 : 0);
+  for (auto it = children.rbegin(); it != children.rend(); ++it) (*it)->Tick();
+  if (!playing_ || FrameCount() <= 1) return;
+  if (frame_ + 1 < FrameCount())
+    GotoFrame(frame_ + 1);
+  else if (timeline_.loops)
+    GotoFrame(0);
 }
 
 void Clip::GotoFrame(uint32_t target) {

@@ -172,6 +172,7 @@ struct Frame {
 
 struct Timeline {
   std::vector<Frame> frames;  // at least one
+  bool loops = true;          // false: playing stops at the last frame
   std::optional<uint32_t> FindLabel(const std::string& label) const;
 };
 
