@@ -99,9 +99,10 @@ void Runtime::RunInitActions(uint32_t frame) {
   }
 }
 
-void Runtime::BeforeTick() {
-  vm_.ResetFrameBudget();
-  for (movie::Clip* clip : ClipsInEventOrder()) {
+void Runtime::BeforeTick() { vm_.ResetFrameBudget(); }
+
+void Runtime::AfterTick() {
+  for (movie::Clip* clip : ClipsInTickOrder()) {
     auto keep = clip->shared_from_this();
     RunClipEvent(*clip, kEventEnterFrame);
     if (Object* o = ObjectOf(*clip)) CallHandler(o, "onEnterFrame");
@@ -152,6 +153,20 @@ std::vector<movie::Clip*> Runtime::ClipsInEventOrder() {
   std::vector<movie::Clip*> out;
   CollectClips(*root_, out);
   return out;
+}
+
+// As the timelines tick: children before their parent, the last placed first.
+std::vector<movie::Clip*> Runtime::ClipsInTickOrder() {
+  std::vector<movie::Clip*> out;
+  CollectClipsForTick(*root_, out);
+  return out;
+}
+
+void Runtime::CollectClipsForTick(movie::Clip& clip, std::vector<movie::Clip*>& out) {
+  auto& objects = clip.MutableObjects();
+  for (auto it = objects.rbegin(); it != objects.rend(); ++it)
+    if (it->second.clip) CollectClipsForTick(*it->second.clip, out);
+  out.push_back(&clip);
 }
 
 void Runtime::CollectClips(movie::Clip& clip, std::vector<movie::Clip*>& out) {

@@ -42,6 +42,7 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   void ClipRemoved(movie::Clip& clip) override;
   void FrameReached(movie::Clip& clip, uint32_t frame) override;
   void BeforeTick() override;
+  void AfterTick() override;
   void AfterFrame() override;
 
   // VmHost
@@ -110,6 +111,8 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   void RunInitActions(uint32_t frame);
   void FireIntervals();
   std::vector<movie::Clip*> ClipsInEventOrder();
+  std::vector<movie::Clip*> ClipsInTickOrder();
+  void CollectClipsForTick(movie::Clip& clip, std::vector<movie::Clip*>& out);
   void CollectClips(movie::Clip& clip, std::vector<movie::Clip*>& out);
   movie::Clip* Resolve(movie::Clip* from, const std::string& path);
   movie::DisplayObject* SelfOf(movie::Clip& clip);

@@ -23,6 +23,9 @@ class ScriptHost {
   virtual void FrameReached(Clip& clip, uint32_t frame) = 0;
   // Start and end of one Advance, around the timelines' tick.
   virtual void BeforeTick() = 0;
+  // The timelines ticked (their frames' display lists are in place); their
+  // frame scripts run next.
+  virtual void AfterTick() {}
   virtual void AfterFrame() = 0;
 };
 
