@@ -220,6 +220,7 @@ void Runtime::SetProperty(Object* o, int index, const Value& value) {
 }
 
 bool Runtime::GetClipProperty(Object* o, const std::string& name, Value& out) {
+  if (o->kind == Kind::TextField) return textFields_.GetDisplayProperty(o, name, out);
   if (o->Find(name) && (name.empty() || name[0] != '_')) return false;  // a variable
   movie::Clip* clip = ClipOf(o);
   if (!clip) return false;
@@ -243,9 +244,9 @@ bool Runtime::GetClipProperty(Object* o, const std::string& name, Value& out) {
   bool caseSensitive = vm_.CaseSensitive();
   std::string lower = caseSensitive ? std::string() : LowerCase(name);
   for (auto& [depth, object] : clip->MutableObjects()) {
-    if (!object.clip) continue;
+    if (!object.clip && !object.field) continue;
     if (caseSensitive ? object.name == name : LowerCase(object.name) == lower) {
-      out = ObjectOf(*object.clip);
+      out = object.clip ? ObjectOf(*object.clip) : textFields_.ObjectOf(*clip, object);
       return true;
     }
   }
@@ -253,6 +254,7 @@ bool Runtime::GetClipProperty(Object* o, const std::string& name, Value& out) {
 }
 
 bool Runtime::SetClipProperty(Object* o, const std::string& name, const Value& value) {
+  if (o->kind == Kind::TextField) return textFields_.SetDisplayProperty(o, name, value);
   movie::Clip* clip = ClipOf(o);
   if (!clip) return false;
   int index = PropertyIndex(name);

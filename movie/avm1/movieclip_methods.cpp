@@ -28,7 +28,10 @@ void Runtime::InstallMovieClip() {
   vm_.setClipProperty = [this](Object* o, const std::string& name, const Value& value) {
     return SetClipProperty(o, name, value);
   };
-  vm_.clipPath = [this](Object* o) { return ClipOf(o) ? TargetPath(o, false) : std::string(); };
+  vm_.clipPath = [this](Object* o) {
+    if (o->kind == Kind::TextField) return textFields_.Path(o);
+    return ClipOf(o) ? TargetPath(o, false) : std::string();
+  };
   InstallClipMethods(vm_.movieClipProto);
 }
 

@@ -25,6 +25,8 @@ Runtime::Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output)
       vm_(movie_->header.version, *this),
       interpreter_(vm_, *this) {
   InstallMovieClip();
+  textFormats_.Install();
+  textFields_.Install(vm_.movieClipProto);
   InstallTimers();
   player_ = std::make_unique<movie::Player>(movie_, this);
 }
@@ -77,6 +79,10 @@ void Runtime::ClipPlaced(movie::Clip& clip, const swf::PlaceObject* place) {
   RunClipEvent(clip, kEventConstruct);
 }
 
+void Runtime::FieldPlaced(movie::Clip& parent, movie::DisplayObject& object) {
+  textFields_.Placed(parent, object);
+}
+
 void Runtime::ClipRemoved(movie::Clip& clip) {
   auto it = clips_.find(&clip);
   if (it == clips_.end()) return;
@@ -118,6 +124,7 @@ void Runtime::AfterFrame() {
     if (scripts.object) CallHandler(scripts.object, "onLoad");
   }
   FireIntervals();
+  textFields_.SyncVariables();
 }
 
 void Runtime::RunClipEvent(movie::Clip& clip, uint32_t event) {

@@ -142,13 +142,13 @@ Value Vm::ToPrimitive(const Value& v, bool stringHint, bool toStringFallback) {
   };
   Value r;
   if (stringHint) {
-    if (o->kind == Kind::MovieClip && clipPath) return Value(clipPath(o));
+    if (IsDisplayObject(o) && clipPath) return Value(clipPath(o));
     if (call("toString", r)) return r.IsString() ? r : Value(typeText);
     return Value(typeText);
   }
   if (!call("valueOf", r)) return Value();
   if (!r.IsObject() || !toStringFallback) return r;
-  if (o->kind == Kind::MovieClip && clipPath) return Value(clipPath(o));
+  if (IsDisplayObject(o) && clipPath) return Value(clipPath(o));
   if (call("toString", r)) return r.IsObject() ? Value(typeText) : r;
   return Value(typeText);
 }
@@ -258,7 +258,7 @@ Value Vm::Get(const Value& target, const std::string& name) {
 Value Vm::GetOf(Object* o, const std::string& name, const Value& self) {
   if (!o) return Value();
   if (name == "__proto__") return o->proto ? Value(o->proto) : Value();
-  if (o->kind == Kind::MovieClip && getClipProperty) {
+  if (IsDisplayObject(o) && getClipProperty) {
     Value out;
     if (getClipProperty(o, name, out)) return out;
   }
@@ -310,7 +310,7 @@ void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
     return;
   }
   // Only "_x"-like names are clip properties.
-  if (o->kind == Kind::MovieClip && name[0] == '_' && setClipProperty &&
+  if (IsDisplayObject(o) && name[0] == '_' && setClipProperty &&
       setClipProperty(o, name, value))
     return;
   if (o->kind == Kind::Super) o = o->superThis.object();
@@ -362,7 +362,7 @@ void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
 
 bool Vm::Has(Object* o, const std::string& name) {
   if (!o) return false;
-  if (o->kind == Kind::MovieClip && getClipProperty) {
+  if (IsDisplayObject(o) && getClipProperty) {
     Value out;
     if (getClipProperty(o, name, out)) return true;
   }
@@ -371,7 +371,7 @@ bool Vm::Has(Object* o, const std::string& name) {
 
 bool Vm::TryGet(Object* o, const std::string& name, Value& out) {
   if (!o) return false;
-  if (o->kind == Kind::MovieClip && getClipProperty && getClipProperty(o, name, out)) return true;
+  if (IsDisplayObject(o) && getClipProperty && getClipProperty(o, name, out)) return true;
   if (o->kind == Kind::Super || name == "__proto__" ||
       (o->kind == Kind::String && name == "length")) {
     if (!Has(o, name)) return false;
