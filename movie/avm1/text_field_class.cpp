@@ -62,7 +62,7 @@ std::string TextFields::Path(Object* o) {
 // "a.b.c", "_root.mc:v", "/mc:v": the object from the field's timeline
 // along the path, and the variable's name.
 bool TextFields::VariableTarget(Object* o, const text::TextField& field, Object*& target,
-                                std::string& name) {
+                                std::string& name, bool clipsOnly) {
   if (field.variable.empty()) return false;
   movie::Clip* parent = nullptr;
   if (!Self(o, &parent)) return false;
@@ -90,6 +90,7 @@ bool TextFields::VariableTarget(Object* o, const text::TextField& field, Object*
       target = runtime_.ParentOf(target);
     else
       target = vm_.GetOf(target, step, target).object();
+    if (clipsOnly && target && target->kind != Kind::MovieClip) target = nullptr;
   }
   return target && !name.empty();
 }
@@ -104,17 +105,41 @@ void TextFields::Sync(Object* o, text::TextField& field) {
   if (text::NormalizeBreaks(shown) != field.Text()) field.SetText(shown);
 }
 
+// A field on a path of clips shows its variable as soon as it is read; one
+// bound through other objects shows it from the next frame.
 std::u32string TextFields::Text(Object* o, text::TextField& field) {
-  Sync(o, field);
+  Object* target = nullptr;
+  std::string name;
+  Value value;
+  if (VariableTarget(o, field, target, name, true) && vm_.TryGet(target, name, value) &&
+      !value.IsUndefined())
+    return text::NormalizeBreaks(text::FromUtf8(vm_.ToString(value)));
   return field.Text();
 }
 
+// Text set on a field bound through clips goes to the variable only (the
+// field shows it from there); otherwise the field takes it, and the
+// variable too when it can be reached.
 void TextFields::SetText(Object* o, text::TextField& field, const std::u32string& text) {
-  field.SetText(text);
   Object* target = nullptr;
   std::string name;
-  if (VariableTarget(o, field, target, name))
-    vm_.SetOf(target, name, Value(text::ToUtf8(field.Text())));
+  std::string value = text::ToUtf8(text::NormalizeBreaks(text));
+  if (VariableTarget(o, field, target, name, true)) {
+    vm_.SetOf(target, name, Value(value));
+    return;
+  }
+  field.SetText(text);
+  if (VariableTarget(o, field, target, name)) vm_.SetOf(target, name, Value(value));
+}
+
+// A new variable name: a variable not there yet takes the field's text.
+void TextFields::Rebind(Object* o, text::TextField& field) {
+  Object* target = nullptr;
+  std::string name;
+  if (!VariableTarget(o, field, target, name)) return;
+  Value value;
+  if (vm_.TryGet(target, name, value) && !value.IsUndefined()) return;
+  if (!field.Text().empty()) vm_.SetOf(target, name, Value(text::ToUtf8(field.Text())));
 }
 
 void TextFields::Placed(movie::Clip& parent, movie::DisplayObject& object) {

@@ -45,6 +45,7 @@ class TextFields {
   void SetText(Object* o, text::TextField& field, const std::u32string& text);
   void Sync(Object* o, text::TextField& field);
   std::u32string Text(Object* o, text::TextField& field);
+  void Rebind(Object* o, text::TextField& field);
 
  private:
   struct Entry {
@@ -55,8 +56,9 @@ class TextFields {
   void InstallMethods(Object* proto);
   void InstallCreate(Object* movieClipProto);
   movie::DisplayObject* Self(Object* o, movie::Clip** parent = nullptr, int* depth = nullptr);
-  bool VariableTarget(Object* o, const text::TextField& field, Object*& target,
-                      std::string& name);
+  // `clipsOnly`: the path goes through clips only, not other objects.
+  bool VariableTarget(Object* o, const text::TextField& field, Object*& target, std::string& name,
+                      bool clipsOnly = false);
 
   Vm& vm_;
   Runtime& runtime_;

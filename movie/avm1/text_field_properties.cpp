@@ -40,7 +40,7 @@ void SetAutoSize(TextFields& t, TextField& f, const Value& v) {
   if (v.IsBool()) {
     f.autoSize = v.boolean() ? text::AutoSize::Left : text::AutoSize::None;
   } else {
-    std::string name = t.Machine().ToString(v);
+    std::string name = LowerCase(t.Machine().ToString(v));
     if (name == "left") f.autoSize = text::AutoSize::Left;
     else if (name == "center") f.autoSize = text::AutoSize::Center;
     else if (name == "right") f.autoSize = text::AutoSize::Right;
@@ -142,7 +142,7 @@ const Accessor kAccessors[] = {
              },
              [](TextFields& t, Object* o, TextField& f, const Value& v) {
                f.variable = v.IsNullish() ? std::string() : t.Machine().ToString(v);
-               t.Sync(o, f);
+               t.Rebind(o, f);
              }},
     KESTROVA_CONSTANT("hscroll", 0),
     KESTROVA_CONSTANT("maxhscroll", 0),
@@ -170,16 +170,9 @@ const Accessor kAccessors[] = {
              [](TextFields&, Object*, TextField& f) { return Value(std::max(1, f.Layout().lines)); },
              nullptr},
     Accessor{"textWidth",
-             [](TextFields& t, Object* o, TextField& f) {
-               t.Sync(o, f);
-               return Pixels(f.Layout().width);
-             },
-             nullptr},
+             [](TextFields&, Object*, TextField& f) { return Pixels(f.Layout().width); }, nullptr},
     Accessor{"textHeight",
-             [](TextFields& t, Object* o, TextField& f) {
-               t.Sync(o, f);
-               return Pixels(f.Layout().height);
-             },
+             [](TextFields&, Object*, TextField& f) { return Pixels(f.Layout().height); },
              nullptr},
     KESTROVA_CONSTANT("restrict", Value::Null()),
     KESTROVA_CONSTANT("condenseWhite", false),

@@ -103,11 +103,9 @@ const Field kFields[] = {
     {"align",
      [](Vm&, const TextFormat& f) { return f.align ? Value(AlignName(*f.align)) : Value::Null(); },
      [](Vm& vm, TextFormat& f, const Value& v, bool) {
-       if (v.IsNullish()) {
-         f.align.reset();
-       } else if (auto align = AlignNamed(vm.ToString(v))) {
-         f.align = align;  // an unknown name leaves the alignment as it was
-       }
+       // null and unknown names leave the alignment as it was
+       if (v.IsNullish()) return;
+       if (auto align = AlignNamed(vm.ToString(v))) f.align = align;
      }},
     KESTROVA_TEXT_FIELD(leftMargin, Number, Margin(vm, v, exact)),
     KESTROVA_TEXT_FIELD(rightMargin, Number, Margin(vm, v, exact)),

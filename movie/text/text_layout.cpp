@@ -161,7 +161,9 @@ TextLayout LayOut(const TextField& field) {
       if (text[k] != U' ' && text[k] != U'\r' && (g.fontId || g.code)) out.glyphs.push_back(g);
     }
     width = std::max(width, line.width);
-    top += line.ascent + line.descent + (n + 1 < lines.size() ? line.leading : 0);
+    // The last line's leading counts in a single-line field only.
+    bool last = n + 1 == lines.size();
+    top += line.ascent + line.descent + (!last || !field.multiline ? line.leading : 0);
   }
   out.width = static_cast<int32_t>(width);
   out.height = static_cast<int32_t>(top - kGutter);
