@@ -66,6 +66,11 @@ int Runtime::PropertyIndex(const std::string& name) const {
 }
 
 Value Runtime::GetProperty(Object* o, int index) {
+  if (o && o->kind == Kind::TextField) {
+    Value out;
+    textFields_.GetDisplayProperty(o, kPropertyNames[index], out);
+    return out;
+  }
   movie::Clip* clip = ClipOf(o);
   if (!clip) return Value();
   movie::DisplayObject* self = SelfOf(*clip);
@@ -120,6 +125,10 @@ Value Runtime::GetProperty(Object* o, int index) {
 }
 
 void Runtime::SetProperty(Object* o, int index, const Value& value) {
+  if (o && o->kind == Kind::TextField) {
+    textFields_.SetDisplayProperty(o, kPropertyNames[index], value);
+    return;
+  }
   movie::Clip* clip = ClipOf(o);
   if (!clip) return;
   movie::DisplayObject* self = SelfOf(*clip);
@@ -375,10 +384,12 @@ void Runtime::GotoFrame(Object* o, const Value& frame, bool play, int bias) {
 bool Runtime::FrameLoaded(Object*, int) { return true; }
 
 void Runtime::Duplicate(Object* o, const std::string& name, int depth) {
+  if (o && o->kind == Kind::TextField) textFields_.Duplicate(o, name, depth);
   if (movie::Clip* clip = ClipOf(o)) DuplicateClip(*clip, name, depth, nullptr);
 }
 
 void Runtime::Remove(Object* o) {
+  if (o && o->kind == Kind::TextField) textFields_.Remove(o);
   movie::Clip* clip = ClipOf(o);
   if (!clip || !clip->Parent()) return;
   for (auto& [depth, object] : clip->Parent()->MutableObjects()) {

@@ -373,7 +373,7 @@ void Interpreter::SetVariable(Activation& a, const std::string& name, const Valu
 }
 
 Object* Interpreter::ResolveTarget(Activation& a, const Value& target) {
-  if (Object* o = target.object()) return o->kind == Kind::MovieClip ? o : nullptr;
+  if (Object* o = target.object()) return IsDisplayObject(o) ? o : nullptr;
   std::string path = vm_.ToString(target);
   if (path.empty()) return a.target;
   Object* from = a.target ? a.target : a.base;

@@ -8,10 +8,64 @@
 
 namespace kestrova::avm1 {
 
+namespace {
+
+// TextField.StyleSheet: styles by name, each kept as a copy of the object
+// given. The sheet is not applied to text (fields here have no CSS).
+void InstallStyleSheet(Vm& vm, Object* textField) {
+  Object* proto = vm.NewObject();
+  Object* ctor = DefineClass(
+      vm, "", [](Vm&, const Value&, const Args&) { return Value(); }, nullptr, proto);
+  textField->Define("StyleSheet", ctor, kDontEnum);
+  auto styles = [](Vm& vm, const Value& self) -> Object* {
+    Object* sheet = self.object();
+    if (!sheet) return nullptr;
+    Value held = vm.GetOf(sheet, "_styles", self);
+    if (held.object()) return held.object();
+    Object* made = vm.NewObject();
+    sheet->Define("_styles", made, kDontEnum);
+    return made;
+  };
+  auto copy = [](Vm& vm, Object* from) {
+    Object* to = vm.NewObject();
+    for (const std::string& name : vm.EnumerableNames(from)) to->Put(name).value = vm.GetOf(from, name, from);
+    return to;
+  };
+  vm.Method(proto, "setStyle", [styles, copy](Vm& vm, const Value& self, const Args& args) {
+    Object* all = styles(vm, self);
+    if (!all) return Value();
+    std::string name = LowerCase(vm.ToString(Arg(args, 0)));
+    if (Object* style = Arg(args, 1).object())
+      all->Put(name).value = copy(vm, style);
+    else
+      all->Remove(name);
+    return Value();
+  });
+  vm.Method(proto, "getStyle", [styles, copy](Vm& vm, const Value& self, const Args& args) {
+    Object* all = styles(vm, self);
+    Object* style = all ? vm.GetOf(all, LowerCase(vm.ToString(Arg(args, 0))), all).object() : nullptr;
+    return style ? Value(copy(vm, style)) : Value::Null();
+  });
+  vm.Method(proto, "getStyleNames", [styles](Vm& vm, const Value& self, const Args&) {
+    Object* all = styles(vm, self);
+    std::vector<Value> names;
+    if (all)
+      for (const std::string& name : vm.EnumerableNames(all)) names.emplace_back(name);
+    return Value(vm.NewArray(names));
+  });
+  vm.Method(proto, "clear", [](Vm& vm, const Value& self, const Args&) {
+    if (Object* sheet = self.object()) sheet->Define("_styles", vm.NewObject(), kDontEnum);
+    return Value();
+  });
+}
+
+}  // namespace
+
 void TextFields::Install(Object* movieClipProto) {
   proto_ = vm_.NewObject();
-  DefineClass(
+  Object* ctor = DefineClass(
       vm_, "TextField", [](Vm&, const Value&, const Args&) { return Value(); }, nullptr, proto_);
+  InstallStyleSheet(vm_, ctor);
   InstallProperties(proto_);
   InstallMethods(proto_);
   InstallCreate(movieClipProto);
@@ -161,6 +215,34 @@ void TextFields::SyncVariables() {
       Sync(const_cast<Object*>(o), *field);
 }
 
+Value TextFields::Held(Object* o, const char* name, const Value& fallback) {
+  auto it = held_.find(o);
+  if (it == held_.end()) return fallback;
+  auto value = it->second.find(name);
+  return value == it->second.end() ? fallback : value->second;
+}
+
+void TextFields::Hold(Object* o, const char* name, const Value& value) { held_[o][name] = value; }
+
+void TextFields::Duplicate(Object* o, const std::string& name, int depth) {
+  movie::Clip* parent = nullptr;
+  movie::DisplayObject* self = Self(o, &parent);
+  if (!self) return;
+  movie::DisplayObject copy = *self;
+  copy.name = name;
+  copy.field = std::make_shared<text::TextField>(self->field->Definition(), parent->Context().movie);
+  depth += movie::kScriptDepthBase;
+  parent->RemoveChild(depth);
+  parent->MutableObjects()[depth] = std::move(copy);
+  ++parent->Context().changes;
+}
+
+void TextFields::Remove(Object* o) {
+  movie::Clip* parent = nullptr;
+  int depth = 0;
+  if (Self(o, &parent, &depth) && depth >= movie::kScriptDepthBase) parent->RemoveChild(depth);
+}
+
 // --- display properties ---
 
 bool TextFields::GetDisplayProperty(Object* o, const std::string& name, Value& out) {
@@ -172,8 +254,9 @@ bool TextFields::GetDisplayProperty(Object* o, const std::string& name, Value& o
   const text::TextField& field = *self->field;
   double xscale = std::hypot(double(m.a), double(m.b)), yscale = std::hypot(double(m.c), double(m.d));
   std::string lower = LowerCase(name);
-  if (lower == "_x") out = m.tx.value / 20.0;
-  else if (lower == "_y") out = m.ty.value / 20.0;
+  // A field's place is its box's corner, in its parent.
+  if (lower == "_x") out = (m.tx.value + m.a * field.bounds.xMin.value + m.c * field.bounds.yMin.value) / 20.0;
+  else if (lower == "_y") out = (m.ty.value + m.b * field.bounds.xMin.value + m.d * field.bounds.yMin.value) / 20.0;
   else if (lower == "_xscale") out = xscale * 100;
   else if (lower == "_yscale") out = yscale * 100;
   else if (lower == "_rotation") out = std::atan2(double(m.b), double(m.a)) * 180 / 3.14159265358979323846;
@@ -203,10 +286,12 @@ bool TextFields::SetDisplayProperty(Object* o, const std::string& name, const Va
   double v = vm_.ToNumber(value);
   auto twips = [](double px) { return static_cast<int32_t>(std::clamp(px * 20, -1e9, 1e9)); };
   bool finite = std::isfinite(v);
-  if (lower == "_x" && finite) self->matrix.tx = {twips(v)};
-  else if (lower == "_y" && finite) self->matrix.ty = {twips(v)};
+  const swf::Matrix& m = self->matrix;
+  if (lower == "_x" && finite) self->matrix.tx = {twips(v) - static_cast<int32_t>(m.a * field.bounds.xMin.value + m.c * field.bounds.yMin.value)};
+  else if (lower == "_y" && finite) self->matrix.ty = {twips(v) - static_cast<int32_t>(m.b * field.bounds.xMin.value + m.d * field.bounds.yMin.value)};
   else if (lower == "_visible") self->visible = v != 0;
-  else if (lower == "_alpha" && finite) self->colorTransform.ma = static_cast<float>(v / 100);
+  else if (lower == "_alpha" && finite)  // 8.8 fixed point, as a clip's
+    self->colorTransform.ma = static_cast<float>(std::trunc(std::clamp(v / 100 * 256, -32768.0, 32767.0)) / 256);
   else if (lower == "_width" && finite && v >= 0) field.bounds.xMax = {field.bounds.xMin.value + twips(v)};
   else if (lower == "_height" && finite && v >= 0) field.bounds.yMax = {field.bounds.yMin.value + twips(v)};
   else if (lower == "_xscale" && finite) self->matrix.a = static_cast<float>(v / 100);

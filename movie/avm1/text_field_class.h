@@ -46,6 +46,14 @@ class TextFields {
   void Sync(Object* o, text::TextField& field);
   std::u32string Text(Object* o, text::TextField& field);
   void Rebind(Object* o, text::TextField& field);
+  // Settings only scripts read back (anti-aliasing, restrict ...), per
+  // object; `fallback` until one is stored.
+  Value Held(Object* o, const char* name, const Value& fallback);
+  void Hold(Object* o, const char* name, const Value& value);
+  // duplicateMovieClip of a field: a new field of the same definition, at
+  // the same place.
+  void Duplicate(Object* o, const std::string& name, int depth);
+  void Remove(Object* o);
 
  private:
   struct Entry {
@@ -66,6 +74,7 @@ class TextFields {
   Object* proto_ = nullptr;
   std::unordered_map<const Object*, Entry> entries_;
   std::unordered_map<const text::TextField*, Object*> objects_;
+  std::unordered_map<const Object*, std::unordered_map<std::string, Value>> held_;
   std::deque<swf::EditText> made_;  // definitions of the fields scripts made
 };
 

@@ -49,6 +49,25 @@ void SetAutoSize(TextFields& t, TextField& f, const Value& v) {
   f.FitBox();
 }
 
+// A name from a fixed list; any other leaves the setting (undefined).
+Value OneOf(TextFields& t, const Value& v, std::initializer_list<const char*> names) {
+  std::string name = t.Machine().ToString(v);
+  for (const char* n : names)
+    if (name == n) return Value(name);
+  return Value();
+}
+
+// The elements of an array-like value, in a new array.
+Object* CopyOf(Vm& vm, const Value& v) {
+  std::vector<Value> items;
+  if (Object* list = v.object()) {
+    double length = vm.ToNumber(vm.GetOf(list, "length", list));
+    for (double i = 0; i < length && i < 4096; ++i)
+      items.push_back(vm.GetOf(list, vm.NumberText(i), list));
+  }
+  return vm.NewArray(items);
+}
+
 Value Pixels(int32_t twips) { return std::floor(twips / 20.0); }
 
 std::u32string PlainOfHtml(const std::u32string& html);
@@ -73,6 +92,17 @@ std::u32string HtmlOf(const TextField& f);
         }                                                                                  \
   }
 
+// A setting kept for scripts: `coerce` makes the stored value of `v`.
+#define KESTROVA_HELD(prop, fallback, coerce, ...)                                         \
+  Accessor {                                                                               \
+    prop, [](TextFields& t, Object* o, TextField&) { return t.Held(o, prop, fallback); },  \
+        [](TextFields& t, Object* o, TextField&, const Value& v) {                         \
+          Value stored = coerce;                                                           \
+          if (!stored.IsUndefined() || v.IsUndefined()) t.Hold(o, prop, stored);               \
+        },                                                                                 \
+        __VA_ARGS__                                                                        \
+  }
+
 #define KESTROVA_CONSTANT(prop, value)                                                     \
   Accessor {                                                                               \
     prop, [](TextFields&, Object*, TextField&) { return Value(value); }, nullptr           \
@@ -80,23 +110,26 @@ std::u32string HtmlOf(const TextField& f);
 
 // In the reverse of the order a for-in loop lists them.
 const Accessor kAccessors[] = {
-    Accessor{"gridFitType", [](TextFields&, Object*, TextField&) { return Value("pixel"); },
-             nullptr, kVersion8},
-    Accessor{"antiAliasType", [](TextFields&, Object*, TextField&) { return Value("normal"); },
-             nullptr, kVersion8},
-    Accessor{"thickness", [](TextFields&, Object*, TextField&) { return Value(0); }, nullptr,
-             kVersion8},
-    Accessor{"sharpness", [](TextFields&, Object*, TextField&) { return Value(0); }, nullptr,
-             kVersion8},
+    KESTROVA_HELD("gridFitType", Value("pixel"), OneOf(t, v, {"none", "pixel", "subpixel"}),
+                  kVersion8),
+    KESTROVA_HELD("antiAliasType", Value("normal"), OneOf(t, v, {"normal", "advanced"}), kVersion8),
+    KESTROVA_HELD("thickness", Value(0), Value(t.Machine().ToNumber(v)), kVersion8),
+    KESTROVA_HELD("sharpness", Value(0), Value(t.Machine().ToNumber(v)), kVersion8),
     Accessor{"filters",
-             [](TextFields& t, Object*, TextField&) { return Value(t.Machine().NewArray()); },
-             nullptr, kVersion8},
+             [](TextFields& t, Object* o, TextField&) {
+               return Value(CopyOf(t.Machine(), t.Held(o, "filters", Value())));
+             },
+             [](TextFields& t, Object* o, TextField&, const Value& v) {
+               if (v.object()) t.Hold(o, "filters", CopyOf(t.Machine(), v));
+             },
+             kVersion8},
     Accessor{"scroll", [](TextFields&, Object*, TextField& f) { return Value(f.scroll); },
              [](TextFields& t, Object*, TextField& f, const Value& v) {
                double n = t.Machine().ToNumber(v);
-               if (std::isfinite(n)) f.scroll = std::max(1, static_cast<int>(n));
+               if (std::isfinite(n)) f.scroll = std::clamp(static_cast<int>(n), 1, text::MaxScroll(f));
              }},
-    KESTROVA_CONSTANT("maxscroll", 1),
+    Accessor{"maxscroll", [](TextFields&, Object*, TextField& f) { return Value(text::MaxScroll(f)); },
+             nullptr},
     KESTROVA_COLOR("borderColor", borderColor),
     KESTROVA_COLOR("backgroundColor", backgroundColor),
     Accessor{"textColor",
@@ -109,8 +142,7 @@ const Accessor kAccessors[] = {
                text::Apply(f.newFormat, color);
                f.SetFormat(0, f.Text().size(), color);
              }},
-    Accessor{"tabIndex", [](TextFields&, Object*, TextField&) { return Value(); },
-             [](TextFields&, Object*, TextField&, const Value&) {}},
+    KESTROVA_HELD("tabIndex", Value(), v),
     Accessor{"autoSize",
              [](TextFields&, Object*, TextField& f) { return Value(AutoSizeName(f.autoSize)); },
              [](TextFields& t, Object*, TextField& f, const Value& v) { SetAutoSize(t, f, v); }},
@@ -130,7 +162,7 @@ const Accessor kAccessors[] = {
     Accessor{"htmlText",
              [](TextFields& t, Object* o, TextField& f) {
                t.Text(o, f);
-               return Value(text::ToUtf8(f.html ? HtmlOf(f) : f.Text()));
+               return Value(text::ToUtf8(HtmlOf(f)));
              },
              [](TextFields& t, Object* o, TextField& f, const Value& v) {
                std::u32string s = text::FromUtf8(t.Machine().ToString(v));
@@ -174,16 +206,16 @@ const Accessor kAccessors[] = {
     Accessor{"textHeight",
              [](TextFields&, Object*, TextField& f) { return Pixels(f.Layout().height); },
              nullptr},
-    KESTROVA_CONSTANT("restrict", Value::Null()),
-    KESTROVA_CONSTANT("condenseWhite", false),
+    KESTROVA_HELD("restrict", Value::Null(), v.IsNullish() ? Value::Null() : Value(t.Machine().ToString(v))),
+    KESTROVA_HELD("condenseWhite", Value(false), Value(t.Machine().ToBoolean(v))),
     KESTROVA_CONSTANT("mouseWheelEnabled", true),
-    Accessor{"styleSheet", [](TextFields&, Object*, TextField&) { return Value(); },
-             [](TextFields&, Object*, TextField&, const Value&) {}},
+    KESTROVA_HELD("styleSheet", Value(), v.object() ? v : Value()),
 };
 
 #undef KESTROVA_FLAG
 #undef KESTROVA_COLOR
 #undef KESTROVA_CONSTANT
+#undef KESTROVA_HELD
 
 // Markup to text: tags dropped, <br> and the end of a paragraph are line
 // breaks, the five named entities and &nbsp; decoded.
@@ -231,7 +263,34 @@ std::u32string Escaped(const std::u32string& s) {
   return out;
 }
 
-// Each line of the text as a paragraph with its first character's font.
+// The block settings a paragraph's TEXTFORMAT tag names, when any is set.
+std::string BlockTag(const text::TextFormat& format) {
+  std::string tag;
+  auto add = [&](const char* name, int32_t value) {
+    if (value) tag += std::string(" ") + name + "=\"" + std::to_string(value) + "\"";
+  };
+  add("LEFTMARGIN", format.leftMargin.value_or(0));
+  add("RIGHTMARGIN", format.rightMargin.value_or(0));
+  add("INDENT", format.indent.value_or(0));
+  add("LEADING", format.leading.value_or(0));
+  add("BLOCKINDENT", format.blockIndent.value_or(0));
+  return tag.empty() ? tag : "<TEXTFORMAT" + tag + ">";
+}
+
+std::string AlignTag(const text::TextFormat& format) {
+  switch (format.align.value_or(swf::TextAlign::Left)) {
+    case swf::TextAlign::Right:
+      return "RIGHT";
+    case swf::TextAlign::Center:
+      return "CENTER";
+    case swf::TextAlign::Justify:
+      return "JUSTIFY";
+    default:
+      return "LEFT";
+  }
+}
+
+// Each line of the text as a paragraph in its first character's format.
 std::u32string HtmlOf(const TextField& f) {
   std::u32string out;
   const std::u32string& s = f.Text();
@@ -241,14 +300,13 @@ std::u32string HtmlOf(const TextField& f) {
     const text::TextFormat& format = begin < s.size() ? f.FormatAt(begin) : f.newFormat;
     char color[8];
     std::snprintf(color, sizeof color, "%06X", format.color.value_or(0) & 0xFFFFFF);
-    std::string align = "LEFT";
-    if (format.align == swf::TextAlign::Right) align = "RIGHT";
-    if (format.align == swf::TextAlign::Center) align = "CENTER";
-    if (format.align == swf::TextAlign::Justify) align = "JUSTIFY";
-    std::string open = "<P ALIGN=\"" + align + "\"><FONT FACE=\"" + format.font.value_or("") +
-                       "\" SIZE=\"" + std::to_string(format.size.value_or(12)) + "\" COLOR=\"#" +
-                       color + "\" LETTERSPACING=\"0\" KERNING=\"0\">";
-    out += text::FromUtf8(open) + Escaped(s.substr(begin, end - begin)) + U"</FONT></P>";
+    std::string block = BlockTag(format);
+    std::string open = block + "<P ALIGN=\"" + AlignTag(format) + "\"><FONT FACE=\"" +
+                       format.font.value_or("") + "\" SIZE=\"" +
+                       std::to_string(format.size.value_or(12)) + "\" COLOR=\"#" + color +
+                       "\" LETTERSPACING=\"0\" KERNING=\"0\">";
+    std::string close = std::string("</FONT></P>") + (block.empty() ? "" : "</TEXTFORMAT>");
+    out += text::FromUtf8(open) + Escaped(s.substr(begin, end - begin)) + text::FromUtf8(close);
     begin = end + 1;
   }
   return out;

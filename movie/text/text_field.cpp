@@ -25,6 +25,7 @@ TextField::TextField(const swf::EditText& definition, const swf::Movie& movie)
       multiline(definition.multiline),
       html(definition.html),
       border(definition.border),
+      background(definition.border),  // the border flag gives a white box with a black frame
       password(definition.password),
       selectable(!definition.noSelect),
       input(!definition.readOnly),

@@ -42,8 +42,7 @@ class TextField {
   swf::TwipsRect bounds;
   TextFormat newFormat;  // of text set from now on (every field set)
   AutoSize autoSize = AutoSize::None;
-  bool wordWrap, multiline, html, border, password, selectable, input, embedFonts;
-  bool background = false;
+  bool wordWrap, multiline, html, border, background, password, selectable, input, embedFonts;
   uint32_t borderColor = 0, backgroundColor = 0xFFFFFF;
   int32_t maxChars = 0;  // 0: no limit
   std::string variable;

@@ -153,6 +153,7 @@ TextLayout LayOut(const TextField& field) {
     swf::TextAlign align = format.align.value_or(swf::TextAlign::Left);
     if (align == swf::TextAlign::Right) left += room;
     if (align == swf::TextAlign::Center) left += room / 2;
+    out.lineTops.push_back(static_cast<int32_t>(top - kGutter));
     float x = left, baseline = top + line.ascent;
     for (size_t k = line.begin; k < line.end; ++k) {
       PlacedGlyph g = chars[k].glyph;
@@ -169,6 +170,14 @@ TextLayout LayOut(const TextField& field) {
   out.height = static_cast<int32_t>(top - kGutter);
   out.lines = static_cast<int>(lines.size());
   return out;
+}
+
+int MaxScroll(const TextField& field) {
+  const TextLayout& layout = field.Layout();
+  int32_t room = field.bounds.Height().value - 2 * kGutter;
+  for (size_t k = 0; k < layout.lineTops.size(); ++k)
+    if (layout.height - layout.lineTops[k] <= room) return static_cast<int>(k) + 1;
+  return std::max(1, layout.lines);
 }
 
 }  // namespace kestrova::text

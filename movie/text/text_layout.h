@@ -28,8 +28,12 @@ struct TextLayout {
   std::vector<PlacedGlyph> glyphs;
   int32_t width = 0, height = 0;  // of the text, twips
   int lines = 0;
+  std::vector<int32_t> lineTops;  // from the top of the text
 };
 
 TextLayout LayOut(const TextField& field);
+// The last line a field can scroll to the top (1-based): the first from
+// which the rest of the text fits in the box.
+int MaxScroll(const TextField& field);
 
 }  // namespace kestrova::text
