@@ -70,7 +70,7 @@ Object* CopyOf(Vm& vm, const Value& v) {
 
 Value Pixels(int32_t twips) { return std::floor(twips / 20.0); }
 
-std::u32string PlainOfHtml(const std::u32string& html);
+std::u32string PlainOfHtml(const std::u32string& html, bool multiline);
 std::u32string HtmlOf(const TextField& f);
 
 #define KESTROVA_FLAG(prop, member)                                                        \
@@ -166,7 +166,7 @@ const Accessor kAccessors[] = {
              },
              [](TextFields& t, Object* o, TextField& f, const Value& v) {
                std::u32string s = text::FromUtf8(t.Machine().ToString(v));
-               t.SetText(o, f, f.html ? PlainOfHtml(s) : s);
+               t.SetText(o, f, f.html ? PlainOfHtml(s, f.multiline) : s);
              }},
     Accessor{"variable",
              [](TextFields&, Object*, TextField& f) {
@@ -218,8 +218,9 @@ const Accessor kAccessors[] = {
 #undef KESTROVA_HELD
 
 // Markup to text: tags dropped, <br> and the end of a paragraph are line
-// breaks, the five named entities and &nbsp; decoded.
-std::u32string PlainOfHtml(const std::u32string& html) {
+// breaks (in a multiline field), the five named entities and &nbsp;
+// decoded.
+std::u32string PlainOfHtml(const std::u32string& html, bool multiline) {
   std::u32string out;
   for (size_t i = 0; i < html.size(); ++i) {
     char32_t c = html[i];
@@ -227,7 +228,7 @@ std::u32string PlainOfHtml(const std::u32string& html) {
       size_t end = html.find(U'>', i);
       if (end == std::u32string::npos) break;
       std::string tag = LowerCase(text::ToUtf8(html.substr(i + 1, end - i - 1)));
-      if (tag.rfind("br", 0) == 0 || tag == "/p") out.push_back(U'\r');
+      if (multiline && (tag.rfind("br", 0) == 0 || tag == "/p")) out.push_back(U'\r');
       i = end;
     } else if (c == U'&') {
       static const std::pair<const char32_t*, char32_t> kEntities[] = {

@@ -10,10 +10,7 @@ namespace kestrova::text {
 std::u32string NormalizeBreaks(const std::u32string& text) {
   std::u32string out;
   out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') continue;
-    out.push_back(text[i] == U'\n' ? U'\r' : text[i]);
-  }
+  for (char32_t c : text) out.push_back(c == U'\n' ? U'\r' : c);
   return out;
 }
 

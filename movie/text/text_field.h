@@ -66,7 +66,7 @@ class TextField {
   mutable uint64_t layoutVersion_ = 0;
 };
 
-// "\r\n" and "\n" become "\r".
+// "\n" becomes "\r" (so "\r\n" is two breaks, as in the original player).
 std::u32string NormalizeBreaks(const std::u32string& text);
 
 }  // namespace kestrova::text

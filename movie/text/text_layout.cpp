@@ -1,6 +1,7 @@
 #include "movie/text/text_layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "movie/text/device_font.h"
 
@@ -46,12 +47,14 @@ class FontFinder {
 Measured MeasureEmbedded(uint16_t id, const swf::Font& font, char32_t c, float size) {
   Measured m;
   float scale = size / font.unitsPerEm;
-  m.ascent = font.ascent * scale;
-  m.descent = font.descent * scale;
+  m.ascent = std::trunc(font.ascent * scale);
+  m.descent = std::trunc(font.descent * scale);
   auto at = std::find(font.codes.begin(), font.codes.end(), static_cast<uint16_t>(c));
   if (at == font.codes.end()) return m;
   auto index = static_cast<size_t>(at - font.codes.begin());
-  if (index < font.advances.size()) m.advance = font.advances[index] * scale;
+  // Advances are whole twips, the fraction cut, as the original player
+  // measures them.
+  if (index < font.advances.size()) m.advance = std::trunc(font.advances[index] * scale);
   m.glyph.fontId = id;
   m.glyph.index = static_cast<uint16_t>(index);
   return m;
@@ -91,7 +94,9 @@ void Grow(Line& line, const Measured& m) {
 }
 
 // Lines end at breaks and, with word wrap, before the word that would pass
-// the box's width (a word longer than a line is cut where it passes).
+// the box's width (a word longer than a line is cut where it passes). The
+// spaces a line ends with stay in its width, as the original player
+// measures it.
 std::vector<Line> BreakLines(const TextField& field, const std::vector<Measured>& chars) {
   std::vector<Line> lines;
   const std::u32string& text = field.Text();
@@ -110,7 +115,6 @@ std::vector<Line> BreakLines(const TextField& field, const std::vector<Measured>
         }
       Line kept{line.begin, cut};
       for (size_t k = line.begin; k < cut; ++k) Grow(kept, chars[k]);
-      for (size_t k = cut; k-- > line.begin && text[k] == U' ';) kept.width -= chars[k].advance;
       lines.push_back(kept);
       line = Line{cut, cut};
       i = cut;
@@ -162,9 +166,9 @@ TextLayout LayOut(const TextField& field) {
       if (text[k] != U' ' && text[k] != U'\r' && (g.fontId || g.code)) out.glyphs.push_back(g);
     }
     width = std::max(width, line.width);
-    // The last line's leading counts in a single-line field only.
+    // Leading parts lines; a text of one line keeps its own.
     bool last = n + 1 == lines.size();
-    top += line.ascent + line.descent + (!last || !field.multiline ? line.leading : 0);
+    top += line.ascent + line.descent + (!last || lines.size() == 1 ? line.leading : 0);
   }
   out.width = static_cast<int32_t>(width);
   out.height = static_cast<int32_t>(top - kGutter);
