@@ -164,7 +164,10 @@ void InstallTextStubs(Vm& vm) {
   StubClass(vm, g, "TextFormat", {"getTextExtent"});
   StubClass(vm, g, "TextSnapshot", {});
   Object* textField = g->Find("TextField") ? g->Find("TextField")->value.object() : nullptr;
-  if (textField) StubClass(vm, textField, "StyleSheet", {"parseCSS", "load"}, kVersion7);
+  if (!textField) return;
+  StubClass(vm, textField, "StyleSheet", {"parseCSS", "load"}, kVersion7);
+  // Style sheets came with SWF 7.
+  if (Property* p = textField->Find("StyleSheet")) p->flags |= kVersion7;
 }
 
 }  // namespace
@@ -175,6 +178,7 @@ void InstallPlayerStubs(Vm& vm) {
   InstallSystemObjects(vm);
   InstallMediaAndNetwork(vm);
   InstallTextStubs(vm);
+  InstallFlashPackage(vm);
 }
 
 }  // namespace kestrova::avm1

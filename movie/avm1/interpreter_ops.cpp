@@ -379,7 +379,7 @@ void Interpreter::SetVariable(Activation& a, const std::string& name, const Valu
 
 Object* Interpreter::ResolveTarget(Activation& a, const Value& target) {
   if (Object* o = target.object())
-    if (o->kind == Kind::MovieClip) return o;
+    if (IsDisplayObject(o)) return o;
   // Any other object names its clip by what its toString gives.
   std::string path = vm_.ToString(target);
   if (path.empty()) return a.target;

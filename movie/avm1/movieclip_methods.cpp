@@ -28,7 +28,10 @@ void Runtime::InstallMovieClip() {
   vm_.setClipProperty = [this](Object* o, const std::string& name, const Value& value) {
     return SetClipProperty(o, name, value);
   };
-  vm_.clipPath = [this](Object* o) { return ClipOf(o) ? TargetPath(o, false) : std::string(); };
+  vm_.clipPath = [this](Object* o) {
+    if (o->kind == Kind::TextField) return textFields_.Path(o);
+    return ClipOf(o) ? TargetPath(o, false) : std::string();
+  };
   InstallClipMethods(vm_.movieClipProto);
 }
 
@@ -90,6 +93,7 @@ void Runtime::InstallClipMethods(Object* proto) {
                auto it = clip.MutableObjects().find(depth);
                if (it == clip.MutableObjects().end()) return Value();
                if (it->second.clip) return r.ObjectOf(*it->second.clip);
+               if (it->second.field) return r.FieldObject(clip, it->second);
                return r.ObjectOf(clip);
              });
   clipMethod(

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "movie/avm1/builtins.h"
+#include "movie/avm1/text_snapshot.h"
 
 namespace kestrova::avm1 {
 
@@ -25,7 +26,13 @@ Runtime::Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output)
       vm_(movie_->header.version, *this),
       interpreter_(vm_, *this) {
   InstallMovieClip();
+  textFormats_.Install();
+  textFields_.Install(vm_.movieClipProto);
   InstallTimers();
+  InstallTextSnapshot(vm_, vm_.movieClipProto, [this](Object* o) {
+    movie::Clip* clip = ClipOf(o);
+    return clip ? StaticTextOf(*movie_, *clip) : std::string();
+  });
   InstallPlayerStubs(vm_);
   player_ = std::make_unique<movie::Player>(movie_, this);
 }
@@ -78,6 +85,12 @@ void Runtime::ClipPlaced(movie::Clip& clip, const swf::PlaceObject* place) {
   RunClipEvent(clip, kEventConstruct);
 }
 
+void Runtime::FieldPlaced(movie::Clip& parent, movie::DisplayObject& object) {
+  // Unnamed fields are numbered with the clips.
+  if (object.name.empty()) object.name = "instance" + std::to_string(nextInstance_++);
+  textFields_.Placed(parent, object);
+}
+
 void Runtime::ClipRemoved(movie::Clip& clip) {
   auto it = clips_.find(&clip);
   if (it == clips_.end()) return;
@@ -120,6 +133,7 @@ void Runtime::AfterFrame() {
     if (scripts.object) CallHandler(scripts.object, "onLoad");
   }
   FireIntervals();
+  textFields_.SyncVariables();
 }
 
 void Runtime::RunClipEvent(movie::Clip& clip, uint32_t event) {

@@ -17,6 +17,7 @@
 
 #include "movie/avm1/display_host.h"
 #include "movie/avm1/interpreter.h"
+#include "movie/avm1/text_field_class.h"
 #include "movie/avm1/vm.h"
 #include "movie/player/player.h"
 
@@ -39,6 +40,7 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
 
   // movie::ScriptHost
   void ClipPlaced(movie::Clip& clip, const swf::PlaceObject* place) override;
+  void FieldPlaced(movie::Clip& parent, movie::DisplayObject& object) override;
   void ClipRemoved(movie::Clip& clip) override;
   void FrameReached(movie::Clip& clip, uint32_t frame) override;
   void BeforeTick() override;
@@ -69,6 +71,9 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
 
   // Movie clip objects
   Object* ObjectOf(movie::Clip& clip);
+  Object* FieldObject(movie::Clip& parent, movie::DisplayObject& object) {
+    return textFields_.ObjectOf(parent, object);
+  }
   movie::Clip* ClipOf(Object* o) const;
   Object* AttachMovie(movie::Clip& parent, const std::string& id, const std::string& name,
                       int depth, Object* init);
@@ -122,6 +127,8 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   RuntimeOutput output_;
   Vm vm_;
   Interpreter interpreter_;
+  TextFormats textFormats_{vm_};
+  TextFields textFields_{vm_, *this, textFormats_};
   std::unordered_map<const movie::Clip*, ClipScripts> clips_;
   std::unordered_map<const Object*, movie::Clip*> clipOf_;
   std::set<uint16_t> initDone_;

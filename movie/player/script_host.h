@@ -10,6 +10,7 @@
 namespace kestrova::movie {
 
 class Clip;
+struct DisplayObject;
 
 class ScriptHost {
  public:
@@ -17,6 +18,8 @@ class ScriptHost {
   // A sprite instance came to life: placed by its parent's timeline
   // (`place` is that tag), or made by the player or a script (null).
   virtual void ClipPlaced(Clip& clip, const swf::PlaceObject* place) = 0;
+  // A text field was placed on `parent`'s display list by its timeline.
+  virtual void FieldPlaced(Clip& /*parent*/, DisplayObject& /*object*/) {}
   // A sprite instance left the display list.
   virtual void ClipRemoved(Clip& clip) = 0;
   // The clip showed `frame`: its frame scripts are due.
