@@ -94,10 +94,9 @@ void InstallFlashPackage(Vm& vm) {
   for (const char* name : {"BitmapFilter", "BevelFilter", "ColorMatrixFilter", "ConvolutionFilter",
                            "DisplacementMapFilter", "GradientBevelFilter", "GradientGlowFilter"})
     PlainClass(vm, filters, name);
+  InstallBitmapClasses(vm, flash);
   Object* geom = Package(vm, flash, "geom");
-  for (const char* name : {"ColorTransform", "Matrix", "Point", "Rectangle", "Transform"})
-    PlainClass(vm, geom, name);
-  PlainClass(vm, Package(vm, flash, "display"), "BitmapData");
+  for (const char* name : {"ColorTransform", "Transform"}) PlainClass(vm, geom, name);
   PlainClass(vm, Package(vm, flash, "external"), "ExternalInterface");
   Object* net = Package(vm, flash, "net");
   PlainClass(vm, net, "FileReference");
