@@ -385,7 +385,9 @@ bool Runtime::FrameLoaded(Object*, int) { return true; }
 
 void Runtime::Duplicate(Object* o, const std::string& name, int depth) {
   if (o && o->kind == Kind::TextField) textFields_.Duplicate(o, name, depth);
-  if (movie::Clip* clip = ClipOf(o)) DuplicateClip(*clip, name, depth, nullptr);
+  // `depth` counts from the scripts' depth 0, as duplicateMovieClip's does.
+  if (movie::Clip* clip = ClipOf(o))
+    DuplicateClip(*clip, name, depth + movie::kScriptDepthBase, nullptr);
 }
 
 void Runtime::Remove(Object* o) {

@@ -325,6 +325,8 @@ const std::vector<MovieKind>& MovieKinds() {
       {"morph", "a morph shape from circle to square and back", Morph},
       {"bitmap", "a lossless bitmap as repeating and clipped fills", Bitmap},
       {"sample", "the sample screensaver's movie: all of the above in 48 frames", Sample},
+      {"particles", "bubbles a script makes with duplicateMovieClip and moves each frame",
+       Particles},
   };
   return kinds;
 }
