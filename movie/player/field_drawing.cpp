@@ -56,7 +56,7 @@ void Renderer::EachFieldGlyph(const text::TextField& field, const raster::Matrix
   // Lines that start below the box are not shown.
   const float bottom = float(box.Height().value);
   for (const text::PlacedGlyph& glyph : layout.glyphs) {
-    if (glyph.y - glyph.size * text::kDeviceAscent > bottom) break;
+    if (glyph.lineTop >= bottom) break;
     float scale = glyph.size;
     const raster::Path* path = nullptr;
     if (glyph.fontId) {

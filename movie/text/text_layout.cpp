@@ -161,7 +161,7 @@ TextLayout LayOut(const TextField& field) {
     float x = left, baseline = top + line.ascent;
     for (size_t k = line.begin; k < line.end; ++k) {
       PlacedGlyph g = chars[k].glyph;
-      g.x = x, g.y = baseline;
+      g.x = x, g.y = baseline, g.lineTop = top;
       x += chars[k].advance;
       if (text[k] != U' ' && text[k] != U'\r' && (g.fontId || g.code)) out.glyphs.push_back(g);
     }
