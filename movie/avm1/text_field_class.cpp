@@ -28,7 +28,8 @@ void InstallStyleSheet(Vm& vm, Object* textField) {
   };
   auto copy = [](Vm& vm, Object* from) {
     Object* to = vm.NewObject();
-    for (const std::string& name : vm.EnumerableNames(from)) to->Put(name).value = vm.GetOf(from, name, from);
+    for (const std::string& name : vm.EnumerableNames(from))
+      to->Put(name).value = vm.GetOf(from, name, from);
     return to;
   };
   vm.Method(proto, "setStyle", [styles, copy](Vm& vm, const Value& self, const Args& args) {
@@ -43,7 +44,8 @@ void InstallStyleSheet(Vm& vm, Object* textField) {
   });
   vm.Method(proto, "getStyle", [styles, copy](Vm& vm, const Value& self, const Args& args) {
     Object* all = styles(vm, self);
-    Object* style = all ? vm.GetOf(all, LowerCase(vm.ToString(Arg(args, 0))), all).object() : nullptr;
+    Object* style =
+        all ? vm.GetOf(all, LowerCase(vm.ToString(Arg(args, 0))), all).object() : nullptr;
     return style ? Value(copy(vm, style)) : Value::Null();
   });
   vm.Method(proto, "getStyleNames", [styles](Vm& vm, const Value& self, const Args&) {
@@ -78,7 +80,7 @@ Object* TextFields::ObjectOf(movie::Clip& parent, movie::DisplayObject& object) 
   Object* o = vm_.Make(Kind::TextField, proto_);
   Value ctor = vm_.GetOf(vm_.global, "TextField", vm_.global);
   o->Define("__constructor__", ctor, kDontEnum);
-  entries_[o] = {object.field, parent.weak_from_this()};
+  entries_[o] = {object.field, parent.weak_from_this(), field};
   objects_[field] = o;
   return o;
 }
@@ -209,10 +211,21 @@ void TextFields::Placed(movie::Clip& parent, movie::DisplayObject& object) {
     vm_.SetOf(target, name, Value(text::ToUtf8(field.Text())));
 }
 
+// Fields that are gone are forgotten here too. Reading a variable may run
+// a script that makes fields: the live ones are listed first.
 void TextFields::SyncVariables() {
-  for (auto& [o, entry] : entries_)
-    if (auto field = entry.field.lock(); field && !field->variable.empty())
-      Sync(const_cast<Object*>(o), *field);
+  std::vector<std::pair<Object*, std::shared_ptr<text::TextField>>> bound;
+  for (auto it = entries_.begin(); it != entries_.end();) {
+    auto field = it->second.field.lock();
+    if (!field || it->second.parent.expired()) {
+      objects_.erase(it->second.raw);
+      it = entries_.erase(it);
+      continue;
+    }
+    if (!field->variable.empty()) bound.emplace_back(const_cast<Object*>(it->first), field);
+    ++it;
+  }
+  for (auto& [o, field] : bound) Sync(o, *field);
 }
 
 Value TextFields::Held(Object* o, const char* name, const Value& fallback) {
@@ -230,7 +243,8 @@ void TextFields::Duplicate(Object* o, const std::string& name, int depth) {
   if (!self) return;
   movie::DisplayObject copy = *self;
   copy.name = name;
-  copy.field = std::make_shared<text::TextField>(self->field->Definition(), parent->Context().movie);
+  copy.field =
+      std::make_shared<text::TextField>(self->field->Definition(), parent->Context().movie);
   depth += movie::kScriptDepthBase;
   parent->RemoveChild(depth);
   parent->MutableObjects()[depth] = std::move(copy);
@@ -245,6 +259,15 @@ void TextFields::Remove(Object* o) {
 
 // --- display properties ---
 
+namespace {
+
+// "/a" + "t" is "/a/t"; the root's "/" + "t" is "/t".
+std::string SlashPath(const std::string& parent, const std::string& name) {
+  return (parent == "/" ? std::string() : parent) + "/" + name;
+}
+
+}  // namespace
+
 bool TextFields::GetDisplayProperty(Object* o, const std::string& name, Value& out) {
   if (name.empty() || name[0] != '_') return false;
   movie::Clip* parent = nullptr;
@@ -252,23 +275,38 @@ bool TextFields::GetDisplayProperty(Object* o, const std::string& name, Value& o
   if (!self) return false;
   const swf::Matrix& m = self->matrix;
   const text::TextField& field = *self->field;
-  double xscale = std::hypot(double(m.a), double(m.b)), yscale = std::hypot(double(m.c), double(m.d));
+  double xscale = std::hypot(double(m.a), double(m.b)),
+         yscale = std::hypot(double(m.c), double(m.d));
   std::string lower = LowerCase(name);
   // A field's place is its box's corner, in its parent.
-  if (lower == "_x") out = (m.tx.value + m.a * field.bounds.xMin.value + m.c * field.bounds.yMin.value) / 20.0;
-  else if (lower == "_y") out = (m.ty.value + m.b * field.bounds.xMin.value + m.d * field.bounds.yMin.value) / 20.0;
-  else if (lower == "_xscale") out = xscale * 100;
-  else if (lower == "_yscale") out = yscale * 100;
-  else if (lower == "_rotation") out = std::atan2(double(m.b), double(m.a)) * 180 / 3.14159265358979323846;
-  else if (lower == "_alpha") out = self->colorTransform.ma * 100.0;
-  else if (lower == "_visible") out = self->visible;
-  else if (lower == "_width") out = field.bounds.Width().value * xscale / 20.0;
-  else if (lower == "_height") out = field.bounds.Height().value * yscale / 20.0;
-  else if (lower == "_name") out = Value(self->name);
-  else if (lower == "_target") out = Value(runtime_.TargetPath(runtime_.ObjectOf(*parent), true) == "/" ? "/" + self->name : runtime_.TargetPath(runtime_.ObjectOf(*parent), true) + "/" + self->name);
-  else if (lower == "_parent") out = runtime_.ObjectOf(*parent);
-  else if (lower == "_root" || lower == "_level0") out = runtime_.Root();
-  else return false;
+  if (lower == "_x")
+    out = (m.tx.value + m.a * field.bounds.xMin.value + m.c * field.bounds.yMin.value) / 20.0;
+  else if (lower == "_y")
+    out = (m.ty.value + m.b * field.bounds.xMin.value + m.d * field.bounds.yMin.value) / 20.0;
+  else if (lower == "_xscale")
+    out = xscale * 100;
+  else if (lower == "_yscale")
+    out = yscale * 100;
+  else if (lower == "_rotation")
+    out = std::atan2(double(m.b), double(m.a)) * 180 / 3.14159265358979323846;
+  else if (lower == "_alpha")
+    out = self->colorTransform.ma * 100.0;
+  else if (lower == "_visible")
+    out = self->visible;
+  else if (lower == "_width")
+    out = field.bounds.Width().value * xscale / 20.0;
+  else if (lower == "_height")
+    out = field.bounds.Height().value * yscale / 20.0;
+  else if (lower == "_name")
+    out = Value(self->name);
+  else if (lower == "_target")
+    out = Value(SlashPath(runtime_.TargetPath(runtime_.ObjectOf(*parent), true), self->name));
+  else if (lower == "_parent")
+    out = runtime_.ObjectOf(*parent);
+  else if (lower == "_root" || lower == "_level0")
+    out = runtime_.Root();
+  else
+    return false;
   return true;
 }
 
@@ -287,16 +325,28 @@ bool TextFields::SetDisplayProperty(Object* o, const std::string& name, const Va
   auto twips = [](double px) { return static_cast<int32_t>(std::clamp(px * 20, -1e9, 1e9)); };
   bool finite = std::isfinite(v);
   const swf::Matrix& m = self->matrix;
-  if (lower == "_x" && finite) self->matrix.tx = {twips(v) - static_cast<int32_t>(m.a * field.bounds.xMin.value + m.c * field.bounds.yMin.value)};
-  else if (lower == "_y" && finite) self->matrix.ty = {twips(v) - static_cast<int32_t>(m.b * field.bounds.xMin.value + m.d * field.bounds.yMin.value)};
-  else if (lower == "_visible") self->visible = v != 0;
+  if (lower == "_x" && finite)
+    self->matrix.tx = {twips(v) - static_cast<int32_t>(m.a * field.bounds.xMin.value +
+                                                       m.c * field.bounds.yMin.value)};
+  else if (lower == "_y" && finite)
+    self->matrix.ty = {twips(v) - static_cast<int32_t>(m.b * field.bounds.xMin.value +
+                                                       m.d * field.bounds.yMin.value)};
+  else if (lower == "_visible")
+    self->visible = v != 0;
   else if (lower == "_alpha" && finite)  // 8.8 fixed point, as a clip's
-    self->colorTransform.ma = static_cast<float>(std::trunc(std::clamp(v / 100 * 256, -32768.0, 32767.0)) / 256);
-  else if (lower == "_width" && finite && v >= 0) field.bounds.xMax = {field.bounds.xMin.value + twips(v)};
-  else if (lower == "_height" && finite && v >= 0) field.bounds.yMax = {field.bounds.yMin.value + twips(v)};
-  else if (lower == "_xscale" && finite) self->matrix.a = static_cast<float>(v / 100);
-  else if (lower == "_yscale" && finite) self->matrix.d = static_cast<float>(v / 100);
-  else return lower == "_x" || lower == "_y" || lower == "_alpha" || lower == "_width" || lower == "_height" || lower == "_xscale" || lower == "_yscale";
+    self->colorTransform.ma =
+        static_cast<float>(std::trunc(std::clamp(v / 100 * 256, -32768.0, 32767.0)) / 256);
+  else if (lower == "_width" && finite && v >= 0)
+    field.bounds.xMax = {field.bounds.xMin.value + twips(v)};
+  else if (lower == "_height" && finite && v >= 0)
+    field.bounds.yMax = {field.bounds.yMin.value + twips(v)};
+  else if (lower == "_xscale" && finite)
+    self->matrix.a = static_cast<float>(v / 100);
+  else if (lower == "_yscale" && finite)
+    self->matrix.d = static_cast<float>(v / 100);
+  else
+    return lower == "_x" || lower == "_y" || lower == "_alpha" || lower == "_width" ||
+           lower == "_height" || lower == "_xscale" || lower == "_yscale";
   field.Touch();
   ++parent->Context().changes;
   return true;
@@ -307,28 +357,37 @@ bool TextFields::SetDisplayProperty(Object* o, const std::string& name, const Va
 // createTextField(name, depth, x, y, width, height): a dynamic field of
 // the device font at 12 points; SWF 8 returns it.
 void TextFields::InstallCreate(Object* movieClipProto) {
-  vm_.Method(movieClipProto, "createTextField", [this](Vm& vm, const Value& self, const Args& args) -> Value {
+  vm_.Method(movieClipProto, "createTextField", [this](Vm&, const Value& self, const Args& args) {
     movie::Clip* clip = runtime_.ClipOf(self.object());
-    if (!clip || args.size() < 6) return Value();
-    auto number = [&](size_t i) {
-      double n = vm.ToNumber(args[i]);
-      return std::isfinite(n) ? n : 0.0;
-    };
-    swf::EditText& made = made_.emplace_back();
-    made.readOnly = true;
-    auto twips = [](double px) { return static_cast<int32_t>(std::clamp(px * 20, -1e9, 1e9)); };
-    made.bounds = {{0}, {twips(std::abs(number(4)))}, {0}, {twips(std::abs(number(5)))}};
-    int depth = static_cast<int>(std::clamp(number(1), -16384.0, 2130706428.0)) + movie::kScriptDepthBase;
-    clip->RemoveChild(depth);
-    movie::DisplayObject& object = clip->MutableObjects()[depth];
-    object.name = vm.ToString(args[0]);
-    object.matrix.tx = {twips(number(2))};
-    object.matrix.ty = {twips(number(3))};
-    object.field = std::make_shared<text::TextField>(made, clip->Context().movie);
-    ++clip->Context().changes;
-    Object* o = ObjectOf(*clip, object);
-    return vm.Version() >= 8 ? Value(o) : Value();
+    return clip && args.size() >= 6 ? Create(*clip, args) : Value();
   });
+}
+
+Value TextFields::Create(movie::Clip& clip, const Args& args) {
+  if (entries_.size() >= kMaxFieldObjects) SyncVariables();  // forgets the fields that went
+  if (entries_.size() >= kMaxFieldObjects) {
+    vm_.WarnOnce(12, "more than " + std::to_string(kMaxFieldObjects) + " text fields");
+    return Value();
+  }
+  auto number = [&](size_t i) {
+    double n = vm_.ToNumber(args[i]);
+    return std::isfinite(n) ? n : 0.0;
+  };
+  auto twips = [](double px) { return static_cast<int32_t>(std::clamp(px * 20, -1e9, 1e9)); };
+  swf::EditText& made = made_.emplace_back();
+  made.readOnly = true;
+  made.bounds = {{0}, {twips(std::abs(number(4)))}, {0}, {twips(std::abs(number(5)))}};
+  int depth =
+      static_cast<int>(std::clamp(number(1), -16384.0, 2130706428.0)) + movie::kScriptDepthBase;
+  clip.RemoveChild(depth);
+  movie::DisplayObject& object = clip.MutableObjects()[depth];
+  object.name = vm_.ToString(args[0]);
+  object.matrix.tx = {twips(number(2))};
+  object.matrix.ty = {twips(number(3))};
+  object.field = std::make_shared<text::TextField>(made, clip.Context().movie);
+  ++clip.Context().changes;
+  Object* o = ObjectOf(clip, object);
+  return vm_.Version() >= 8 ? Value(o) : Value();
 }
 
 }  // namespace kestrova::avm1

@@ -2,10 +2,12 @@
 // field `this` is) and the methods.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "movie/avm1/builtins.h"
 #include "movie/avm1/runtime.h"
 #include "movie/avm1/text_field_class.h"
+#include "movie/text/html_text.h"
 #include "movie/text/text_layout.h"
 #include "movie/text/utf8.h"
 
@@ -41,10 +43,14 @@ void SetAutoSize(TextFields& t, TextField& f, const Value& v) {
     f.autoSize = v.boolean() ? text::AutoSize::Left : text::AutoSize::None;
   } else {
     std::string name = LowerCase(t.Machine().ToString(v));
-    if (name == "left") f.autoSize = text::AutoSize::Left;
-    else if (name == "center") f.autoSize = text::AutoSize::Center;
-    else if (name == "right") f.autoSize = text::AutoSize::Right;
-    else f.autoSize = text::AutoSize::None;
+    if (name == "left")
+      f.autoSize = text::AutoSize::Left;
+    else if (name == "center")
+      f.autoSize = text::AutoSize::Center;
+    else if (name == "right")
+      f.autoSize = text::AutoSize::Right;
+    else
+      f.autoSize = text::AutoSize::None;
   }
   f.FitBox();
 }
@@ -70,42 +76,41 @@ Object* CopyOf(Vm& vm, const Value& v) {
 
 Value Pixels(int32_t twips) { return std::floor(twips / 20.0); }
 
-std::u32string PlainOfHtml(const std::u32string& html, bool multiline);
 std::u32string HtmlOf(const TextField& f);
 
-#define KESTROVA_FLAG(prop, member)                                                        \
-  Accessor {                                                                               \
-    prop, [](TextFields&, Object*, TextField& f) { return Value(f.member); },              \
-        [](TextFields& t, Object*, TextField& f, const Value& v) {                         \
-          f.member = t.Machine().ToBoolean(v);                                             \
-          f.FitBox();                                                                      \
-          f.Touch();                                                                       \
-        }                                                                                  \
+#define KESTROVA_FLAG(prop, member)                                           \
+  Accessor {                                                                  \
+    prop, [](TextFields&, Object*, TextField& f) { return Value(f.member); }, \
+        [](TextFields& t, Object*, TextField& f, const Value& v) {            \
+          f.member = t.Machine().ToBoolean(v);                                \
+          f.FitBox();                                                         \
+          f.Touch();                                                          \
+        }                                                                     \
   }
 
-#define KESTROVA_COLOR(prop, member)                                                       \
-  Accessor {                                                                               \
-    prop, [](TextFields&, Object*, TextField& f) { return Value(double(f.member)); },      \
-        [](TextFields& t, Object*, TextField& f, const Value& v) {                         \
-          f.member = static_cast<uint32_t>(t.Machine().ToInt32(v)) & 0xFFFFFF;             \
-          f.Touch();                                                                       \
-        }                                                                                  \
+#define KESTROVA_COLOR(prop, member)                                                  \
+  Accessor {                                                                          \
+    prop, [](TextFields&, Object*, TextField& f) { return Value(double(f.member)); }, \
+        [](TextFields& t, Object*, TextField& f, const Value& v) {                    \
+          f.member = static_cast<uint32_t>(t.Machine().ToInt32(v)) & 0xFFFFFF;        \
+          f.Touch();                                                                  \
+        }                                                                             \
   }
 
 // A setting kept for scripts: `coerce` makes the stored value of `v`.
-#define KESTROVA_HELD(prop, fallback, coerce, ...)                                         \
-  Accessor {                                                                               \
-    prop, [](TextFields& t, Object* o, TextField&) { return t.Held(o, prop, fallback); },  \
-        [](TextFields& t, Object* o, TextField&, const Value& v) {                         \
-          Value stored = coerce;                                                           \
-          if (!stored.IsUndefined() || v.IsUndefined()) t.Hold(o, prop, stored);               \
-        },                                                                                 \
-        __VA_ARGS__                                                                        \
+#define KESTROVA_HELD(prop, fallback, coerce, ...)                                        \
+  Accessor {                                                                              \
+    prop, [](TextFields& t, Object* o, TextField&) { return t.Held(o, prop, fallback); }, \
+        [](TextFields& t, Object* o, TextField&, const Value& v) {                        \
+          Value stored = coerce;                                                          \
+          if (!stored.IsUndefined() || v.IsUndefined()) t.Hold(o, prop, stored);          \
+        },                                                                                \
+        __VA_ARGS__                                                                       \
   }
 
-#define KESTROVA_CONSTANT(prop, value)                                                     \
-  Accessor {                                                                               \
-    prop, [](TextFields&, Object*, TextField&) { return Value(value); }, nullptr           \
+#define KESTROVA_CONSTANT(prop, value)                                           \
+  Accessor {                                                                     \
+    prop, [](TextFields&, Object*, TextField&) { return Value(value); }, nullptr \
   }
 
 // In the reverse of the order a for-in loop lists them.
@@ -126,10 +131,11 @@ const Accessor kAccessors[] = {
     Accessor{"scroll", [](TextFields&, Object*, TextField& f) { return Value(f.scroll); },
              [](TextFields& t, Object*, TextField& f, const Value& v) {
                double n = t.Machine().ToNumber(v);
-               if (std::isfinite(n)) f.scroll = std::clamp(static_cast<int>(n), 1, text::MaxScroll(f));
+               if (std::isfinite(n))
+                 f.scroll = std::clamp(static_cast<int>(n), 1, text::MaxScroll(f));
              }},
-    Accessor{"maxscroll", [](TextFields&, Object*, TextField& f) { return Value(text::MaxScroll(f)); },
-             nullptr},
+    Accessor{"maxscroll",
+             [](TextFields&, Object*, TextField& f) { return Value(text::MaxScroll(f)); }, nullptr},
     KESTROVA_COLOR("borderColor", borderColor),
     KESTROVA_COLOR("backgroundColor", backgroundColor),
     Accessor{"textColor",
@@ -146,19 +152,19 @@ const Accessor kAccessors[] = {
     Accessor{"autoSize",
              [](TextFields&, Object*, TextField& f) { return Value(AutoSizeName(f.autoSize)); },
              [](TextFields& t, Object*, TextField& f, const Value& v) { SetAutoSize(t, f, v); }},
-    Accessor{"text",
-             [](TextFields& t, Object* o, TextField& f) {
-               return Value(text::ToUtf8(t.Text(o, f)));
-             },
-             [](TextFields& t, Object* o, TextField& f, const Value& v) {
-               t.SetText(o, f, text::FromUtf8(t.Machine().ToString(v)));
-             }},
-    Accessor{"type",
-             [](TextFields&, Object*, TextField& f) { return Value(f.input ? "input" : "dynamic"); },
-             [](TextFields& t, Object*, TextField& f, const Value& v) {
-               std::string type = LowerCase(t.Machine().ToString(v));
-               if (type == "input" || type == "dynamic") f.input = type == "input";
-             }},
+    Accessor{
+        "text",
+        [](TextFields& t, Object* o, TextField& f) { return Value(text::ToUtf8(t.Text(o, f))); },
+        [](TextFields& t, Object* o, TextField& f, const Value& v) {
+          t.SetText(o, f, text::FromUtf8(t.Machine().ToString(v)));
+        }},
+    Accessor{
+        "type",
+        [](TextFields&, Object*, TextField& f) { return Value(f.input ? "input" : "dynamic"); },
+        [](TextFields& t, Object*, TextField& f, const Value& v) {
+          std::string type = LowerCase(t.Machine().ToString(v));
+          if (type == "input" || type == "dynamic") f.input = type == "input";
+        }},
     Accessor{"htmlText",
              [](TextFields& t, Object* o, TextField& f) {
                t.Text(o, f);
@@ -166,7 +172,7 @@ const Accessor kAccessors[] = {
              },
              [](TextFields& t, Object* o, TextField& f, const Value& v) {
                std::u32string s = text::FromUtf8(t.Machine().ToString(v));
-               t.SetText(o, f, f.html ? PlainOfHtml(s, f.multiline) : s);
+               t.SetText(o, f, f.html ? text::TextOfHtml(s, f.multiline) : s);
              }},
     Accessor{"variable",
              [](TextFields&, Object*, TextField& f) {
@@ -198,15 +204,16 @@ const Accessor kAccessors[] = {
                return Value(static_cast<double>(t.Text(o, f).size()));
              },
              nullptr},
-    Accessor{"bottomScroll",
-             [](TextFields&, Object*, TextField& f) { return Value(std::max(1, f.Layout().lines)); },
-             nullptr},
+    Accessor{
+        "bottomScroll",
+        [](TextFields&, Object*, TextField& f) { return Value(std::max(1, f.Layout().lines)); },
+        nullptr},
     Accessor{"textWidth",
              [](TextFields&, Object*, TextField& f) { return Pixels(f.Layout().width); }, nullptr},
     Accessor{"textHeight",
-             [](TextFields&, Object*, TextField& f) { return Pixels(f.Layout().height); },
-             nullptr},
-    KESTROVA_HELD("restrict", Value::Null(), v.IsNullish() ? Value::Null() : Value(t.Machine().ToString(v))),
+             [](TextFields&, Object*, TextField& f) { return Pixels(f.Layout().height); }, nullptr},
+    KESTROVA_HELD("restrict", Value::Null(),
+                  v.IsNullish() ? Value::Null() : Value(t.Machine().ToString(v))),
     KESTROVA_HELD("condenseWhite", Value(false), Value(t.Machine().ToBoolean(v))),
     KESTROVA_CONSTANT("mouseWheelEnabled", true),
     KESTROVA_HELD("styleSheet", Value(), v.object() ? v : Value()),
@@ -217,49 +224,17 @@ const Accessor kAccessors[] = {
 #undef KESTROVA_CONSTANT
 #undef KESTROVA_HELD
 
-// Markup to text: tags dropped, <br> and the end of a paragraph are line
-// breaks (in a multiline field), the five named entities and &nbsp;
-// decoded.
-std::u32string PlainOfHtml(const std::u32string& html, bool multiline) {
-  std::u32string out;
-  for (size_t i = 0; i < html.size(); ++i) {
-    char32_t c = html[i];
-    if (c == U'<') {
-      size_t end = html.find(U'>', i);
-      if (end == std::u32string::npos) break;
-      std::string tag = LowerCase(text::ToUtf8(html.substr(i + 1, end - i - 1)));
-      if (multiline && (tag.rfind("br", 0) == 0 || tag == "/p")) out.push_back(U'\r');
-      i = end;
-    } else if (c == U'&') {
-      static const std::pair<const char32_t*, char32_t> kEntities[] = {
-          {U"&lt;", U'<'}, {U"&gt;", U'>'}, {U"&amp;", U'&'}, {U"&quot;", U'"'}, {U"&apos;", U'\''},
-          {U"&nbsp;", U' '}};
-      bool named = false;
-      for (const auto& [name, value] : kEntities) {
-        std::u32string_view n(name);
-        if (html.compare(i, n.size(), n) == 0) {
-          out.push_back(value);
-          i += n.size() - 1;
-          named = true;
-          break;
-        }
-      }
-      if (!named) out.push_back(c);
-    } else {
-      out.push_back(c);
-    }
-  }
-  if (!out.empty() && out.back() == U'\r') out.pop_back();
-  return out;
-}
-
 std::u32string Escaped(const std::u32string& s) {
   std::u32string out;
   for (char32_t c : s) {
-    if (c == U'<') out += U"&lt;";
-    else if (c == U'>') out += U"&gt;";
-    else if (c == U'&') out += U"&amp;";
-    else out.push_back(c);
+    if (c == U'<')
+      out += U"&lt;";
+    else if (c == U'>')
+      out += U"&gt;";
+    else if (c == U'&')
+      out += U"&amp;";
+    else
+      out.push_back(c);
   }
   return out;
 }
@@ -374,11 +349,11 @@ void TextFields::InstallMethods(Object* proto) {
     if (Self(o, &parent, &depth) && depth >= movie::kScriptDepthBase) parent->RemoveChild(depth);
     return Value();
   });
-  method("getNewTextFormat", [this](Object*, TextField& f, const Args&) {
-    return Value(formats_.Make(f.newFormat));
-  });
+  method("getNewTextFormat",
+         [this](Object*, TextField& f, const Args&) { return Value(formats_.Make(f.newFormat)); });
   method("setNewTextFormat", [this](Object*, TextField& f, const Args& args) {
-    if (const text::TextFormat* format = formats_.Of(Arg(args, 0))) text::Apply(f.newFormat, *format);
+    if (const text::TextFormat* format = formats_.Of(Arg(args, 0)))
+      text::Apply(f.newFormat, *format);
     return Value();
   });
   method("getDepth", [this](Object* o, TextField&, const Args&) {

@@ -79,16 +79,16 @@ int32_t Margin(Vm& vm, const Value& v, bool exact) {
   return exact ? RoundHalfEven(n > 0 ? n : 0) : Truncated(n);
 }
 
-#define KESTROVA_TEXT_FIELD(field, getter, setter)                                        \
-  Field {                                                                                 \
-    #field, [](Vm&, const TextFormat& f) { return getter(f.field); },                     \
+#define KESTROVA_TEXT_FIELD(field, getter, setter)                                      \
+  Field {                                                                               \
+#field, [](Vm&, const TextFormat& f) { return getter(f.field); },                     \
         [](Vm& vm, TextFormat& f, const Value& v, bool exact) {                           \
           (void)exact;                                                                    \
           if (v.IsNullish())                                                              \
             f.field.reset();                                                              \
           else                                                                            \
             f.field = setter;                                                             \
-        }                                                                                 \
+        } \
   }
 
 const Field kFields[] = {
@@ -143,8 +143,8 @@ const Field kFields[] = {
 #undef KESTROVA_TEXT_FIELD
 
 // The constructor's arguments, in order.
-const char* const kConstructorOrder[] = {"font",   "size",       "color",       "bold",  "italic",
-                                         "underline", "url",     "target",      "align", "leftMargin",
+const char* const kConstructorOrder[] = {"font",        "size",   "color",  "bold",  "italic",
+                                         "underline",   "url",    "target", "align", "leftMargin",
                                          "rightMargin", "indent", "leading"};
 
 const Field* FieldNamed(const std::string& name) {

@@ -310,8 +310,7 @@ void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
     return;
   }
   // Only "_x"-like names are clip properties.
-  if (IsDisplayObject(o) && name[0] == '_' && setClipProperty &&
-      setClipProperty(o, name, value))
+  if (IsDisplayObject(o) && name[0] == '_' && setClipProperty && setClipProperty(o, name, value))
     return;
   if (o->kind == Kind::Super) o = o->superThis.object();
   if (!o) return;

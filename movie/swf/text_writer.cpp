@@ -34,7 +34,8 @@ std::vector<uint8_t> DefineEditTextBody(uint16_t id, const EditText& text) {
 }
 
 // Flags 0x80 layout | 0x08 wide offsets | 0x04 wide codes; no kerning, and
-// every glyph's bounds an empty RECT.
+// every glyph's bounds an empty RECT. Without glyphs it names a device
+// font.
 std::vector<uint8_t> DefineFont3Body(uint16_t id, const std::string& name,
                                      const std::vector<FontGlyph>& glyphs, int16_t ascent,
                                      int16_t descent) {
@@ -52,7 +53,7 @@ std::vector<uint8_t> DefineFont3Body(uint16_t id, const std::string& name,
     out.U32(offset);
     offset += static_cast<uint32_t>(shape.size());
   }
-  out.U32(offset);  // the code table
+  if (!glyphs.empty()) out.U32(offset);  // the code table; a font of no glyphs names one
   for (const auto& shape : shapes) out.Bytes(shape);
   for (const FontGlyph& g : glyphs) out.U16(g.code);
   out.U16(static_cast<uint16_t>(ascent));

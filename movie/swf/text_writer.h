@@ -22,7 +22,8 @@ struct FontGlyph {
   int16_t advance = 0;
 };
 
-// Wide codes and offsets, with the layout: ascent, descent, advances.
+// Wide codes and offsets, with the layout: ascent, descent, advances. No
+// glyphs: a device font by name (fields of it draw with the player's own).
 std::vector<uint8_t> DefineFont3Body(uint16_t id, const std::string& name,
                                      const std::vector<FontGlyph>& glyphs, int16_t ascent,
                                      int16_t descent);

@@ -34,8 +34,9 @@ Code SetMember(const std::string& object, const std::string& member, const Code&
 }
 
 // Runs one frame of `script`, after `tags` (definitions and placements).
-std::vector<std::string> RunScript(int version, const Code& script,
-                             const std::vector<std::pair<uint16_t, std::vector<uint8_t>>>& tags = {}) {
+std::vector<std::string> RunScript(
+    int version, const Code& script,
+    const std::vector<std::pair<uint16_t, std::vector<uint8_t>>>& tags = {}) {
   swf::SwfWriter swf(static_cast<uint8_t>(version), swf::testing::Stage(200, 100), 12);
   for (const auto& [code, body] : tags) swf.Tag(code, body);
   swf.Tag(swf::tag::kDoAction, swf::DoActionBody(script.Bytes()));
@@ -65,10 +66,12 @@ Code FormatScript() {
 TEST(TextFormatScript, CoercesStoresAsTheMovieVersionSays) {
   // The constructor cuts fractions; SWF 8 setters round half to even and
   // keep margins from going negative; older ones cut.
-  EXPECT_EQ(RunScript(8, FormatScript()), (std::vector<std::string>{"3", "4", "0", "4294967295", "center",
-                                                              "12", "true", "null"}));
-  EXPECT_EQ(RunScript(7, FormatScript()), (std::vector<std::string>{"3", "3", "-2", "4294967295",
-                                                              "center", "12", "true", "null"}));
+  EXPECT_EQ(
+      RunScript(8, FormatScript()),
+      (std::vector<std::string>{"3", "4", "0", "4294967295", "center", "12", "true", "null"}));
+  EXPECT_EQ(
+      RunScript(7, FormatScript()),
+      (std::vector<std::string>{"3", "3", "-2", "4294967295", "center", "12", "true", "null"}));
 }
 
 // A placed field "tf" bound to "v", starting "start", at (10, 20) with its
@@ -123,9 +126,23 @@ TEST(TextFieldScript, ScriptsMakeDuplicateAndRemoveFields) {
   std::vector<std::string> lines = RunScript(8, c, BoundField());
   EXPECT_EQ(lines, (std::vector<std::string>{"_level0.t", "5", "30", "dynamic", "12", "false",
                                              "start", "undefined"}));
-  EXPECT_EQ(RunScript(7, Code().Str("made").Num(30).Num(100).Num(20).Num(10).Num(5).Str("t").Num(6)
-                      .Str("_root").Op(kGetVariable).Str("createTextField").Op(kCallMethod)
-                      .Op(kSetVariable).Str("made").Op(kGetVariable).Trace()),
+  EXPECT_EQ(RunScript(7, Code()
+                             .Str("made")
+                             .Num(30)
+                             .Num(100)
+                             .Num(20)
+                             .Num(10)
+                             .Num(5)
+                             .Str("t")
+                             .Num(6)
+                             .Str("_root")
+                             .Op(kGetVariable)
+                             .Str("createTextField")
+                             .Op(kCallMethod)
+                             .Op(kSetVariable)
+                             .Str("made")
+                             .Op(kGetVariable)
+                             .Trace()),
             (std::vector<std::string>{"undefined"}))
       << "before SWF 8 createTextField returns nothing";
 }
