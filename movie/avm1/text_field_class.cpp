@@ -80,7 +80,7 @@ Object* TextFields::ObjectOf(movie::Clip& parent, movie::DisplayObject& object) 
   Object* o = vm_.Make(Kind::TextField, proto_);
   Value ctor = vm_.GetOf(vm_.global, "TextField", vm_.global);
   o->Define("__constructor__", ctor, kDontEnum);
-  entries_[o] = {object.field, parent.weak_from_this()};
+  entries_[o] = {object.field, parent.weak_from_this(), field};
   objects_[field] = o;
   return o;
 }
@@ -211,10 +211,21 @@ void TextFields::Placed(movie::Clip& parent, movie::DisplayObject& object) {
     vm_.SetOf(target, name, Value(text::ToUtf8(field.Text())));
 }
 
+// Fields that are gone are forgotten here too. Reading a variable may run
+// a script that makes fields: the live ones are listed first.
 void TextFields::SyncVariables() {
-  for (auto& [o, entry] : entries_)
-    if (auto field = entry.field.lock(); field && !field->variable.empty())
-      Sync(const_cast<Object*>(o), *field);
+  std::vector<std::pair<Object*, std::shared_ptr<text::TextField>>> bound;
+  for (auto it = entries_.begin(); it != entries_.end();) {
+    auto field = it->second.field.lock();
+    if (!field || it->second.parent.expired()) {
+      objects_.erase(it->second.raw);
+      it = entries_.erase(it);
+      continue;
+    }
+    if (!field->variable.empty()) bound.emplace_back(const_cast<Object*>(it->first), field);
+    ++it;
+  }
+  for (auto& [o, field] : bound) Sync(o, *field);
 }
 
 Value TextFields::Held(Object* o, const char* name, const Value& fallback) {
@@ -248,6 +259,15 @@ void TextFields::Remove(Object* o) {
 
 // --- display properties ---
 
+namespace {
+
+// "/a" + "t" is "/a/t"; the root's "/" + "t" is "/t".
+std::string SlashPath(const std::string& parent, const std::string& name) {
+  return (parent == "/" ? std::string() : parent) + "/" + name;
+}
+
+}  // namespace
+
 bool TextFields::GetDisplayProperty(Object* o, const std::string& name, Value& out) {
   if (name.empty() || name[0] != '_') return false;
   movie::Clip* parent = nullptr;
@@ -280,9 +300,7 @@ bool TextFields::GetDisplayProperty(Object* o, const std::string& name, Value& o
   else if (lower == "_name")
     out = Value(self->name);
   else if (lower == "_target")
-    out = Value(runtime_.TargetPath(runtime_.ObjectOf(*parent), true) == "/"
-                    ? "/" + self->name
-                    : runtime_.TargetPath(runtime_.ObjectOf(*parent), true) + "/" + self->name);
+    out = Value(SlashPath(runtime_.TargetPath(runtime_.ObjectOf(*parent), true), self->name));
   else if (lower == "_parent")
     out = runtime_.ObjectOf(*parent);
   else if (lower == "_root" || lower == "_level0")
@@ -339,32 +357,37 @@ bool TextFields::SetDisplayProperty(Object* o, const std::string& name, const Va
 // createTextField(name, depth, x, y, width, height): a dynamic field of
 // the device font at 12 points; SWF 8 returns it.
 void TextFields::InstallCreate(Object* movieClipProto) {
-  vm_.Method(movieClipProto, "createTextField",
-             [this](Vm& vm, const Value& self, const Args& args) -> Value {
-               movie::Clip* clip = runtime_.ClipOf(self.object());
-               if (!clip || args.size() < 6) return Value();
-               auto number = [&](size_t i) {
-                 double n = vm.ToNumber(args[i]);
-                 return std::isfinite(n) ? n : 0.0;
-               };
-               swf::EditText& made = made_.emplace_back();
-               made.readOnly = true;
-               auto twips = [](double px) {
-                 return static_cast<int32_t>(std::clamp(px * 20, -1e9, 1e9));
-               };
-               made.bounds = {{0}, {twips(std::abs(number(4)))}, {0}, {twips(std::abs(number(5)))}};
-               int depth = static_cast<int>(std::clamp(number(1), -16384.0, 2130706428.0)) +
-                           movie::kScriptDepthBase;
-               clip->RemoveChild(depth);
-               movie::DisplayObject& object = clip->MutableObjects()[depth];
-               object.name = vm.ToString(args[0]);
-               object.matrix.tx = {twips(number(2))};
-               object.matrix.ty = {twips(number(3))};
-               object.field = std::make_shared<text::TextField>(made, clip->Context().movie);
-               ++clip->Context().changes;
-               Object* o = ObjectOf(*clip, object);
-               return vm.Version() >= 8 ? Value(o) : Value();
-             });
+  vm_.Method(movieClipProto, "createTextField", [this](Vm&, const Value& self, const Args& args) {
+    movie::Clip* clip = runtime_.ClipOf(self.object());
+    return clip && args.size() >= 6 ? Create(*clip, args) : Value();
+  });
+}
+
+Value TextFields::Create(movie::Clip& clip, const Args& args) {
+  if (entries_.size() >= kMaxFieldObjects) SyncVariables();  // forgets the fields that went
+  if (entries_.size() >= kMaxFieldObjects) {
+    vm_.WarnOnce(12, "more than " + std::to_string(kMaxFieldObjects) + " text fields");
+    return Value();
+  }
+  auto number = [&](size_t i) {
+    double n = vm_.ToNumber(args[i]);
+    return std::isfinite(n) ? n : 0.0;
+  };
+  auto twips = [](double px) { return static_cast<int32_t>(std::clamp(px * 20, -1e9, 1e9)); };
+  swf::EditText& made = made_.emplace_back();
+  made.readOnly = true;
+  made.bounds = {{0}, {twips(std::abs(number(4)))}, {0}, {twips(std::abs(number(5)))}};
+  int depth =
+      static_cast<int>(std::clamp(number(1), -16384.0, 2130706428.0)) + movie::kScriptDepthBase;
+  clip.RemoveChild(depth);
+  movie::DisplayObject& object = clip.MutableObjects()[depth];
+  object.name = vm_.ToString(args[0]);
+  object.matrix.tx = {twips(number(2))};
+  object.matrix.ty = {twips(number(3))};
+  object.field = std::make_shared<text::TextField>(made, clip.Context().movie);
+  ++clip.Context().changes;
+  Object* o = ObjectOf(clip, object);
+  return vm_.Version() >= 8 ? Value(o) : Value();
 }
 
 }  // namespace kestrova::avm1

@@ -20,6 +20,10 @@ namespace kestrova::avm1 {
 
 class Runtime;
 
+// Text field objects alive at once, at most (a script making fields in a
+// loop stops getting them).
+constexpr size_t kMaxFieldObjects = 65536;
+
 class TextFields {
  public:
   TextFields(Vm& vm, Runtime& runtime, TextFormats& formats)
@@ -59,10 +63,12 @@ class TextFields {
   struct Entry {
     std::weak_ptr<text::TextField> field;
     std::weak_ptr<movie::Clip> parent;
+    const text::TextField* raw;  // its key in objects_
   };
   void InstallProperties(Object* proto);
   void InstallMethods(Object* proto);
   void InstallCreate(Object* movieClipProto);
+  Value Create(movie::Clip& clip, const Args& args);
   movie::DisplayObject* Self(Object* o, movie::Clip** parent = nullptr, int* depth = nullptr);
   // `clipsOnly`: the path goes through clips only, not other objects.
   bool VariableTarget(Object* o, const text::TextField& field, Object*& target, std::string& name,

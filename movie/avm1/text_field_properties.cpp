@@ -2,10 +2,12 @@
 // field `this` is) and the methods.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "movie/avm1/builtins.h"
 #include "movie/avm1/runtime.h"
 #include "movie/avm1/text_field_class.h"
+#include "movie/text/html_text.h"
 #include "movie/text/text_layout.h"
 #include "movie/text/utf8.h"
 
@@ -74,7 +76,6 @@ Object* CopyOf(Vm& vm, const Value& v) {
 
 Value Pixels(int32_t twips) { return std::floor(twips / 20.0); }
 
-std::u32string PlainOfHtml(const std::u32string& html, bool multiline);
 std::u32string HtmlOf(const TextField& f);
 
 #define KESTROVA_FLAG(prop, member)                                           \
@@ -171,7 +172,7 @@ const Accessor kAccessors[] = {
              },
              [](TextFields& t, Object* o, TextField& f, const Value& v) {
                std::u32string s = text::FromUtf8(t.Machine().ToString(v));
-               t.SetText(o, f, f.html ? PlainOfHtml(s, f.multiline) : s);
+               t.SetText(o, f, f.html ? text::TextOfHtml(s, f.multiline) : s);
              }},
     Accessor{"variable",
              [](TextFields&, Object*, TextField& f) {
@@ -222,42 +223,6 @@ const Accessor kAccessors[] = {
 #undef KESTROVA_COLOR
 #undef KESTROVA_CONSTANT
 #undef KESTROVA_HELD
-
-// Markup to text: tags dropped, <br> and the end of a paragraph are line
-// breaks (in a multiline field), the five named entities and &nbsp;
-// decoded.
-std::u32string PlainOfHtml(const std::u32string& html, bool multiline) {
-  std::u32string out;
-  for (size_t i = 0; i < html.size(); ++i) {
-    char32_t c = html[i];
-    if (c == U'<') {
-      size_t end = html.find(U'>', i);
-      if (end == std::u32string::npos) break;
-      std::string tag = LowerCase(text::ToUtf8(html.substr(i + 1, end - i - 1)));
-      if (multiline && (tag.rfind("br", 0) == 0 || tag == "/p")) out.push_back(U'\r');
-      i = end;
-    } else if (c == U'&') {
-      static const std::pair<const char32_t*, char32_t> kEntities[] = {
-          {U"&lt;", U'<'},   {U"&gt;", U'>'},    {U"&amp;", U'&'},
-          {U"&quot;", U'"'}, {U"&apos;", U'\''}, {U"&nbsp;", U' '}};
-      bool named = false;
-      for (const auto& [name, value] : kEntities) {
-        std::u32string_view n(name);
-        if (html.compare(i, n.size(), n) == 0) {
-          out.push_back(value);
-          i += n.size() - 1;
-          named = true;
-          break;
-        }
-      }
-      if (!named) out.push_back(c);
-    } else {
-      out.push_back(c);
-    }
-  }
-  if (!out.empty() && out.back() == U'\r') out.pop_back();
-  return out;
-}
 
 std::u32string Escaped(const std::u32string& s) {
   std::u32string out;

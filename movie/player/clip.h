@@ -27,7 +27,7 @@ struct DisplayObject {
   uint8_t blendMode = 0;  // 0 and 1: normal
   bool cacheAsBitmap = false;
   std::vector<swf::Filter> filters;
-  std::shared_ptr<Clip> clip;  // sprites only
+  std::shared_ptr<Clip> clip;              // sprites only
   std::shared_ptr<text::TextField> field;  // text fields only
 };
 

@@ -1,6 +1,7 @@
 // Text fields: background, border and the laid-out glyphs, embedded
 // outlines or the device font's.
 #include <cmath>
+#include <memory>
 
 #include "movie/player/paint.h"
 #include "movie/player/renderer.h"
@@ -22,8 +23,8 @@ raster::Path Rectangle(float x0, float y0, float x1, float y1) {
 }
 
 raster::Path BoxPath(const swf::TwipsRect& box, const raster::Matrix& world) {
-  raster::Path path = Rectangle(float(box.xMin.value), float(box.yMin.value),
-                                float(box.xMax.value), float(box.yMax.value));
+  raster::Path path = Rectangle(float(box.xMin.value), float(box.yMin.value), float(box.xMax.value),
+                                float(box.yMax.value));
   path.Transform(world);
   return path;
 }
@@ -51,12 +52,12 @@ template <typename F>
 void Renderer::EachFieldGlyph(const text::TextField& field, const raster::Matrix& world, F&& f) {
   const text::TextLayout& layout = field.Layout();
   const swf::TwipsRect& box = field.bounds;
-  raster::Matrix base = world * raster::Matrix{1, 0, 0, 1, float(box.xMin.value),
-                                               float(box.yMin.value)};
+  raster::Matrix base =
+      world * raster::Matrix{1, 0, 0, 1, float(box.xMin.value), float(box.yMin.value)};
   // Lines that start below the box are not shown.
   const float bottom = float(box.Height().value);
   for (const text::PlacedGlyph& glyph : layout.glyphs) {
-    if (glyph.y - glyph.size * text::kDeviceAscent > bottom) break;
+    if (glyph.lineTop >= bottom) break;
     float scale = glyph.size;
     const raster::Path* path = nullptr;
     if (glyph.fontId) {
@@ -83,17 +84,30 @@ void Renderer::EachFieldGlyph(const text::TextField& field, const raster::Matrix
   }
 }
 
+// Text that passes its box is cut at the box: a mask of the box (and of
+// the mask already in force), made only for such fields.
 void Renderer::DrawField(const text::TextField& field, const raster::Matrix& world,
-                         const raster::ColorTransform& cx, raster::Canvas& canvas) {
+                         const raster::ColorTransform& cx, const raster::Mask* mask,
+                         raster::Canvas& canvas) {
   if (field.background)
     canvas.Fill(BoxPath(field.bounds, world), raster::FillRule::NonZero,
-                        raster::Paint::Solid(0xFF000000 | field.backgroundColor), cx);
+                raster::Paint::Solid(0xFF000000 | field.backgroundColor), cx);
   if (field.border)
     canvas.Fill(BorderPath(field.bounds, world), raster::FillRule::EvenOdd,
-                        raster::Paint::Solid(0xFF000000 | field.borderColor), cx);
+                raster::Paint::Solid(0xFF000000 | field.borderColor), cx);
+  const text::TextLayout& layout = field.Layout();
+  std::unique_ptr<raster::Mask> box;
+  if (layout.width + 2 * text::kGutter > field.bounds.Width().value ||
+      layout.height + 2 * text::kGutter > field.bounds.Height().value) {
+    box = std::make_unique<raster::Mask>(canvas.Target().width, canvas.Target().height);
+    canvas.FillMask(*box, BoxPath(field.bounds, world), raster::FillRule::NonZero);
+    if (mask) box->Intersect(*mask);
+    canvas.SetMask(box.get());
+  }
   EachFieldGlyph(field, world, [&](const raster::Path& path, Pixel color) {
     canvas.Fill(path, raster::FillRule::NonZero, raster::Paint::Solid(color), cx);
   });
+  canvas.SetMask(mask);
 }
 
 // A field as a mask covers where its glyphs are.

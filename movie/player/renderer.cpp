@@ -130,7 +130,7 @@ void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& pa
   if (object.field) {  // a field scripts made has no character
     context.canvas.SetMask(mask);
     DrawField(*object.field, parentWorld * ToRaster(object.matrix),
-              parentCx * ToRaster(object.colorTransform), context.canvas);
+              parentCx * ToRaster(object.colorTransform), mask, context.canvas);
     context.canvas.SetMask(nullptr);
     return;
   }

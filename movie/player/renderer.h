@@ -41,7 +41,8 @@ class Renderer {
   void DrawText(const swf::Text& text, const raster::Matrix& world,
                 const raster::ColorTransform& cx, Context& context);
   void DrawField(const text::TextField& field, const raster::Matrix& world,
-                 const raster::ColorTransform& cx, raster::Canvas& canvas);
+                 const raster::ColorTransform& cx, const raster::Mask* mask,
+                 raster::Canvas& canvas);
   void MaskField(const text::TextField& field, const raster::Matrix& world, raster::Mask& mask,
                  raster::Canvas& canvas);
   // Glyph outlines of a field's layout, in field twips.

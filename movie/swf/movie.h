@@ -207,8 +207,7 @@ struct Button {
   Timeline up, over, down;
 };
 
-using Character =
-    std::variant<Shape, MorphShape, Bitmap, Font, Text, Timeline, Button, EditText>;
+using Character = std::variant<Shape, MorphShape, Bitmap, Font, Text, Timeline, Button, EditText>;
 
 struct Header {
   uint8_t version = 0;

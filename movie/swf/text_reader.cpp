@@ -29,8 +29,7 @@ std::vector<Shape> ReadGlyphs(std::span<const uint8_t> table, const std::vector<
   return glyphs;
 }
 
-void ReadFontCodesAndLayout(Reader& in, Font& font, uint32_t count, bool wideCodes,
-                            bool layout) {
+void ReadFontCodesAndLayout(Reader& in, Font& font, uint32_t count, bool wideCodes, bool layout) {
   for (uint32_t i = 0; i < count; ++i) font.codes.push_back(wideCodes ? in.U16() : in.U8());
   if (!layout) return;
   font.ascent = in.S16();

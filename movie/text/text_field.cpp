@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "movie/text/html_text.h"
 #include "movie/text/text_layout.h"
 #include "movie/text/utf8.h"
 
@@ -31,7 +32,8 @@ TextField::TextField(const swf::EditText& definition, const swf::Movie& movie)
       variable(definition.variable),
       definition_(definition),
       movie_(movie) {
-  SetText(FromUtf8(definition.text));
+  std::u32string text = FromUtf8(definition.text);
+  SetText(html ? TextOfHtml(text, multiline) : text);
 }
 
 void TextField::SetText(const std::u32string& text) {

@@ -81,8 +81,9 @@ Measured Measure(char32_t c, const TextFormat& format, FontFinder& fonts) {
 }
 
 float LineSpace(const TextField& field, const TextFormat& format) {
-  float margins = static_cast<float>(format.leftMargin.value_or(0) + format.rightMargin.value_or(0) +
-                                     format.blockIndent.value_or(0) + format.indent.value_or(0));
+  float margins =
+      static_cast<float>(format.leftMargin.value_or(0) + format.rightMargin.value_or(0) +
+                         format.blockIndent.value_or(0) + format.indent.value_or(0));
   return field.bounds.Width().value - 2.0f * kGutter - margins * 20;
 }
 
@@ -140,7 +141,8 @@ TextLayout LayOut(const TextField& field) {
   FontFinder fonts(field);
   std::vector<Measured> chars;
   chars.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) chars.push_back(Measure(text[i], field.FormatAt(i), fonts));
+  for (size_t i = 0; i < text.size(); ++i)
+    chars.push_back(Measure(text[i], field.FormatAt(i), fonts));
   std::vector<Line> lines = BreakLines(field, chars);
   float top = kGutter, width = 0;
   for (size_t n = 0; n < lines.size(); ++n) {
@@ -161,7 +163,7 @@ TextLayout LayOut(const TextField& field) {
     float x = left, baseline = top + line.ascent;
     for (size_t k = line.begin; k < line.end; ++k) {
       PlacedGlyph g = chars[k].glyph;
-      g.x = x, g.y = baseline;
+      g.x = x, g.y = baseline, g.lineTop = top;
       x += chars[k].advance;
       if (text[k] != U' ' && text[k] != U'\r' && (g.fontId || g.code)) out.glyphs.push_back(g);
     }

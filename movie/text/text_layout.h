@@ -20,6 +20,7 @@ struct PlacedGlyph {
   uint16_t index = 0;
   char32_t code = 0;
   float x = 0, y = 0;  // pen on the baseline, field twips
+  float lineTop = 0;   // the top of its line
   float size = 0;      // EM square in twips
   Pixel color = 0xFF000000;
 };

@@ -14,7 +14,7 @@ struct MovieKind {
   std::vector<uint8_t> (*build)(bool compress);  // CWS if compress, else FWS
 };
 
-// shapes, gradients, tween, sprite, morph, bitmap, sample, particles.
+// shapes, gradients, tween, sprite, morph, bitmap, sample, text, particles.
 const std::vector<MovieKind>& MovieKinds();
 const MovieKind* FindMovieKind(const std::string& name);
 
