@@ -106,6 +106,7 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   void InstallMovieClip();
   void InstallClipMethods(Object* proto);
   void InstallDrawingMethods(Object* proto);
+  void InstallClipGeometry(Object* proto);  // clip_geometry.cpp
   void InstallTimers();
   bool GetClipProperty(Object* o, const std::string& name, Value& out);
   bool SetClipProperty(Object* o, const std::string& name, const Value& value);

@@ -146,5 +146,54 @@ TEST(Avm1Timeline, SpritesEndAsTheirTagsSayAndTickFromTheLastPlaced) {
   EXPECT_EQ(RunMovie(swf, 4), Lines({"a1", "b1", "c1", "c2", "b2", "a2", "a1", "a2"}));
 }
 
+TEST(Avm1ClipGeometry, PointsBoundsAndHitsFollowThePlacement) {
+  swf::SwfWriter swf(6, Stage(200, 100), 10);
+  swf::ShapeBuilder shape;
+  shape.Rect(0, 0, 200, 200, shape.AddFill(swf::testing::Solid(0xFFFF0000)));  // 10x10 px
+  swf.Tag(swf::tag::kDefineShape3, swf::DefineShapeBody(1, shape, 3));
+  Sprite sprite(2);
+  sprite.Tag(swf::tag::kPlaceObject2, swf::testing::PlaceBody(1, 1)).Show().End();
+  swf.Tag(swf::tag::kDefineSprite, sprite.bytes);
+  swf::PlaceObject place;
+  place.depth = 1;
+  place.character = 2;
+  place.name = "c";
+  swf::Matrix m;
+  m.a = m.d = 2;  // at (100, 50), twice the size
+  m.tx = {2000};
+  m.ty = {1000};
+  place.matrix = m;
+  swf.Tag(swf::tag::kPlaceObject2, swf::PlaceObject2Body(place));
+  Code code;
+  auto point = [&](const char* var, double x, double y) {
+    code.Str(var).Str("x").Num(x).Str("y").Num(y).Num(2).Op(0x43).Op(0x1D);
+  };
+  auto call = [&](const char* method, std::vector<double> numbers, const char* object) {
+    for (size_t i = numbers.size(); i-- > 0;) code.Num(numbers[i]);
+    if (object) GetVar(code, object);
+    code.Num(static_cast<double>(numbers.size() + (object ? 1 : 0)));
+    GetVar(code, "c").Str(method).Op(0x52);
+  };
+  point("p", 5, 5);
+  call("localToGlobal", {}, "p");
+  code.Op(0x17);
+  GetVar(code, "p").Str("x").Op(0x4E).Trace();  // 110
+  point("q", 120, 60);
+  call("globalToLocal", {}, "q");
+  code.Op(0x17);
+  GetVar(code, "q").Str("x").Op(0x4E).Trace();  // 10
+  call("hitTest", {115, 65}, nullptr);
+  code.Trace();
+  call("hitTest", {99, 65}, nullptr);
+  code.Trace();
+  call("getBounds", {}, "_root");
+  code.Str("xMax").Op(0x4E).Trace();  // 120
+  call("getBounds", {}, nullptr);
+  code.Str("xMax").Op(0x4E).Trace();  // 10, its own space
+  swf.Tag(swf::tag::kDoAction, swf::DoActionBody(code.Bytes()));
+  swf.ShowFrame();
+  EXPECT_EQ(RunMovie(swf, 1), Lines({"110", "10", "true", "false", "120", "10"}));
+}
+
 }  // namespace
 }  // namespace kestrova::avm1
