@@ -33,6 +33,7 @@ Runtime::Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output)
     movie::Clip* clip = ClipOf(o);
     return clip ? StaticTextOf(*movie_, *clip) : std::string();
   });
+  InstallColor();
   InstallPlayerStubs(vm_);
   player_ = std::make_unique<movie::Player>(movie_, this);
 }

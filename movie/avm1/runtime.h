@@ -107,6 +107,8 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   void InstallClipMethods(Object* proto);
   void InstallDrawingMethods(Object* proto);
   void InstallClipGeometry(Object* proto);  // clip_geometry.cpp
+  void InstallColor();                      // color_class.cpp
+  movie::DisplayObject* ColorTarget(const Value& self, bool change = false);
   void InstallTimers();
   bool GetClipProperty(Object* o, const std::string& name, Value& out);
   bool SetClipProperty(Object* o, const std::string& name, const Value& value);

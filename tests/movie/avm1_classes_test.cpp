@@ -195,5 +195,38 @@ TEST(Avm1ClipGeometry, PointsBoundsAndHitsFollowThePlacement) {
   EXPECT_EQ(RunMovie(swf, 1), Lines({"110", "10", "true", "false", "120", "10"}));
 }
 
+TEST(Avm1Color, SetsAndReadsTheClipsColourTransform) {
+  swf::SwfWriter swf(6, Stage(100, 100), 10);
+  swf.Tag(swf::tag::kDefineSprite, Sprite(1).Show().End().bytes);
+  swf::PlaceObject place;
+  place.depth = 1;
+  place.character = 1;
+  place.name = "c";
+  swf.Tag(swf::tag::kPlaceObject2, swf::PlaceObject2Body(place));
+  Code code;
+  code.Str("k");
+  GetVar(code, "c").Num(1).Str("Color").Op(0x40).Op(0x1D);  // k = new Color(c)
+  code.Num(0x336699).Num(1);
+  GetVar(code, "k").Str("setRGB").Op(0x52).Op(0x17);
+  code.Num(0);
+  GetVar(code, "k").Str("getRGB").Op(0x52).Trace();
+  code.Str("ga").Num(50).Str("gb").Num(-20).Num(2).Op(0x43).Num(1);  // {ga: 50, gb: -20}
+  GetVar(code, "k").Str("setTransform").Op(0x52).Op(0x17);
+  code.Num(0);
+  GetVar(code, "k").Str("getTransform").Op(0x52).Str("ga").Op(0x4E).Trace();
+  swf.Tag(swf::tag::kDoAction, swf::DoActionBody(code.Bytes()));
+  swf.ShowFrame();
+  auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
+  std::vector<std::string> lines;
+  Runtime runtime(movie, {[&](const std::string& l) { lines.push_back(l); }, nullptr});
+  EXPECT_EQ(lines, Lines({"3368601", "50"}));
+  const swf::ColorTransform& t = runtime.Player().Root().Objects().at(1).colorTransform;
+  EXPECT_EQ(t.mr, 0);
+  EXPECT_EQ(t.ar, 0x33);
+  EXPECT_FLOAT_EQ(t.mg, 0.5f);
+  EXPECT_EQ(t.ag, -20);
+  EXPECT_EQ(t.ab, 0x99);
+}
+
 }  // namespace
 }  // namespace kestrova::avm1
