@@ -12,15 +12,22 @@ namespace kestrova::avm1 {
 
 namespace {
 
-// The original player refuses bitmaps beyond 2880 pixels a side.
+// The original player refuses bitmaps beyond 2880 pixels a side; all of
+// a movie's bitmaps together hold at most this many pixels (128 MB).
 constexpr int kMaxBitmapSide = 2880;
+constexpr size_t kMaxBitmapPixels = 32u << 20;
 
 struct Pixels {
   int width = 0, height = 0;
   bool transparent = true;
   std::vector<uint32_t> argb;  // straight alpha
 };
-using PixelTable = std::unordered_map<const Object*, Pixels>;
+struct PixelTable {
+  std::unordered_map<const Object*, Pixels> bitmaps;
+  size_t pixels = 0;  // held by all of them
+  auto find(const Object* o) { return bitmaps.find(o); }
+  auto end() { return bitmaps.end(); }
+};
 
 double Number(Vm& vm, const Value& target, const char* name, double fallback = 0) {
   Value v = vm.Get(target, name);
@@ -144,7 +151,8 @@ void InstallBitmapMethods(Vm& vm, Object* proto, std::shared_ptr<PixelTable> tab
     Draw(vm, *table, p, args);
     return Value();
   });
-  method("dispose", [](Vm&, Pixels& p, const Args&) {
+  method("dispose", [table](Vm&, Pixels& p, const Args&) {
+    table->pixels -= p.argb.size();
     p = Pixels{};
     return Value();
   });
@@ -157,7 +165,13 @@ void InstallBitmapData(Vm& vm, Object* display) {
     double w = vm.ToInteger(Arg(args, 0)), h = vm.ToInteger(Arg(args, 1));
     if (!self.object() || w < 1 || h < 1 || w > kMaxBitmapSide || h > kMaxBitmapSide)
       return Value();
-    Pixels& p = (*table)[self.object()];
+    size_t count = static_cast<size_t>(w) * static_cast<size_t>(h);
+    if (table->pixels + count > kMaxBitmapPixels) {
+      vm.WarnOnce(13, "bitmaps of more than 32 M pixels; no more were made");
+      return Value();
+    }
+    Pixels& p = table->bitmaps[self.object()];
+    table->pixels += count - p.argb.size();
     p.width = static_cast<int>(w), p.height = static_cast<int>(h);
     p.transparent = args.size() < 3 || vm.ToBoolean(args[2]);
     uint32_t fill = args.size() > 3 ? static_cast<uint32_t>(vm.ToInt32(args[3])) : 0xFFFFFFFFu;

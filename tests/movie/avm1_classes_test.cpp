@@ -63,6 +63,26 @@ TEST(Avm1PlayerClasses, PresentAndHarmless) {
   EXPECT_EQ(Play(8, filter), Lines({"10", "4"}));
 }
 
+TEST(Avm1Bitmaps, PixelsReadBackAndTheMovieHasAPixelBudget) {
+  Code code;
+  auto make = [&](const char* var, double w, double h, double fill) {
+    // var = new flash.display.BitmapData(w, h, t, fill)
+    code.Str(var).Num(fill).Str("t").Op(0x1C).Num(h).Num(w).Num(4);
+    GetVar(code, "flash").Str("display").Op(0x4E).Str("BitmapData").Op(0x53).Op(0x1D);
+  };
+  code.Str("t").Num(0).Op(0x3C);  // t = false: opaque
+  make("a", 4, 4, -65536);        // 0xFFFF0000
+  code.Num(1).Num(2).Num(2);
+  GetVar(code, "a").Str("getPixel32").Op(0x52).Trace();
+  for (const char* big : {"b", "c", "d", "e", "f"}) {
+    make(big, 2880, 2880, 0);
+    GetVar(code, big).Str("width").Op(0x4E).Trace();
+  }
+  EXPECT_EQ(Play(8, code),
+            Lines({"-65536", "2880", "2880", "2880", "2880",
+                   "warning: bitmaps of more than 32 M pixels; no more were made", "-1"}));
+}
+
 TEST(Avm1Coercion, ObjectsInAdditionFollowTheVersion) {
   Code toString;
   toString.Str("X").Op(0x3E);
