@@ -12,6 +12,10 @@ void InstallString(Vm& vm);
 void InstallNumberBooleanMath(Vm& vm);
 void InstallDate(Vm& vm);
 void InstallGlobals(Vm& vm);
+// Last: the player's classes nothing else defined, present and doing nothing.
+void InstallPlayerStubs(Vm& vm);
+void InstallFlashPackage(Vm& vm);                  // flash.filters, flash.geom ... (SWF 8)
+void InstallBitmapClasses(Vm& vm, Object* flash);  // flash.geom, flash.display
 
 // A class: constructor `ctor` with a fresh prototype object (whose
 // __proto__ is `parentProto`), set as global `name`.

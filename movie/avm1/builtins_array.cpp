@@ -63,17 +63,47 @@ int CompareDefault(Vm& vm, const Value& x, const Value& y, int flags) {
   return a < b ? -1 : a > b ? 1 : 0;
 }
 
+// Arrays longer than this sort in n log n: the original player's quicksort
+// takes n^2 comparisons on sorted items.
+constexpr size_t kQuickSortLimit = 10000;
+
+// The original player's quicksort, whose order of comparisons a comparator
+// can see: the first item of a range is the pivot and the comparator's
+// first argument; items not above it go right. Ranges are kept on a list,
+// the left one first, so no input nests deep.
+void PlayerQuickSort(std::vector<size_t>& order, const std::function<int(size_t, size_t)>& cmp) {
+  std::vector<std::pair<size_t, size_t>> ranges;
+  if (order.size() > 1) ranges.emplace_back(0, order.size() - 1);
+  while (!ranges.empty()) {
+    auto [lo, hi] = ranges.back();
+    ranges.pop_back();
+    size_t pivot = order[lo], i = lo + 1, j = hi;
+    for (;;) {
+      while (i < j && cmp(pivot, order[i]) > 0) ++i;
+      while (j > lo && cmp(pivot, order[j]) <= 0) --j;
+      if (i >= j) break;
+      std::swap(order[i], order[j]);
+    }
+    std::swap(order[lo], order[j]);
+    if (j + 1 < hi) ranges.emplace_back(j + 1, hi);
+    if (j > lo + 1) ranges.emplace_back(lo, j - 1);
+  }
+}
+
 Value Sort(Vm& vm, Object* a, std::function<int(const Value&, const Value&)> compare, int flags) {
   std::vector<Value> items = Items(vm, a);
   std::vector<size_t> order(items.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = i;
   bool equalFound = false;
-  std::stable_sort(order.begin(), order.end(), [&](size_t i, size_t j) {
+  auto cmp = [&](size_t i, size_t j) {
     int c = compare(items[i], items[j]);
     if (c == 0) equalFound = true;
-    if (flags & kDescending) c = -c;
-    return c < 0;
-  });
+    return (flags & kDescending) ? -c : c;
+  };
+  if (order.size() <= kQuickSortLimit)
+    PlayerQuickSort(order, cmp);
+  else
+    std::stable_sort(order.begin(), order.end(), [&](size_t i, size_t j) { return cmp(i, j) < 0; });
   if ((flags & kUniqueSort) && equalFound) return 0.0;
   if (flags & kReturnIndexedArray) {
     std::vector<Value> indexes;

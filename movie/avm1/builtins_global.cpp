@@ -67,6 +67,13 @@ void InstallGlobals(Vm& vm) {
   vm.Method(g, "unescape", [](Vm& vm, const Value&, const Args& args) {
     return Value(Unescape(vm.ToString(Arg(args, 0))));
   });
+  // ASnative(2, 0): whether the running function was called by `new`.
+  Object* asNew =
+      vm.NewFunction([](Vm& vm, const Value&, const Args&) { return Value(vm.constructing); });
+  vm.Method(g, "ASnative", [asNew](Vm& vm, const Value&, const Args& args) -> Value {
+    if (vm.ToNumber(Arg(args, 0)) == 2 && vm.ToNumber(Arg(args, 1)) == 0) return asNew;
+    return Value();
+  });
   g->Define("NaN", std::nan(""), kDontEnum);
   g->Define("Infinity", HUGE_VAL, kDontEnum);
 }

@@ -133,7 +133,8 @@ Value ApplyFunction(Vm& vm, const Value& self, const Args& args) {
 
 void InstallObject(Vm& vm) {
   vm.objectProto = vm.Make(Kind::Plain, nullptr);
-  vm.functionProto = vm.Make(Kind::Function, vm.objectProto);
+  // Function.prototype is a plain object: typeof gives "object".
+  vm.functionProto = vm.Make(Kind::Plain, vm.objectProto);
   // The global object has no prototype: no valueOf, no toString.
   vm.global = vm.Make(Kind::Plain, nullptr);
   InstallObjectMethods(vm, vm.objectProto);

@@ -66,6 +66,11 @@ int Runtime::PropertyIndex(const std::string& name) const {
 }
 
 Value Runtime::GetProperty(Object* o, int index) {
+  if (o && o->kind == Kind::TextField) {
+    Value out;
+    textFields_.GetDisplayProperty(o, kPropertyNames[index], out);
+    return out;
+  }
   movie::Clip* clip = ClipOf(o);
   if (!clip) return Value();
   movie::DisplayObject* self = SelfOf(*clip);
@@ -120,6 +125,10 @@ Value Runtime::GetProperty(Object* o, int index) {
 }
 
 void Runtime::SetProperty(Object* o, int index, const Value& value) {
+  if (o && o->kind == Kind::TextField) {
+    textFields_.SetDisplayProperty(o, kPropertyNames[index], value);
+    return;
+  }
   movie::Clip* clip = ClipOf(o);
   if (!clip) return;
   movie::DisplayObject* self = SelfOf(*clip);
@@ -220,6 +229,7 @@ void Runtime::SetProperty(Object* o, int index, const Value& value) {
 }
 
 bool Runtime::GetClipProperty(Object* o, const std::string& name, Value& out) {
+  if (o->kind == Kind::TextField) return textFields_.GetDisplayProperty(o, name, out);
   if (o->Find(name) && (name.empty() || name[0] != '_')) return false;  // a variable
   movie::Clip* clip = ClipOf(o);
   if (!clip) return false;
@@ -243,9 +253,9 @@ bool Runtime::GetClipProperty(Object* o, const std::string& name, Value& out) {
   bool caseSensitive = vm_.CaseSensitive();
   std::string lower = caseSensitive ? std::string() : LowerCase(name);
   for (auto& [depth, object] : clip->MutableObjects()) {
-    if (!object.clip) continue;
+    if (!object.clip && !object.field) continue;
     if (caseSensitive ? object.name == name : LowerCase(object.name) == lower) {
-      out = ObjectOf(*object.clip);
+      out = object.clip ? ObjectOf(*object.clip) : textFields_.ObjectOf(*clip, object);
       return true;
     }
   }
@@ -253,6 +263,7 @@ bool Runtime::GetClipProperty(Object* o, const std::string& name, Value& out) {
 }
 
 bool Runtime::SetClipProperty(Object* o, const std::string& name, const Value& value) {
+  if (o->kind == Kind::TextField) return textFields_.SetDisplayProperty(o, name, value);
   movie::Clip* clip = ClipOf(o);
   if (!clip) return false;
   int index = PropertyIndex(name);
@@ -373,10 +384,14 @@ void Runtime::GotoFrame(Object* o, const Value& frame, bool play, int bias) {
 bool Runtime::FrameLoaded(Object*, int) { return true; }
 
 void Runtime::Duplicate(Object* o, const std::string& name, int depth) {
-  if (movie::Clip* clip = ClipOf(o)) DuplicateClip(*clip, name, depth, nullptr);
+  if (o && o->kind == Kind::TextField) textFields_.Duplicate(o, name, depth);
+  // `depth` counts from the scripts' depth 0, as duplicateMovieClip's does.
+  if (movie::Clip* clip = ClipOf(o))
+    DuplicateClip(*clip, name, depth + movie::kScriptDepthBase, nullptr);
 }
 
 void Runtime::Remove(Object* o) {
+  if (o && o->kind == Kind::TextField) textFields_.Remove(o);
   movie::Clip* clip = ClipOf(o);
   if (!clip || !clip->Parent()) return;
   for (auto& [depth, object] : clip->Parent()->MutableObjects()) {

@@ -28,6 +28,14 @@ struct StackFrame {
   }
 };
 
+// Sets whether the running code is a constructor, and puts the caller's back.
+struct ConstructingScope {
+  bool& flag;
+  bool saved;
+  ConstructingScope(bool& f, bool value) : flag(f), saved(f) { flag = value; }
+  ~ConstructingScope() { flag = saved; }
+};
+
 struct DepthGuard {
   int& depth;
   explicit DepthGuard(int& d) : depth(d) { ++depth; }
@@ -74,6 +82,7 @@ void Interpreter::RunBlock(std::span<const uint8_t> code, Object* target, int ve
   a.registers.resize(4);
   a.version = version;
   StackFrame frame(stack_, base_);
+  ConstructingScope constructing(vm_.constructing, false);
   try {
     Execute(a, 0, code.size());
   } catch (const ScriptThrow& t) {
@@ -122,6 +131,8 @@ Value Interpreter::MakeSuper(Activation& a) {
 
 Value Interpreter::CallScript(Object* fn, const Value& self, const Args& args, Object* home) {
   const ScriptFunction& f = *fn->script;
+  bool constructs = vm_.constructNext;
+  vm_.constructNext = false;
   if (vm_.depth >= kMaxCallDepth) {
     vm_.WarnOnce(1, "256 levels of recursion were exceeded");
     throw ScriptAbort{};
@@ -191,6 +202,7 @@ Value Interpreter::CallScript(Object* fn, const Value& self, const Args& args, O
       locals->Define(p.name, v);
   }
   StackFrame frame(stack_, base_);
+  ConstructingScope constructing(vm_.constructing, constructs);
   Execute(a, 0, a.code.size());
   return a.result;
 }

@@ -49,6 +49,11 @@ void Interpreter::StepSwf5(Activation& a, uint8_t code) {
       std::string name = vm_.ToString(Pop());
       Args args = PopArgs();
       Value fn = GetVariable(a, name);
+      // super(...) calls the parent class's constructor.
+      if (fn.object() && fn.object()->kind == Kind::Super) {
+        Push(CallNamedMethod(a, fn, std::string(), args));
+        break;
+      }
       Value self = a.target;
       Push(vm_.Call(fn, self, args));
       break;
@@ -373,7 +378,9 @@ void Interpreter::SetVariable(Activation& a, const std::string& name, const Valu
 }
 
 Object* Interpreter::ResolveTarget(Activation& a, const Value& target) {
-  if (Object* o = target.object()) return o->kind == Kind::MovieClip ? o : nullptr;
+  if (Object* o = target.object())
+    if (IsDisplayObject(o)) return o;
+  // Any other object names its clip by what its toString gives.
   std::string path = vm_.ToString(target);
   if (path.empty()) return a.target;
   Object* from = a.target ? a.target : a.base;

@@ -28,7 +28,10 @@ void Runtime::InstallMovieClip() {
   vm_.setClipProperty = [this](Object* o, const std::string& name, const Value& value) {
     return SetClipProperty(o, name, value);
   };
-  vm_.clipPath = [this](Object* o) { return ClipOf(o) ? TargetPath(o, false) : std::string(); };
+  vm_.clipPath = [this](Object* o) {
+    if (o->kind == Kind::TextField) return textFields_.Path(o);
+    return ClipOf(o) ? TargetPath(o, false) : std::string();
+  };
   InstallClipMethods(vm_.movieClipProto);
 }
 
@@ -90,6 +93,7 @@ void Runtime::InstallClipMethods(Object* proto) {
                auto it = clip.MutableObjects().find(depth);
                if (it == clip.MutableObjects().end()) return Value();
                if (it->second.clip) return r.ObjectOf(*it->second.clip);
+               if (it->second.field) return r.FieldObject(clip, it->second);
                return r.ObjectOf(clip);
              });
   clipMethod(
@@ -132,42 +136,6 @@ void Runtime::InstallClipMethods(Object* proto) {
     parent->SwapChildren(mine, other);
     return Value();
   });
-  clipMethod("getBounds", [](Runtime& r, movie::Clip& clip, Object*, const Args&) -> Value {
-    Vm& vm = r.Machine();
-    std::optional<swf::TwipsRect> b = ClipContentBounds(clip);
-    Object* out = vm.NewObject();
-    swf::TwipsRect rect =
-        b ? *b : swf::TwipsRect{{0x7FFFFFF}, {0x7FFFFFF}, {0x7FFFFFF}, {0x7FFFFFF}};
-    vm.SetOf(out, "xMin", rect.xMin.value / 20.0);
-    vm.SetOf(out, "xMax", rect.xMax.value / 20.0);
-    vm.SetOf(out, "yMin", rect.yMin.value / 20.0);
-    vm.SetOf(out, "yMax", rect.yMax.value / 20.0);
-    return out;
-  });
-  auto pointFn = [](bool toGlobal) {
-    return [toGlobal](Runtime& r, movie::Clip& clip, Object*, const Args& args) {
-      Vm& vm = r.Machine();
-      Object* p = Arg(args, 0).object();
-      if (!p) return Value();
-      double x = vm.ToNumber(vm.GetOf(p, "x", p)), y = vm.ToNumber(vm.GetOf(p, "y", p));
-      for (movie::Clip* c = &clip; c && c->Parent(); c = c->Parent()) {
-        movie::DisplayObject* self = c->Self();
-        if (!self) continue;
-        const swf::Matrix& m = self->matrix;
-        if (toGlobal) {
-          double nx = m.a * x + m.c * y + m.tx.value / 20.0;
-          double ny = m.b * x + m.d * y + m.ty.value / 20.0;
-          x = nx, y = ny;
-        }
-      }
-      vm.SetOf(p, "x", x);
-      vm.SetOf(p, "y", y);
-      return Value();
-    };
-  };
-  clipMethod("localToGlobal", pointFn(true));
-  clipMethod("globalToLocal", pointFn(false));
-  clipMethod("hitTest", [](Runtime&, movie::Clip&, Object*, const Args&) { return Value(false); });
   clipMethod("getBytesLoaded", [](Runtime& r, movie::Clip&, Object*, const Args&) {
     return Value(static_cast<double>(r.movie_->header.fileLength));
   });
@@ -178,6 +146,7 @@ void Runtime::InstallClipMethods(Object* proto) {
                            "lineStyle", "moveTo", "lineTo", "curveTo", "endFill", "clear",
                            "loadMovie", "unloadMovie", "loadVariables", "getURL"})
     clipMethod(name, [](Runtime&, movie::Clip&, Object*, const Args&) { return Value(); });
+  InstallClipGeometry(proto);
 }
 
 Object* Runtime::AttachMovie(movie::Clip& parent, const std::string& id, const std::string& name,

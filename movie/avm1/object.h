@@ -57,6 +57,7 @@ enum class Kind : uint8_t {
   String,
   Date,
   MovieClip,
+  TextField,
   Color,
   Super,
   Arguments,
@@ -107,6 +108,11 @@ class Object {
   std::vector<Property> properties_;
   std::unordered_map<std::string, uint32_t> index_;
 };
+
+// Clips and text fields: objects with display properties (_x ...).
+inline bool IsDisplayObject(const Object* o) {
+  return o && (o->kind == Kind::MovieClip || o->kind == Kind::TextField);
+}
 
 // Names compare without case before SWF 7.
 std::string LowerCase(const std::string& text);

@@ -6,7 +6,10 @@ namespace kestrova::avm1 {
 
 Value Add(Vm& vm, const Value& a, const Value& b) {
   if (a.IsNumber() && b.IsNumber()) return Value(a.number() + b.number());
-  Value pa = vm.ToPrimitive(a), pb = vm.ToPrimitive(b);
+  // From SWF 7 an object whose valueOf gives an object is no string here:
+  // it takes toString only beside a string.
+  bool fallback = vm.codeVersion < 7;
+  Value pa = vm.ToPrimitive(a, false, fallback), pb = vm.ToPrimitive(b, false, fallback);
   if (pa.IsString() || pb.IsString()) return Value(vm.ToString(pa) + vm.ToString(pb));
   return Value(vm.ToNumber(pa) + vm.ToNumber(pb));
 }
@@ -41,12 +44,12 @@ bool LooseEquals(Vm& vm, const Value& a, const Value& b) {
   if (a.IsNumber() && b.IsString()) return a.number() == vm.ToNumber(b);
   if (a.IsString() && b.IsNumber()) return vm.ToNumber(a) == b.number();
   if (a.IsObject() && !b.IsObject()) {
-    Value pa = vm.ToPrimitive(a);
+    Value pa = vm.ToPrimitive(a, false, vm.codeVersion < 7);
     if (pa.IsObject()) return false;
     return LooseEquals(vm, pa, b);
   }
   if (b.IsObject() && !a.IsObject()) {
-    Value pb = vm.ToPrimitive(b);
+    Value pb = vm.ToPrimitive(b, false, vm.codeVersion < 7);
     if (pb.IsObject()) return false;
     return LooseEquals(vm, a, pb);
   }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "movie/avm1/builtins.h"
+#include "movie/avm1/text_snapshot.h"
 
 namespace kestrova::avm1 {
 
@@ -25,7 +26,15 @@ Runtime::Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output)
       vm_(movie_->header.version, *this),
       interpreter_(vm_, *this) {
   InstallMovieClip();
+  textFormats_.Install();
+  textFields_.Install(vm_.movieClipProto);
   InstallTimers();
+  InstallTextSnapshot(vm_, vm_.movieClipProto, [this](Object* o) {
+    movie::Clip* clip = ClipOf(o);
+    return clip ? StaticTextOf(*movie_, *clip) : std::string();
+  });
+  InstallColor();
+  InstallPlayerStubs(vm_);
   player_ = std::make_unique<movie::Player>(movie_, this);
 }
 
@@ -77,6 +86,12 @@ void Runtime::ClipPlaced(movie::Clip& clip, const swf::PlaceObject* place) {
   RunClipEvent(clip, kEventConstruct);
 }
 
+void Runtime::FieldPlaced(movie::Clip& parent, movie::DisplayObject& object) {
+  // Unnamed fields are numbered with the clips.
+  if (object.name.empty()) object.name = "instance" + std::to_string(nextInstance_++);
+  textFields_.Placed(parent, object);
+}
+
 void Runtime::ClipRemoved(movie::Clip& clip) {
   auto it = clips_.find(&clip);
   if (it == clips_.end()) return;
@@ -98,9 +113,10 @@ void Runtime::RunInitActions(uint32_t frame) {
   }
 }
 
-void Runtime::BeforeTick() {
-  vm_.ResetFrameBudget();
-  for (movie::Clip* clip : ClipsInEventOrder()) {
+void Runtime::BeforeTick() { vm_.ResetFrameBudget(); }
+
+void Runtime::AfterTick() {
+  for (movie::Clip* clip : ClipsInTickOrder()) {
     auto keep = clip->shared_from_this();
     RunClipEvent(*clip, kEventEnterFrame);
     if (Object* o = ObjectOf(*clip)) CallHandler(o, "onEnterFrame");
@@ -118,6 +134,7 @@ void Runtime::AfterFrame() {
     if (scripts.object) CallHandler(scripts.object, "onLoad");
   }
   FireIntervals();
+  textFields_.SyncVariables();
 }
 
 void Runtime::RunClipEvent(movie::Clip& clip, uint32_t event) {
@@ -151,6 +168,20 @@ std::vector<movie::Clip*> Runtime::ClipsInEventOrder() {
   std::vector<movie::Clip*> out;
   CollectClips(*root_, out);
   return out;
+}
+
+// As the timelines tick: children before their parent, the last placed first.
+std::vector<movie::Clip*> Runtime::ClipsInTickOrder() {
+  std::vector<movie::Clip*> out;
+  CollectClipsForTick(*root_, out);
+  return out;
+}
+
+void Runtime::CollectClipsForTick(movie::Clip& clip, std::vector<movie::Clip*>& out) {
+  auto& objects = clip.MutableObjects();
+  for (auto it = objects.rbegin(); it != objects.rend(); ++it)
+    if (it->second.clip) CollectClipsForTick(*it->second.clip, out);
+  out.push_back(&clip);
 }
 
 void Runtime::CollectClips(movie::Clip& clip, std::vector<movie::Clip*>& out) {

@@ -17,6 +17,7 @@
 
 #include "movie/avm1/display_host.h"
 #include "movie/avm1/interpreter.h"
+#include "movie/avm1/text_field_class.h"
 #include "movie/avm1/vm.h"
 #include "movie/player/player.h"
 
@@ -39,9 +40,11 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
 
   // movie::ScriptHost
   void ClipPlaced(movie::Clip& clip, const swf::PlaceObject* place) override;
+  void FieldPlaced(movie::Clip& parent, movie::DisplayObject& object) override;
   void ClipRemoved(movie::Clip& clip) override;
   void FrameReached(movie::Clip& clip, uint32_t frame) override;
   void BeforeTick() override;
+  void AfterTick() override;
   void AfterFrame() override;
 
   // VmHost
@@ -68,6 +71,9 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
 
   // Movie clip objects
   Object* ObjectOf(movie::Clip& clip);
+  Object* FieldObject(movie::Clip& parent, movie::DisplayObject& object) {
+    return textFields_.ObjectOf(parent, object);
+  }
   movie::Clip* ClipOf(Object* o) const;
   Object* AttachMovie(movie::Clip& parent, const std::string& id, const std::string& name,
                       int depth, Object* init);
@@ -100,6 +106,9 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   void InstallMovieClip();
   void InstallClipMethods(Object* proto);
   void InstallDrawingMethods(Object* proto);
+  void InstallClipGeometry(Object* proto);  // clip_geometry.cpp
+  void InstallColor();                      // color_class.cpp
+  movie::DisplayObject* ColorTarget(const Value& self, bool change = false);
   void InstallTimers();
   bool GetClipProperty(Object* o, const std::string& name, Value& out);
   bool SetClipProperty(Object* o, const std::string& name, const Value& value);
@@ -110,6 +119,8 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   void RunInitActions(uint32_t frame);
   void FireIntervals();
   std::vector<movie::Clip*> ClipsInEventOrder();
+  std::vector<movie::Clip*> ClipsInTickOrder();
+  void CollectClipsForTick(movie::Clip& clip, std::vector<movie::Clip*>& out);
   void CollectClips(movie::Clip& clip, std::vector<movie::Clip*>& out);
   movie::Clip* Resolve(movie::Clip* from, const std::string& path);
   movie::DisplayObject* SelfOf(movie::Clip& clip);
@@ -119,6 +130,8 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   RuntimeOutput output_;
   Vm vm_;
   Interpreter interpreter_;
+  TextFormats textFormats_{vm_};
+  TextFields textFields_{vm_, *this, textFormats_};
   std::unordered_map<const movie::Clip*, ClipScripts> clips_;
   std::unordered_map<const Object*, movie::Clip*> clipOf_;
   std::set<uint16_t> initDone_;

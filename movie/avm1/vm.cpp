@@ -142,13 +142,13 @@ Value Vm::ToPrimitive(const Value& v, bool stringHint, bool toStringFallback) {
   };
   Value r;
   if (stringHint) {
-    if (o->kind == Kind::MovieClip && clipPath) return Value(clipPath(o));
+    if (IsDisplayObject(o) && clipPath) return Value(clipPath(o));
     if (call("toString", r)) return r.IsString() ? r : Value(typeText);
     return Value(typeText);
   }
   if (!call("valueOf", r)) return Value();
   if (!r.IsObject() || !toStringFallback) return r;
-  if (o->kind == Kind::MovieClip && clipPath) return Value(clipPath(o));
+  if (IsDisplayObject(o) && clipPath) return Value(clipPath(o));
   if (call("toString", r)) return r.IsObject() ? Value(typeText) : r;
   return Value(typeText);
 }
@@ -257,8 +257,12 @@ Value Vm::Get(const Value& target, const std::string& name) {
 
 Value Vm::GetOf(Object* o, const std::string& name, const Value& self) {
   if (!o) return Value();
-  if (name == "__proto__") return o->proto ? Value(o->proto) : Value();
-  if (o->kind == Kind::MovieClip && getClipProperty) {
+  if (name == "__proto__") {
+    Object* proto =
+        o->kind == Kind::Super ? (o->superProto ? o->superProto->proto : nullptr) : o->proto;
+    return proto ? Value(proto) : Value();
+  }
+  if (IsDisplayObject(o) && getClipProperty) {
     Value out;
     if (getClipProperty(o, name, out)) return out;
   }
@@ -271,12 +275,22 @@ Value Vm::GetOf(Object* o, const std::string& name, const Value& self) {
     return p->value;
   }
   Property* p = FindInChain(o, name);
-  if (!p) return Value();
+  if (!p) return Resolve(o, name, self);
   if (p->IsAccessor()) {
     if (depth >= kMaxCallDepth) return Value();
     return Call(p->getter, self, {});
   }
   return p->value;
+}
+
+// A missing member of an object with __resolve (SWF 6 on) is what it returns.
+Value Vm::Resolve(Object* o, const std::string& name, const Value& self) {
+  if (version_ < 6 || name == "__resolve") return Value();
+  Property* resolver = FindInChain(o, "__resolve");
+  if (!resolver || resolver->IsAccessor()) return Value();
+  Object* fn = resolver->value.object();
+  if (!fn || !fn->IsFunction()) return Value();
+  return Call(fn, self, {Value(name)});
 }
 
 Value Vm::CallWatch(Object* o, Property* p, const std::string& name, const Value& value) {
@@ -310,8 +324,7 @@ void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
     return;
   }
   // Only "_x"-like names are clip properties.
-  if (o->kind == Kind::MovieClip && name[0] == '_' && setClipProperty &&
-      setClipProperty(o, name, value))
+  if (IsDisplayObject(o) && name[0] == '_' && setClipProperty && setClipProperty(o, name, value))
     return;
   if (o->kind == Kind::Super) o = o->superThis.object();
   if (!o) return;
@@ -362,7 +375,7 @@ void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
 
 bool Vm::Has(Object* o, const std::string& name) {
   if (!o) return false;
-  if (o->kind == Kind::MovieClip && getClipProperty) {
+  if (IsDisplayObject(o) && getClipProperty) {
     Value out;
     if (getClipProperty(o, name, out)) return true;
   }
@@ -371,7 +384,7 @@ bool Vm::Has(Object* o, const std::string& name) {
 
 bool Vm::TryGet(Object* o, const std::string& name, Value& out) {
   if (!o) return false;
-  if (o->kind == Kind::MovieClip && getClipProperty && getClipProperty(o, name, out)) return true;
+  if (IsDisplayObject(o) && getClipProperty && getClipProperty(o, name, out)) return true;
   if (o->kind == Kind::Super || name == "__proto__" ||
       (o->kind == Kind::String && name == "length")) {
     if (!Has(o, name)) return false;
@@ -447,7 +460,11 @@ Value Vm::Construct(const Value& fn, const Args& args) {
     if (r.IsObject()) return r;
     return o;
   }
-  if (f->script && callScript) callScript(f, o, args, f);
+  // The constructor runs as a method of its prototype: super() reaches the parent class.
+  if (f->script && callScript) {
+    constructNext = true;
+    callScript(f, o, args, o->proto);
+  }
   return o;
 }
 

@@ -94,6 +94,10 @@ class Vm {
   Value Construct(const Value& fn, const Args& args);
   bool InstanceOf(const Value& v, Object* ctor);
   int depth = 0;
+  // The running script function was called by `new` (ASnative(2, 0) asks);
+  // `constructNext` tells the next script call that it is one.
+  bool constructing = false;
+  bool constructNext = false;
 
   // Math.random and random(): a fixed seed, so runs repeat.
   double Random() { return std::uniform_real_distribution<double>(0, 1)(rng_); }
@@ -121,11 +125,11 @@ class Vm {
   std::function<bool(Object*, const std::string&, const Value&)> setClipProperty;
   std::function<std::string(Object*)> clipPath;  // "_level0.a": a clip as text
   // For interpreter-side callbacks of built-ins (Function.call needs it).
-  std::function<Value(Object* fn, const Value& self, const Args& args, Object* newTarget)>
-      callScript;
+  std::function<Value(Object* fn, const Value& self, const Args& args, Object* home)> callScript;
 
  private:
   Value CallWatch(Object* o, Property* p, const std::string& name, const Value& value);
+  Value Resolve(Object* o, const std::string& name, const Value& self);
 
   int version_;
   VmHost& host_;

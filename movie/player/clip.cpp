@@ -24,13 +24,18 @@ void Clip::Start() {
 }
 
 void Clip::Tick() {
-  // Children tick first; a clip placed by this tick's frame then shows its
-  // first frame unchanged, as in the original player.
+  // Children tick first, the last placed (the highest depth) first; a clip
+  // placed by this tick's frame then shows its first frame unchanged, as in
+  // the original player.
   std::vector<std::shared_ptr<Clip>> children;
   for (auto& [depth, object] : objects_)
     if (object.clip) children.push_back(object.clip);
-  for (auto& child : children) child->Tick();
-  if (playing_ && FrameCount() > 1) GotoFrame(frame_ + 1 < FrameCount() ? frame_ + 1 : 0);
+  for (auto it = children.rbegin(); it != children.rend(); ++it) (*it)->Tick();
+  if (!playing_ || FrameCount() <= 1) return;
+  if (frame_ + 1 < FrameCount())
+    GotoFrame(frame_ + 1);
+  else if (timeline_.loops)
+    GotoFrame(0);
 }
 
 void Clip::GotoFrame(uint32_t target) {
@@ -50,6 +55,9 @@ void Clip::GotoFrame(uint32_t target) {
         object.clip = old->second.clip;
         old->second.clip.reset();
       }
+      if (old != objects_.end() && old->second.characterId == object.characterId &&
+          old->second.field && object.field)
+        object.field = old->second.field;
     }
     // Clips made by scripts stay; timeline ones not rebuilt are removed.
     for (auto& [depth, object] : objects_) {
@@ -105,6 +113,7 @@ void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
   if (place.cacheAsBitmap) object.cacheAsBitmap = *place.cacheAsBitmap;
   if (place.filters) object.filters = *place.filters;
   if (created && context_.host) context_.host->ClipPlaced(*object.clip, &place);
+  if (!place.move && object.field && context_.host) context_.host->FieldPlaced(*this, object);
 }
 
 void Clip::Drop(DisplayObject& object) {
@@ -171,7 +180,12 @@ bool Clip::IsSprite(uint16_t id) const {
 void Clip::SetCharacter(DisplayObject& object, uint16_t id) {
   object.characterId = id;
   object.clip.reset();
+  object.field.reset();
   const swf::Character* character = context_.movie.Find(id);
+  if (const auto* edit = character ? std::get_if<swf::EditText>(character) : nullptr) {
+    object.field = std::make_shared<text::TextField>(*edit, context_.movie);
+    return;
+  }
   const auto* sprite = character ? std::get_if<swf::Timeline>(character) : nullptr;
   // A button runs as a clip of the state it shows: the up state.
   if (const auto* button = character ? std::get_if<swf::Button>(character) : nullptr)

@@ -10,6 +10,7 @@
 
 #include "movie/player/script_host.h"
 #include "movie/swf/movie.h"
+#include "movie/text/text_field.h"
 
 namespace kestrova::movie {
 
@@ -26,7 +27,8 @@ struct DisplayObject {
   uint8_t blendMode = 0;  // 0 and 1: normal
   bool cacheAsBitmap = false;
   std::vector<swf::Filter> filters;
-  std::shared_ptr<Clip> clip;  // sprites only
+  std::shared_ptr<Clip> clip;              // sprites only
+  std::shared_ptr<text::TextField> field;  // text fields only
 };
 
 // By depth: timeline depths 1..65535; scripts place clips from 16384 up.

@@ -18,6 +18,7 @@ Player::Player(std::shared_ptr<const swf::Movie> movie, ScriptHost* host)
 void Player::Advance() {
   if (context_.host) context_.host->BeforeTick();
   root_->Tick();
+  if (context_.host) context_.host->AfterTick();
   RunQueuedActions();
   if (context_.host) context_.host->AfterFrame();
 }

@@ -127,6 +127,13 @@ void Renderer::DrawObject(const DisplayObject& object, const raster::Matrix& par
 void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& parentWorld,
                            const raster::ColorTransform& parentCx, const raster::Mask* mask,
                            Context& context) {
+  if (object.field) {  // a field scripts made has no character
+    context.canvas.SetMask(mask);
+    DrawField(*object.field, parentWorld * ToRaster(object.matrix),
+              parentCx * ToRaster(object.colorTransform), mask, context.canvas);
+    context.canvas.SetMask(nullptr);
+    return;
+  }
   const swf::Character* character = movie_->Find(object.characterId);
   if (!character) return;
   raster::Matrix world = parentWorld * ToRaster(object.matrix);
@@ -204,6 +211,10 @@ void Renderer::DrawText(const swf::Text& text, const raster::Matrix& world,
 // sprite's children), colours ignored.
 void Renderer::MaskObject(const DisplayObject& object, const raster::Matrix& parentWorld,
                           raster::Mask& mask, Context& context) {
+  if (object.field) {
+    MaskField(*object.field, parentWorld * ToRaster(object.matrix), mask, context.canvas);
+    return;
+  }
   const swf::Character* character = movie_->Find(object.characterId);
   if (!character) return;
   raster::Matrix world = parentWorld * ToRaster(object.matrix);

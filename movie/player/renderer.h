@@ -40,6 +40,14 @@ class Renderer {
                  const raster::ColorTransform& cx, Context& context);
   void DrawText(const swf::Text& text, const raster::Matrix& world,
                 const raster::ColorTransform& cx, Context& context);
+  void DrawField(const text::TextField& field, const raster::Matrix& world,
+                 const raster::ColorTransform& cx, const raster::Mask* mask,
+                 raster::Canvas& canvas);
+  void MaskField(const text::TextField& field, const raster::Matrix& world, raster::Mask& mask,
+                 raster::Canvas& canvas);
+  // Glyph outlines of a field's layout, in field twips.
+  template <typename F>
+  void EachFieldGlyph(const text::TextField& field, const raster::Matrix& base, F&& f);
   void MaskObject(const DisplayObject& object, const raster::Matrix& world, raster::Mask& mask,
                   Context& context);
   const ShapePaths& PathsOf(uint16_t id, const swf::Shape& shape);
@@ -49,6 +57,7 @@ class Renderer {
   std::shared_ptr<const swf::Movie> movie_;
   std::unordered_map<uint16_t, ShapePaths> shapes_;
   std::map<std::pair<uint16_t, uint16_t>, ShapePaths> glyphs_;
+  std::unordered_map<char32_t, raster::Path> deviceGlyphs_;
   std::unordered_map<uint16_t, std::shared_ptr<const raster::Image>> images_;
   std::vector<raster::ShapeFill> fills_;  // one group's fills, kept between shapes
 };

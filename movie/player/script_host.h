@@ -10,6 +10,7 @@
 namespace kestrova::movie {
 
 class Clip;
+struct DisplayObject;
 
 class ScriptHost {
  public:
@@ -17,12 +18,17 @@ class ScriptHost {
   // A sprite instance came to life: placed by its parent's timeline
   // (`place` is that tag), or made by the player or a script (null).
   virtual void ClipPlaced(Clip& clip, const swf::PlaceObject* place) = 0;
+  // A text field was placed on `parent`'s display list by its timeline.
+  virtual void FieldPlaced(Clip& /*parent*/, DisplayObject& /*object*/) {}
   // A sprite instance left the display list.
   virtual void ClipRemoved(Clip& clip) = 0;
   // The clip showed `frame`: its frame scripts are due.
   virtual void FrameReached(Clip& clip, uint32_t frame) = 0;
   // Start and end of one Advance, around the timelines' tick.
   virtual void BeforeTick() = 0;
+  // The timelines ticked (their frames' display lists are in place); their
+  // frame scripts run next.
+  virtual void AfterTick() {}
   virtual void AfterFrame() = 0;
 };
 

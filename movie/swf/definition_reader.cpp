@@ -2,6 +2,7 @@
 
 #include "movie/swf/bitmap_reader.h"
 #include "movie/swf/button_reader.h"
+#include "movie/swf/edit_text_reader.h"
 #include "movie/swf/shape_reader.h"
 #include "movie/swf/tag_codes.h"
 #include "movie/swf/text_reader.h"
@@ -49,6 +50,8 @@ Character ReadCharacter(uint16_t code, Reader& in, DecodeContext& context) {
       return ReadDefineButton(in, 1);
     case kDefineButton2:
       return ReadDefineButton(in, 2);
+    case kDefineEditText:
+      return ReadDefineEditText(in);
     default: {
       // DefineSprite: U16 frame count, then its own tag stream.
       in.U16();
@@ -80,6 +83,7 @@ bool IsDefinition(uint16_t code) {
     case kDefineText2:
     case kDefineButton:
     case kDefineButton2:
+    case kDefineEditText:
     case kDefineSprite:
       return true;
     default:

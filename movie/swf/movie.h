@@ -98,6 +98,14 @@ struct Bitmap {
 struct Font {
   std::vector<Shape> glyphs;  // EM square 1024 units (20480 for DefineFont3)
   float unitsPerEm = 1024;
+  // DefineFont2/3: the character of each glyph and, with the layout flag,
+  // metrics in EM units.
+  std::string name;
+  bool bold = false, italic = false;
+  std::vector<uint16_t> codes;
+  bool hasLayout = false;
+  float ascent = 0, descent = 0, leading = 0;
+  std::vector<float> advances;
 };
 
 struct TextGlyph {
@@ -111,6 +119,24 @@ struct Text {
   TwipsRect bounds;
   Matrix matrix;
   std::vector<TextGlyph> glyphs;
+};
+
+enum class TextAlign : uint8_t { Left, Right, Center, Justify };
+
+// DefineEditText: a text field's box, its starting text and format.
+struct EditText {
+  TwipsRect bounds;
+  bool wordWrap = false, multiline = false, password = false, readOnly = false;
+  bool autoSize = false, noSelect = false, border = false, html = false, useOutlines = false;
+  std::optional<uint16_t> fontId;
+  std::string fontClass;
+  Twips height{240};  // font size
+  std::optional<Pixel> color;
+  std::optional<uint16_t> maxLength;
+  TextAlign align = TextAlign::Left;
+  Twips leftMargin, rightMargin, indent, leading;
+  std::string variable;
+  std::string text;
 };
 
 // A PlaceObject2 clip event handler: `events` holds the event bits as the
@@ -172,6 +198,7 @@ struct Frame {
 
 struct Timeline {
   std::vector<Frame> frames;  // at least one
+  bool loops = true;          // false: playing stops at the last frame
   std::optional<uint32_t> FindLabel(const std::string& label) const;
 };
 
@@ -180,7 +207,7 @@ struct Button {
   Timeline up, over, down;
 };
 
-using Character = std::variant<Shape, MorphShape, Bitmap, Font, Text, Timeline, Button>;
+using Character = std::variant<Shape, MorphShape, Bitmap, Font, Text, Timeline, Button, EditText>;
 
 struct Header {
   uint8_t version = 0;

@@ -27,6 +27,7 @@ enum Code : uint16_t {
   kDefineShape3 = 32,
   kDefineText2 = 33,
   kDefineButton2 = 34,
+  kDefineEditText = 37,
   kDefineBitsJpeg3 = 35,
   kDefineBitsLossless2 = 36,
   kDefineSprite = 39,

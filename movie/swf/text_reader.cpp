@@ -29,6 +29,16 @@ std::vector<Shape> ReadGlyphs(std::span<const uint8_t> table, const std::vector<
   return glyphs;
 }
 
+void ReadFontCodesAndLayout(Reader& in, Font& font, uint32_t count, bool wideCodes, bool layout) {
+  for (uint32_t i = 0; i < count; ++i) font.codes.push_back(wideCodes ? in.U16() : in.U8());
+  if (!layout) return;
+  font.ascent = in.S16();
+  font.descent = in.S16();
+  font.leading = in.S16();
+  for (uint32_t i = 0; i < count; ++i) font.advances.push_back(in.S16());
+  font.hasLayout = true;
+}
+
 }  // namespace
 
 // DefineFont: U16 offsets (the first one also gives the glyph count, as
@@ -52,12 +62,14 @@ Font ReadDefineFont(Reader& in) {
 // DefineFont2/3: U8 flags (layout, ShiftJIS, small, ANSI, wide offsets,
 // wide codes, italic, bold), U8 language, U8 name length, name, U16 glyph
 // count, offsets (U32 if wide, else U16) from the table start, the code
-// table offset, glyph SHAPEs, then codes and layout (not needed to draw).
+// table offset, glyph SHAPEs, then the code table (U16 if wide codes, else
+// U8 per glyph) and, with the layout flag, S16 ascent, descent, leading
+// and an S16 advance per glyph (bounds and kerning follow; not needed).
 Font ReadDefineFont2(Reader& in, int version) {
   uint8_t flags = in.U8();
   bool wide = flags & 0x08;
   in.U8();
-  in.Skip(in.U8());
+  auto name = in.Bytes(in.U8());
   uint32_t count = in.U16();
   auto table = in.Rest();
   if (static_cast<uint64_t>(count) * (wide ? 4 : 2) > table.size())
@@ -71,6 +83,19 @@ Font ReadDefineFont2(Reader& in, int version) {
   Font font;
   font.glyphs = ReadGlyphs(table, offsets, codeOffset);
   font.unitsPerEm = version >= 3 ? 1024.0f * 20 : 1024.0f;
+  font.name.assign(name.begin(), name.end());
+  while (!font.name.empty() && font.name.back() == '\0') font.name.pop_back();
+  font.bold = flags & 0x01;
+  font.italic = flags & 0x02;
+  // The code table and metrics are optional for drawing: a font cut short
+  // there keeps its glyphs.
+  try {
+    Reader after(table.subspan(codeOffset));
+    ReadFontCodesAndLayout(after, font, count, flags & 0x04, flags & 0x80);
+  } catch (const SwfError&) {
+    font.hasLayout = false;
+    font.advances.clear();
+  }
   return font;
 }
 

@@ -158,6 +158,7 @@ PlaceObject ReadPlaceObject2(Reader& in, int version, int swfVersion) {
 
 void ReadTimeline(Reader& in, DecodeContext& context, Timeline& timeline, bool root) {
   Frame frame;
+  bool ended = false;
   while (!in.AtEnd()) {
     uint16_t header = in.U16();
     uint16_t code = header >> 6;
@@ -169,13 +170,26 @@ void ReadTimeline(Reader& in, DecodeContext& context, Timeline& timeline, bool r
     }
     Reader body = in.Sub(length);
     try {
-      if (!ReadControlTag(code, body, context, timeline, frame, root)) break;
+      if (!ReadControlTag(code, body, context, timeline, frame, root)) {
+        ended = true;
+        break;
+      }
     } catch (const SwfError& e) {
       context.movie.warnings.push_back(TagName(code) + ": " + e.what());
     }
   }
   // Tags after the last ShowFrame still count when nothing else was shown.
-  if (timeline.frames.empty()) timeline.frames.push_back(std::move(frame));
+  if (timeline.frames.empty()) {
+    timeline.frames.push_back(std::move(frame));
+    return;
+  }
+  if (root) return;
+  // A sprite's tags after its last ShowFrame make one more frame, played
+  // once: such a sprite, like one without its End tag, stops at its end.
+  bool partial = !frame.tags.empty() || !frame.scripts.empty() || !frame.actions.empty() ||
+                 !frame.initScripts.empty();
+  if (partial) timeline.frames.push_back(std::move(frame));
+  timeline.loops = ended && !partial;
 }
 
 std::optional<uint32_t> Timeline::FindLabel(const std::string& label) const {

@@ -34,6 +34,10 @@ kestrova_test(avm1_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_test.cpp
   LIBS kestrova_avm1 kestrova_swf_writer kestrova_testing)
 
+kestrova_test(avm1_classes_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_classes_test.cpp
+  LIBS kestrova_avm1 kestrova_swf_writer kestrova_testing)
+
 kestrova_test(flash_state_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/flash_state_test.cpp
   LIBS kestrova_flash_state)

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "movie/swf/writer.h"
+#include "tools/mkswf/text_movie.h"
 
 namespace kestrova::mkswf {
 
@@ -325,6 +326,9 @@ const std::vector<MovieKind>& MovieKinds() {
       {"morph", "a morph shape from circle to square and back", Morph},
       {"bitmap", "a lossless bitmap as repeating and clipped fills", Bitmap},
       {"sample", "the sample screensaver's movie: all of the above in 48 frames", Sample},
+      {"text", "edit text: device and embedded fonts, alignment, word wrap", TextMovie},
+      {"particles", "bubbles a script makes with duplicateMovieClip and moves each frame",
+       Particles},
   };
   return kinds;
 }

@@ -14,12 +14,15 @@ struct MovieKind {
   std::vector<uint8_t> (*build)(bool compress);  // CWS if compress, else FWS
 };
 
-// shapes, gradients, tween, sprite, morph, bitmap, sample.
+// shapes, gradients, tween, sprite, morph, bitmap, sample, text, particles.
 const std::vector<MovieKind>& MovieKinds();
 const MovieKind* FindMovieKind(const std::string& name);
 
 // The stage of every sample movie: the preview rectangle of the installer.
 constexpr int kStageWidth = 393;
 constexpr int kStageHeight = 169;
+
+// The scripted sample (particles_movie.cpp).
+std::vector<uint8_t> Particles(bool compress);
 
 }  // namespace kestrova::mkswf

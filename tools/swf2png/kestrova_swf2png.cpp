@@ -8,6 +8,7 @@
 
 #include "common/error.h"
 #include "common/png.h"
+#include "movie/avm1/runtime.h"
 #include "movie/player/renderer.h"
 #include "movie/swf/decoder.h"
 #include "tools/cli/command_line.h"
@@ -20,6 +21,7 @@ constexpr const char* kDescription =
 struct Options {
   std::string input, output, size;
   long frame = 1;
+  bool scripts = false;
 };
 
 bool ParseSize(const std::string& text, int& width, int& height) {
@@ -59,8 +61,24 @@ int Render(const Options& o) {
     width = std::max(1, static_cast<int>(std::lround(movie->header.stage.Width().Pixels())));
     height = std::max(1, static_cast<int>(std::lround(movie->header.stage.Height().Pixels())));
   }
-  movie::Player player(movie);
-  for (long f = 1; f < o.frame; ++f) player.Advance();
+  std::unique_ptr<avm1::Runtime> runtime;
+  std::unique_ptr<movie::Player> plain;
+  if (o.scripts) {
+    avm1::RuntimeOutput output;
+    output.warn = [](const std::string& w) {
+      std::fprintf(stderr, "kestrova-swf2png: %s\n", w.c_str());
+    };
+    runtime = std::make_unique<avm1::Runtime>(movie, std::move(output));
+  } else {
+    plain = std::make_unique<movie::Player>(movie);
+  }
+  movie::Player& player = runtime ? runtime->Player() : *plain;
+  for (long f = 1; f < o.frame; ++f) {
+    if (runtime)
+      runtime->Advance();
+    else
+      player.Advance();
+  }
   PixelBuffer pixels(width, height);
   movie::Renderer(movie).Render(player, pixels.View());
   Unpremultiply(pixels);
@@ -81,6 +99,7 @@ int main(int argc, char** argv) {
   app.add_option("--size", o.size, "the picture's size (default: the stage size)")
       ->type_name("WxH")
       ->check(CLI::Validator(SizeError, ""));
+  app.add_flag("--scripts", o.scripts, "run the movie's ActionScript, as the preview does");
   app.add_option("-o,--output", o.output, "the PNG file to write")->type_name("FILE")->required();
   return kestrova::cli::Run(app, argc, argv, [&] { return Render(o); });
 }
