@@ -113,6 +113,12 @@ std::string TextFields::Path(Object* o) {
   return runtime_.TargetPath(runtime_.ObjectOf(*parent), false) + "." + self->name;
 }
 
+// The picture of the field's parent changed: the player draws again.
+void TextFields::Changed(Object* o) {
+  movie::Clip* parent = nullptr;
+  if (Self(o, &parent)) ++parent->Context().changes;
+}
+
 // --- variables ---
 
 // "a.b.c", "_root.mc:v", "/mc:v": the object from the field's timeline
@@ -158,7 +164,9 @@ void TextFields::Sync(Object* o, text::TextField& field) {
   Value value;
   if (!vm_.TryGet(target, name, value) || value.IsUndefined()) return;
   std::u32string shown = text::FromUtf8(vm_.ToString(value));
-  if (text::NormalizeBreaks(shown) != field.Text()) field.SetText(shown);
+  if (text::NormalizeBreaks(shown) == field.Text()) return;
+  field.SetText(shown);
+  Changed(o);
 }
 
 // A field on a path of clips shows its variable as soon as it is read; one

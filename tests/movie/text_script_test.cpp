@@ -147,5 +147,26 @@ TEST(TextFieldScript, ScriptsMakeDuplicateAndRemoveFields) {
       << "before SWF 8 createTextField returns nothing";
 }
 
+// The preview draws only when the player reports a change: text a script
+// sets must count as one.
+TEST(TextFieldScript, ChangedTextAsksForANewPicture) {
+  swf::SwfWriter swf(8, swf::testing::Stage(200, 100), 12);
+  for (const auto& [code, body] : BoundField()) swf.Tag(code, body);
+  swf.ShowFrame();
+  Code set = SetMember("tf", "text", Code().Str("x"));
+  swf.Tag(swf::tag::kDoAction, swf::DoActionBody(set.Append(TraceMember("tf", "text")).Bytes()));
+  swf.ShowFrame();
+  auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
+  std::vector<std::string> lines;
+  Runtime runtime(movie, {[&](const std::string& l) { lines.push_back(l); }, {}});
+  uint64_t before = runtime.Player().Changes();
+  runtime.Advance();
+  EXPECT_EQ(lines, (std::vector<std::string>{"x"}));
+  EXPECT_GT(runtime.Player().Changes(), before);
+  const movie::DisplayObject& placed = runtime.Player().Root().Objects().at(1);
+  ASSERT_TRUE(placed.field);
+  EXPECT_EQ(placed.field->Text(), U"x") << "the field shows its variable after the frame";
+}
+
 }  // namespace
 }  // namespace kestrova::avm1
