@@ -85,6 +85,17 @@ TEST(TextField, FormatsFollowTheirCharacters) {
   field.Replace(1, 2, U"xy");
   EXPECT_EQ(field.Text(), U"axycd");
   EXPECT_EQ(field.FormatOf(1, 4).bold, true) << "new text takes the format it replaced";
+  for (uint32_t color = 1; color <= 100; ++color) {  // formats no character keeps are dropped
+    TextFormat c;
+    c.color = color;
+    field.SetFormat(0, 1, c);
+    field.SetFormat(4, 5, c);
+  }
+  EXPECT_EQ(field.FormatAt(0).color, 100u);
+  EXPECT_EQ(field.FormatOf(0, 5).color, std::nullopt);
+  EXPECT_EQ(field.FormatOf(1, 4).bold, true) << "untouched by the colours";
+  EXPECT_EQ(field.FormatAt(4).color, 100u);
+  EXPECT_EQ(field.FormatAt(4).size, 20);
   field.SetText(U"a\nb\r\nc");
   EXPECT_EQ(field.Text(), U"a\rb\r\rc");
   EXPECT_FALSE(field.FormatOf(0, 6).bold.value_or(true)) << "set text takes the new format";
