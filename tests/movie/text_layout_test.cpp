@@ -3,7 +3,12 @@
 // and auto size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "movie/swf/decoder.h"
+#include "movie/text/device_font.h"
+#include "movie/text/html_text.h"
 #include "tests/movie/swf_test_movies.h"
 #include "tests/movie/text_test_fonts.h"
 
@@ -170,6 +175,34 @@ TEST(TextField, AutoSizeFitsTheBoxToTheText) {
   field.autoSize = AutoSize::Center;
   field.SetText(U"abc");
   EXPECT_EQ(field.bounds.xMin.value + field.bounds.xMax.value, 2 * (200 + 680 - 140));
+}
+
+TEST(HtmlText, MarkupBecomesTheTextItShows) {
+  const std::u32string html =
+      U"<p align=\"left\"><font face=\"Box\">a &lt;b&gt; &amp; c</font></p><P>d<BR>e&nbsp;&x</P>";
+  EXPECT_EQ(TextOfHtml(html, true), U"a <b> & c\rd\re &x");
+  EXPECT_EQ(TextOfHtml(html, false), U"a <b> & cde &x") << "one line runs paragraphs together";
+  EXPECT_EQ(TextOfHtml(U"cut <b", true), U"cut ") << "an unclosed tag ends the text";
+}
+
+TEST(DeviceFont, GlyphsStandInTheirCellOnTheBaseline) {
+  auto bounds = [](const raster::Path& path) {
+    float x0 = 1e9f, y0 = 1e9f, x1 = -1e9f, y1 = -1e9f;
+    for (raster::Point p : path.Points())
+      x0 = std::min(x0, p.x), y0 = std::min(y0, p.y), x1 = std::max(x1, p.x),
+      y1 = std::max(y1, p.y);
+    return std::array<float, 4>{x0, y0, x1, y1};
+  };
+  auto capital = bounds(DeviceGlyph(U'A'));
+  EXPECT_GE(capital[0], 0.0f);
+  EXPECT_LE(capital[2], kDeviceAdvance);
+  EXPECT_GE(capital[1], -kDeviceAscent);
+  EXPECT_FLOAT_EQ(capital[3], 0.0f) << "on the baseline";
+  auto small = bounds(DeviceGlyph(U'a'));
+  EXPECT_GT(small[1], capital[1]) << "lower case is shorter";
+  EXPECT_TRUE(DeviceGlyph(U' ').Empty());
+  EXPECT_TRUE(DeviceGlyph(U'\u00E9').Empty());
+  EXPECT_LT(DeviceAdvance(U' '), DeviceAdvance(U'A'));
 }
 
 }  // namespace
