@@ -113,6 +113,12 @@ std::string TextFields::Path(Object* o) {
   return runtime_.TargetPath(runtime_.ObjectOf(*parent), false) + "." + self->name;
 }
 
+// The picture of the field's parent changed: the player draws again.
+void TextFields::Changed(Object* o) {
+  movie::Clip* parent = nullptr;
+  if (Self(o, &parent)) ++parent->Context().changes;
+}
+
 // --- variables ---
 
 // "a.b.c", "_root.mc:v", "/mc:v": the object from the field's timeline
@@ -158,7 +164,9 @@ void TextFields::Sync(Object* o, text::TextField& field) {
   Value value;
   if (!vm_.TryGet(target, name, value) || value.IsUndefined()) return;
   std::u32string shown = text::FromUtf8(vm_.ToString(value));
-  if (text::NormalizeBreaks(shown) != field.Text()) field.SetText(shown);
+  if (text::NormalizeBreaks(shown) == field.Text()) return;
+  field.SetText(shown);
+  Changed(o);
 }
 
 // A field on a path of clips shows its variable as soon as it is read; one
@@ -310,43 +318,50 @@ bool TextFields::GetDisplayProperty(Object* o, const std::string& name, Value& o
   return true;
 }
 
+namespace {
+
+bool IsSettableDisplayProperty(const std::string& lower) {
+  for (const char* name :
+       {"_x", "_y", "_visible", "_alpha", "_width", "_height", "_xscale", "_yscale", "_name"})
+    if (lower == name) return true;
+  return false;
+}
+
+}  // namespace
+
+// undefined, null and numbers that are not finite leave a property as it is.
 bool TextFields::SetDisplayProperty(Object* o, const std::string& name, const Value& value) {
   movie::Clip* parent = nullptr;
   movie::DisplayObject* self = Self(o, &parent);
-  if (!self) return false;
   std::string lower = LowerCase(name);
+  if (!self || !IsSettableDisplayProperty(lower)) return false;
   text::TextField& field = *self->field;
-  if (lower == "_name") {
-    self->name = vm_.ToString(value);
-    return true;
-  }
-  if (value.IsNullish()) return lower[0] == '_';
-  double v = vm_.ToNumber(value);
+  double v = value.IsNullish() ? std::nan("") : vm_.ToNumber(value);
   auto twips = [](double px) { return static_cast<int32_t>(std::clamp(px * 20, -1e9, 1e9)); };
-  bool finite = std::isfinite(v);
   const swf::Matrix& m = self->matrix;
-  if (lower == "_x" && finite)
+  if (lower == "_name")
+    self->name = vm_.ToString(value);
+  else if (lower == "_visible" && !std::isnan(v))
+    self->visible = v != 0;
+  else if (!std::isfinite(v))
+    return true;
+  else if (lower == "_x")
     self->matrix.tx = {twips(v) - static_cast<int32_t>(m.a * field.bounds.xMin.value +
                                                        m.c * field.bounds.yMin.value)};
-  else if (lower == "_y" && finite)
+  else if (lower == "_y")
     self->matrix.ty = {twips(v) - static_cast<int32_t>(m.b * field.bounds.xMin.value +
                                                        m.d * field.bounds.yMin.value)};
-  else if (lower == "_visible")
-    self->visible = v != 0;
-  else if (lower == "_alpha" && finite)  // 8.8 fixed point, as a clip's
+  else if (lower == "_alpha")  // 8.8 fixed point, as a clip's
     self->colorTransform.ma =
         static_cast<float>(std::trunc(std::clamp(v / 100 * 256, -32768.0, 32767.0)) / 256);
-  else if (lower == "_width" && finite && v >= 0)
+  else if (lower == "_width" && v >= 0)
     field.bounds.xMax = {field.bounds.xMin.value + twips(v)};
-  else if (lower == "_height" && finite && v >= 0)
+  else if (lower == "_height" && v >= 0)
     field.bounds.yMax = {field.bounds.yMin.value + twips(v)};
-  else if (lower == "_xscale" && finite)
+  else if (lower == "_xscale")
     self->matrix.a = static_cast<float>(v / 100);
-  else if (lower == "_yscale" && finite)
+  else if (lower == "_yscale")
     self->matrix.d = static_cast<float>(v / 100);
-  else
-    return lower == "_x" || lower == "_y" || lower == "_alpha" || lower == "_width" ||
-           lower == "_height" || lower == "_xscale" || lower == "_yscale";
   field.Touch();
   ++parent->Context().changes;
   return true;

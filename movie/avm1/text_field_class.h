@@ -50,6 +50,7 @@ class TextFields {
   void Sync(Object* o, text::TextField& field);
   std::u32string Text(Object* o, text::TextField& field);
   void Rebind(Object* o, text::TextField& field);
+  void Changed(Object* o);
   // Settings only scripts read back (anti-aliasing, restrict ...), per
   // object; `fallback` until one is stored.
   Value Held(Object* o, const char* name, const Value& fallback);

@@ -317,6 +317,7 @@ void TextFields::InstallProperties(Object* proto) {
       if (f && a->set) {
         a->set(*this, self.object(), *f, Arg(args, 0));
         f->Touch();
+        Changed(self.object());
       }
       return Value();
     });
@@ -341,6 +342,7 @@ void TextFields::InstallMethods(Object* proto) {
     if (!format) return Value();
     auto [begin, end] = Range(vm_, args, args.size() - 1, Text(o, f).size());
     f.SetFormat(begin, end, *format);
+    Changed(o);
     return Value();
   });
   method("removeTextField", [this](Object* o, TextField&, const Args&) {
@@ -364,6 +366,7 @@ void TextFields::InstallMethods(Object* proto) {
     if (args.size() < 3) return Value();
     auto [begin, end] = Range(vm_, args, 2, Text(o, f).size());
     f.Replace(begin, std::max(begin, end), text::FromUtf8(vm_.ToString(args[2])));
+    Changed(o);
     return Value();
   });
 }

@@ -1,6 +1,8 @@
 #include "movie/text/text_field.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 #include "movie/text/html_text.h"
 #include "movie/text/text_layout.h"
@@ -38,7 +40,8 @@ TextField::TextField(const swf::EditText& definition, const swf::Movie& movie)
 
 void TextField::SetText(const std::u32string& text) {
   text_ = NormalizeBreaks(text);
-  formats_.assign(text_.size(), newFormat);
+  pool_.clear();
+  formats_.assign(text_.size(), Pooled(newFormat));
   FitBox();
   Touch();
 }
@@ -47,7 +50,7 @@ void TextField::Replace(size_t begin, size_t end, const std::u32string& text) {
   end = std::min(end, text_.size());
   begin = std::min(begin, end);
   std::u32string insert = NormalizeBreaks(text);
-  TextFormat format = begin < formats_.size() ? formats_[begin] : newFormat;
+  uint32_t format = begin < formats_.size() ? formats_[begin] : Pooled(newFormat);
   text_.replace(begin, end - begin, insert);
   formats_.erase(formats_.begin() + static_cast<std::ptrdiff_t>(begin),
                  formats_.begin() + static_cast<std::ptrdiff_t>(end));
@@ -59,16 +62,48 @@ void TextField::Replace(size_t begin, size_t end, const std::u32string& text) {
 TextFormat TextField::FormatOf(size_t begin, size_t end) const {
   end = std::min(end, formats_.size());
   if (begin >= end) return TextFormat{};
-  TextFormat out = formats_[begin];
-  for (size_t i = begin + 1; i < end; ++i) out = Common(out, formats_[i]);
+  TextFormat out = pool_[formats_[begin]];
+  for (size_t i = begin + 1; i < end; ++i)
+    if (formats_[i] != formats_[i - 1]) out = Common(out, pool_[formats_[i]]);
   return out;
 }
 
 void TextField::SetFormat(size_t begin, size_t end, const TextFormat& format) {
   end = std::min(end, formats_.size());
-  for (size_t i = begin; i < end; ++i) Apply(formats_[i], format);
+  std::vector<uint32_t> changed(pool_.size(), UINT32_MAX);  // old index -> new
+  for (size_t i = begin; i < end; ++i) {
+    uint32_t& index = formats_[i];
+    if (changed[index] == UINT32_MAX) {
+      TextFormat f = pool_[index];
+      Apply(f, format);
+      changed[index] = Pooled(f);
+    }
+    index = changed[index];
+  }
+  if (pool_.size() > 2 * formats_.size() + 16) Compact();
   FitBox();
   Touch();
+}
+
+uint32_t TextField::Pooled(const TextFormat& format) {
+  for (size_t i = 0; i < pool_.size(); ++i)
+    if (pool_[i] == format) return static_cast<uint32_t>(i);
+  pool_.push_back(format);
+  return static_cast<uint32_t>(pool_.size() - 1);
+}
+
+// Drops the formats no character has any more.
+void TextField::Compact() {
+  std::vector<TextFormat> kept;
+  std::vector<uint32_t> moved(pool_.size(), UINT32_MAX);
+  for (uint32_t& index : formats_) {
+    if (moved[index] == UINT32_MAX) {
+      moved[index] = static_cast<uint32_t>(kept.size());
+      kept.push_back(pool_[index]);
+    }
+    index = moved[index];
+  }
+  pool_ = std::move(kept);
 }
 
 const TextLayout& TextField::Layout() const {

@@ -33,7 +33,7 @@ class TextField {
   const std::u32string& Text() const { return text_; }
   void SetText(const std::u32string& text);
   void Replace(size_t begin, size_t end, const std::u32string& text);
-  const TextFormat& FormatAt(size_t index) const { return formats_[index]; }
+  const TextFormat& FormatAt(size_t index) const { return pool_[formats_[index]]; }
   // What characters [begin, end) have in common; an empty range: nothing.
   TextFormat FormatOf(size_t begin, size_t end) const;
   void SetFormat(size_t begin, size_t end, const TextFormat& format);
@@ -60,7 +60,12 @@ class TextField {
   const swf::EditText& definition_;
   const swf::Movie& movie_;
   std::u32string text_;
-  std::vector<TextFormat> formats_;
+  // Each character's format as an index into the distinct formats: long
+  // text costs four bytes a character, not a format.
+  std::vector<uint32_t> formats_;
+  std::vector<TextFormat> pool_;
+  uint32_t Pooled(const TextFormat& format);
+  void Compact();
   uint64_t version_ = 0;
   mutable std::shared_ptr<const TextLayout> layout_;
   mutable uint64_t layoutVersion_ = 0;

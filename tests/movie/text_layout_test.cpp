@@ -3,7 +3,12 @@
 // and auto size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "movie/swf/decoder.h"
+#include "movie/text/device_font.h"
+#include "movie/text/html_text.h"
 #include "tests/movie/swf_test_movies.h"
 #include "tests/movie/text_test_fonts.h"
 
@@ -85,6 +90,17 @@ TEST(TextField, FormatsFollowTheirCharacters) {
   field.Replace(1, 2, U"xy");
   EXPECT_EQ(field.Text(), U"axycd");
   EXPECT_EQ(field.FormatOf(1, 4).bold, true) << "new text takes the format it replaced";
+  for (uint32_t color = 1; color <= 100; ++color) {  // formats no character keeps are dropped
+    TextFormat c;
+    c.color = color;
+    field.SetFormat(0, 1, c);
+    field.SetFormat(4, 5, c);
+  }
+  EXPECT_EQ(field.FormatAt(0).color, 100u);
+  EXPECT_EQ(field.FormatOf(0, 5).color, std::nullopt);
+  EXPECT_EQ(field.FormatOf(1, 4).bold, true) << "untouched by the colours";
+  EXPECT_EQ(field.FormatAt(4).color, 100u);
+  EXPECT_EQ(field.FormatAt(4).size, 20);
   field.SetText(U"a\nb\r\nc");
   EXPECT_EQ(field.Text(), U"a\rb\r\rc");
   EXPECT_FALSE(field.FormatOf(0, 6).bold.value_or(true)) << "set text takes the new format";
@@ -159,6 +175,34 @@ TEST(TextField, AutoSizeFitsTheBoxToTheText) {
   field.autoSize = AutoSize::Center;
   field.SetText(U"abc");
   EXPECT_EQ(field.bounds.xMin.value + field.bounds.xMax.value, 2 * (200 + 680 - 140));
+}
+
+TEST(HtmlText, MarkupBecomesTheTextItShows) {
+  const std::u32string html =
+      U"<p align=\"left\"><font face=\"Box\">a &lt;b&gt; &amp; c</font></p><P>d<BR>e&nbsp;&x</P>";
+  EXPECT_EQ(TextOfHtml(html, true), U"a <b> & c\rd\re &x");
+  EXPECT_EQ(TextOfHtml(html, false), U"a <b> & cde &x") << "one line runs paragraphs together";
+  EXPECT_EQ(TextOfHtml(U"cut <b", true), U"cut ") << "an unclosed tag ends the text";
+}
+
+TEST(DeviceFont, GlyphsStandInTheirCellOnTheBaseline) {
+  auto bounds = [](const raster::Path& path) {
+    float x0 = 1e9f, y0 = 1e9f, x1 = -1e9f, y1 = -1e9f;
+    for (raster::Point p : path.Points())
+      x0 = std::min(x0, p.x), y0 = std::min(y0, p.y), x1 = std::max(x1, p.x),
+      y1 = std::max(y1, p.y);
+    return std::array<float, 4>{x0, y0, x1, y1};
+  };
+  auto capital = bounds(DeviceGlyph(U'A'));
+  EXPECT_GE(capital[0], 0.0f);
+  EXPECT_LE(capital[2], kDeviceAdvance);
+  EXPECT_GE(capital[1], -kDeviceAscent);
+  EXPECT_FLOAT_EQ(capital[3], 0.0f) << "on the baseline";
+  auto small = bounds(DeviceGlyph(U'a'));
+  EXPECT_GT(small[1], capital[1]) << "lower case is shorter";
+  EXPECT_TRUE(DeviceGlyph(U' ').Empty());
+  EXPECT_TRUE(DeviceGlyph(U'\u00E9').Empty());
+  EXPECT_LT(DeviceAdvance(U' '), DeviceAdvance(U'A'));
 }
 
 }  // namespace

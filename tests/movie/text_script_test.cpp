@@ -147,5 +147,54 @@ TEST(TextFieldScript, ScriptsMakeDuplicateAndRemoveFields) {
       << "before SWF 8 createTextField returns nothing";
 }
 
+// tf.setTextFormat(1, 3, bold) and what getTextFormat reads back over
+// ranges; htmlText of a field; the prototype's accessors on a plain object.
+TEST(TextFieldScript, FormatsOverRangesHtmlTextAndThePrototype) {
+  Code c;
+  c.Num(20).Num(100).Num(0).Num(0).Num(1).Str("t").Num(6).Str("_root").Op(kGetVariable);
+  c.Str("createTextField").Op(kCallMethod).Op(0x17);  // Pop
+  c.Str("bold").Num(0).Str("TextFormat").Op(kNewObject).Op(kSetVariable);
+  c.Append(SetMember("bold", "bold", Code().Num(1)));
+  c.Append(SetMember("t", "text", Code().Str("abcd")));
+  c.Str("bold").Op(kGetVariable).Num(3).Num(1).Num(3).Str("t").Op(kGetVariable);
+  c.Str("setTextFormat").Op(kCallMethod).Op(0x17);  // Pop
+  auto boldOf = [&](std::vector<double> range) {
+    for (auto it = range.rbegin(); it != range.rend(); ++it) c.Num(*it);
+    c.Num(static_cast<double>(range.size())).Str("t").Op(kGetVariable).Str("getTextFormat");
+    c.Op(kCallMethod).Str("bold").Op(kGetMember).Trace();
+  };
+  boldOf({}), boldOf({1, 3}), boldOf({2}), boldOf({0}), boldOf({3, 3});
+  c.Append(TraceMember("t", "htmlText"));
+  c.Str("o").Num(0).Str("TextField").Op(kNewObject).Op(kSetVariable);
+  c.Append(SetMember("o", "text", Code().Str("x"))).Append(TraceMember("o", "text"));
+  EXPECT_EQ(RunScript(8, c),
+            (std::vector<std::string>{
+                "null", "true", "true", "false", "null",
+                "<P ALIGN=\"LEFT\"><FONT FACE=\"Times New Roman\" SIZE=\"12\" COLOR=\"#000000\" "
+                "LETTERSPACING=\"0\" KERNING=\"0\">abcd</FONT></P>",
+                "undefined"}));
+}
+
+// The preview draws only when the player reports a change: text a script
+// sets must count as one.
+TEST(TextFieldScript, ChangedTextAsksForANewPicture) {
+  swf::SwfWriter swf(8, swf::testing::Stage(200, 100), 12);
+  for (const auto& [code, body] : BoundField()) swf.Tag(code, body);
+  swf.ShowFrame();
+  Code set = SetMember("tf", "text", Code().Str("x"));
+  swf.Tag(swf::tag::kDoAction, swf::DoActionBody(set.Append(TraceMember("tf", "text")).Bytes()));
+  swf.ShowFrame();
+  auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
+  std::vector<std::string> lines;
+  Runtime runtime(movie, {[&](const std::string& l) { lines.push_back(l); }, {}});
+  uint64_t before = runtime.Player().Changes();
+  runtime.Advance();
+  EXPECT_EQ(lines, (std::vector<std::string>{"x"}));
+  EXPECT_GT(runtime.Player().Changes(), before);
+  const movie::DisplayObject& placed = runtime.Player().Root().Objects().at(1);
+  ASSERT_TRUE(placed.field);
+  EXPECT_EQ(placed.field->Text(), U"x") << "the field shows its variable after the frame";
+}
+
 }  // namespace
 }  // namespace kestrova::avm1
