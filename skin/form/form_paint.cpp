@@ -1,0 +1,44 @@
+// The frame's client background: the MacOS and Protein pattern or the plain
+// colour, composed off screen and copied in one block. The background is
+// never erased first, so resizing does not flicker.
+#include "framework/bitmap.h"
+#include "skin/form/form.h"
+#include "skin/form/tile.h"
+#include "skin/styles.h"
+
+namespace kestrova::skin {
+
+using framework::TBitmap;
+
+namespace {
+
+const char* PatternName(TsuiUIStyle style) {
+  switch (style) {
+    case TsuiUIStyle::MacOS:
+      return "MACOS_FORM_BACKGROUND";
+    case TsuiUIStyle::Protein:
+      return "PROTEIN_FORM_BACKGROUND";
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+void TsuiForm::Paint() {
+  if (destroying_) return;
+  const RECT r = ClientRect();
+  TBitmap buffer(r.right, r.bottom);
+  if (const char* name = PatternName(ui_style_)) {
+    TBitmap tile;
+    tile.LoadFromResourceName(GetModuleHandleW(nullptr), name);
+    TilePicture(tile.Pixels(), buffer.Pixels());
+  } else {
+    buffer.Canvas().Brush().SetColor(Color());
+    buffer.Canvas().FillRect(r);
+  }
+  Canvas().Draw(0, 0, buffer);
+  PaintFormBorder();
+}
+
+}  // namespace kestrova::skin
