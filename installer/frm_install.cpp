@@ -27,11 +27,13 @@ TFrmInstall::TFrmInstall(TComponent* owner) : TForm(owner) {
   PublishHandler("BtnInstallClick", &TFrmInstall::BtnInstallClick);
   Icon().LoadFromResourceName(nullptr, "MAINICON");
   skin::RegisterButtonClasses();
+  skin::RegisterFormClasses();
   ReadStoredDesign();
 }
 
 // An error of the extraction ends it early and goes to the application's
-// error box; the window still opens.
+// error box; the window still opens. The filter takes the application's one
+// message hook from the skinned frame, whose own handler then never runs.
 void TFrmInstall::FormCreate(TComponent*) {
   TApplication* app = TApplication::Current();
   app->OnMessage = [this](MSG& message, bool& handled) { AppMessageFilter(message, handled); };

@@ -15,9 +15,9 @@
 
 #include "framework/form.h"
 #include "framework/label.h"
-#include "framework/panel.h"
 #include "movie/control/shockwave_flash.h"
 #include "skin/buttons.h"
+#include "skin/form/form.h"
 
 namespace kestrova {
 
@@ -25,7 +25,7 @@ class TFrmInstall : public framework::TForm {
   KESTROVA_CLASS(TFrmInstall)
 
  public:
-  framework::TPanel* suiForm1 = nullptr;
+  skin::TsuiForm* suiForm1 = nullptr;
   skin::TsuiButton* BtnInstall = nullptr;
   skin::TsuiButton* BtnCancel = nullptr;
   movie::TShockwaveFlash* PreviewFlash = nullptr;

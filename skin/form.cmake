@@ -5,8 +5,7 @@ add_library(kestrova_skin_form_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/form/tile.cpp)
 target_link_libraries(kestrova_skin_form_core PUBLIC kestrova_common)
 
-# Built once the title bar it carries is there.
-if(WIN32 AND TARGET kestrova_framework AND EXISTS ${CMAKE_CURRENT_LIST_DIR}/titlebar/titlebar.h)
+if(WIN32 AND TARGET kestrova_framework)
   add_library(kestrova_skin_form STATIC
     ${CMAKE_CURRENT_LIST_DIR}/form/form.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form/form_border.cpp

@@ -6,6 +6,7 @@
 
 #include "framework/application.h"
 #include "framework/colors.h"
+#include "framework/main_menu.h"
 #include "skin/drawing.h"
 #include "skin/filetheme.h"
 #include "skin/form/form_keys.h"
@@ -16,6 +17,7 @@
 namespace kestrova::skin {
 
 using framework::TAlign;
+using framework::TApplication;
 using framework::TBevelCut;
 using framework::TColor;
 using framework::TComponent;
@@ -92,7 +94,7 @@ bool TsuiForm::TakeOver(TForm* form) {
 
   old_window_proc_ = form->WindowProc();
   form->SetWindowProc([this](framework::TMessage& m) { FormWndProc(m); });
-  app_events_ = std::make_unique<framework::TApplicationEvents>(nullptr);
+  app_events_.reset(new framework::TApplicationEvents(nullptr));
   app_events_->OnMessage = [this](MSG& m, bool& handled) { ApplicationMessage(m, handled); };
   FrameRefresh();
   return true;
@@ -115,7 +117,7 @@ void TsuiForm::MeasureFrame(TForm& form) {
   RECT client{};
   GetClientRect(window, &client);
   POINT bottomLeft{0, client.bottom};
-  ClientToScreen(window, &bottomLeft);
+  ::ClientToScreen(window, &bottomLeft);
   frame_bottom_ = Plausible(int(outer.bottom - bottomLeft.y));
   frame_left_ = Plausible(int(bottomLeft.x - outer.left));
 }
@@ -157,7 +159,7 @@ void TsuiForm::Notification(TComponent* component, TOperation operation) {
   if (operation == TOperation::opInsert) MenuInserted(component);
   if (operation != TOperation::opRemove) return;
   if (component == form_panel_) form_panel_ = nullptr;
-  if (component == menu_) DestroyMenuBar();
+  if (menu_ && component == static_cast<TComponent*>(menu_)) DestroyMenuBar();
   if (component == this) GiveBack();
   if (component == file_theme_ && file_theme_) {
     file_theme_ = nullptr;

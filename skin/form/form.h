@@ -178,7 +178,7 @@ class TsuiForm : public framework::TCustomPanel, public TsuiTitleBarHost, public
   framework::TMainMenu* menu_ = nullptr;
   framework::TCustomPanel* form_panel_ = nullptr;
   TsuiFileTheme* file_theme_ = nullptr;
-  std::unique_ptr<framework::TApplicationEvents> app_events_;
+  framework::OwnedComponent<framework::TApplicationEvents> app_events_;
   framework::TWndMethod old_window_proc_;
   framework::TBitmap bottom_border_bitmap_;
   TsuiTitleBarButtonClickEvent no_custom_btns_click_;

@@ -1,6 +1,7 @@
 // TsuiForm's published properties, in the order a stored design lists them.
 #include "framework/class_registry.h"
 #include "framework/main_menu.h"
+#include "skin/filetheme.h"
 #include "skin/form/form.h"
 #include "skin/styles.h"
 #include "skin/titlebar/titlebar.h"

@@ -42,3 +42,15 @@ void TsuiForm::Paint() {
 }
 
 }  // namespace kestrova::skin
+
+namespace kestrova::skin {
+
+void TsuiForm::WndProc(framework::TMessage& message) {
+  if (message.msg == WM_ERASEBKGND) {
+    message.result = 1;
+    return;
+  }
+  TCustomPanel::WndProc(message);
+}
+
+}  // namespace kestrova::skin

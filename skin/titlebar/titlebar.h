@@ -16,7 +16,6 @@
 // the frame gives in reply to SUIM_GETBORDERWIDTH.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "framework/bitmap.h"

@@ -17,6 +17,7 @@
 #include "framework/screen.h"
 #include "installer/payload.h"
 #include "skin/styles.h"
+#include "skin/titlebar/titlebar.h"
 #include "tests/testing/temp_dir.h"
 #include "tools/mkswf/sample_movies.h"
 
@@ -26,6 +27,14 @@ namespace {
 using framework::TApplication;
 using framework::TControl;
 using framework::TWinControl;
+
+// The window of a 410 x 274 dialog with a caption.
+RECT DesignedWindow() {
+  RECT r{0, 0, 410, 274};
+  AdjustWindowRectEx(&r, WS_POPUP | WS_CAPTION | DS_MODALFRAME | WS_SYSMENU, FALSE,
+                     WS_EX_DLGMODALFRAME);
+  return r;
+}
 
 struct Layout {
   TControl* control;
@@ -65,9 +74,14 @@ TEST_F(FrmInstallTest, DesignGivesTheMembersTheirPlacesAndCaptions) {
   EXPECT_EQ(form_->Font().Height(), -11);
 
   // The form's stored place and limits (the place is overridden by the
-  // centring when it is shown), then every control's.
+  // centring when it is shown), then every control's. The window keeps the
+  // size of a 410 x 274 dialog with a caption; the skinned frame that
+  // replaces the caption leaves it a client area 5 pixels shorter than it.
+  const RECT designed = DesignedWindow();
+  EXPECT_EQ(form_->Width(), designed.right - designed.left);
+  EXPECT_EQ(form_->Height(), designed.bottom - designed.top);
   EXPECT_EQ(form_->ClientWidth(), 410);
-  EXPECT_EQ(form_->ClientHeight(), 274);
+  EXPECT_EQ(form_->ClientHeight(), form_->Height() - 5);
   EXPECT_EQ(form_->Constraints().MinWidth(), 130);
   EXPECT_EQ(form_->Constraints().MinHeight(), 23);
   // The label sizes itself to its caption in the font it gets (the stored
@@ -77,7 +91,7 @@ TEST_F(FrmInstallTest, DesignGivesTheMembersTheirPlacesAndCaptions) {
   EXPECT_TRUE(form_->Label1->AutoSize());
   EXPECT_LE(form_->Label1->Left() + form_->Label1->Width(), 410 - 16);
   EXPECT_NEAR(form_->Label1->Height(), 13, 2);
-  const Layout layout[] = {{form_->suiForm1, 0, 0, 410, 274},
+  const Layout layout[] = {{form_->suiForm1, 0, 0, 410, form_->ClientHeight()},
                            {form_->PreviewFlash, 8, 48, 393, 169},
                            {form_->ChkDefaultScreensaver, 16, 224, 149, 21},
                            {form_->BtnInstall, 224, 240, 80, 27},
@@ -152,10 +166,17 @@ TEST_F(FrmInstallTest, TheStoredDesignHoldsEveryPlaceSizeAndTabOrder) {
 TEST_F(FrmInstallTest, TabOrderIsExactlyInstallCancelPreviewCheckBox) {
   std::vector<TWinControl*> order;
   form_->GetTabOrderList(order);
-  const std::vector<TWinControl*> expected = {form_->suiForm1, form_->BtnInstall, form_->BtnCancel,
-                                              form_->PreviewFlash, form_->ChkDefaultScreensaver};
+  // The frame's title bar comes after the controls and is no tab stop.
+  const std::vector<TWinControl*> expected = {
+      form_->suiForm1,
+      form_->BtnInstall,
+      form_->BtnCancel,
+      form_->PreviewFlash,
+      form_->ChkDefaultScreensaver,
+      static_cast<TWinControl*>(form_->suiForm1->TitleBar())};
   EXPECT_EQ(order, expected);
   for (int i = 1; i < 5; ++i) EXPECT_EQ(expected[size_t(i)]->TabOrder(), i - 1);
+  EXPECT_FALSE(expected[5]->TabStop());
 
   form_->Show();
   form_->BtnInstall->SetFocus();
@@ -284,7 +305,7 @@ TEST_F(FrmInstallTest, FailedExtractionIsReportedAndLeavesThePreviewEmpty) {
   form_->Show();
   EXPECT_TRUE(IsWindowVisible(form_->Handle()));
   EXPECT_EQ(form_->ClientWidth(), 410);
-  EXPECT_EQ(form_->ClientHeight(), 274);
+  EXPECT_EQ(form_->ClientHeight(), form_->Height() - 5);
   RECT desk = framework::TScreen::DesktopRect();
   EXPECT_NEAR(form_->Left() + form_->Width() / 2, (desk.left + desk.right) / 2, 1);
   EXPECT_NEAR(form_->Top() + form_->Height() / 2, (desk.top + desk.bottom) / 2, 1);

@@ -39,7 +39,7 @@ endif()
 # The installer window, with the program's resources (its stored design).
 if(WIN32)
   kestrova_test(frm_install_test
-    SOURCES frm_install_test.cpp
+    SOURCES frm_install_test.cpp frm_install_look_test.cpp
     LIBS kestrova_installer_window kestrova_installer_resources kestrova_sample_movies
          kestrova_testing)
 endif()

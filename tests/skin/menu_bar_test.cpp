@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,18 +11,22 @@
 #include "framework/form.h"
 #include "framework/popup_menu.h"
 #include "framework/short_cut.h"
+#include "framework/stored_design.h"
 #include "framework/timer.h"
 #include "skin/form/form.h"
 #include "skin/form/menu_bar.h"
 #include "skin/menus.h"
 #include "skin/styles.h"
 #include "skin/titlebar/titlebar.h"
+#include "tests/skin/open_menu.h"
 
 namespace kestrova::skin {
 namespace {
 
 using namespace framework;
 using S = TsuiUIStyle;
+using testing::OpenMenuWindow;
+using testing::OutputPath;
 
 constexpr LPARAM kAltDown = LPARAM(1) << 29;
 
@@ -32,26 +35,6 @@ void Pump(int rounds = 5) {
     TApplication::Current()->ProcessMessages();
     Sleep(10);
   }
-}
-
-std::string OutputPath(const std::string& file) {
-  std::filesystem::path dir = std::filesystem::path(KESTROVA_BINARY_DIR) / "test-output";
-  std::filesystem::create_directories(dir);
-  return (dir / file).string();
-}
-
-BOOL CALLBACK FindMenuWindow(HWND w, LPARAM out) {
-  wchar_t name[16] = {};
-  GetClassNameW(w, name, 16);
-  if (std::wstring(name) != L"#32768" || !IsWindowVisible(w)) return TRUE;
-  *reinterpret_cast<HWND*>(out) = w;
-  return FALSE;
-}
-
-HWND OpenMenuWindow() {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &FindMenuWindow, LPARAM(&found));
-  return found;
 }
 
 // What the screen shows of the form and the menu open under its bar.
@@ -325,23 +308,43 @@ TEST_F(MenuBarTest, ShortCutsReachTheirItemWhileTheFormIsActive) {
   EXPECT_EQ(clicked.size(), 2u);
 }
 
-TEST_F(MenuBarTest, ADefaultItemOnTheBarLeavesTheWindowWorking) {
-  file->SetDefault(true);
-  open->SetDefault(true);
-  frame->SetMenu(menu);
-  Show();
-  EXPECT_TRUE(form->HandleAllocated());
+TEST(MenuBarDesign, AStoredFrameShowsItsStoredMenuOnTheBar) {
+  TApplication app;
+  RegisterFormClasses();
+  RegisterSkinnedMenuClasses();
+  auto* form = new TForm(&app);
+  ReadDesign(*form,
+             "object F: TForm\n"
+             "  Caption = 'Stored'\n"
+             "  object suiForm1: TsuiForm\n"
+             "    UIStyle = WinXP\n"
+             "    Menu = MainMenu1\n"
+             "  end\n"
+             "  object MainMenu1: TsuiMainMenu\n"
+             "    object File1: TMenuItem\n"
+             "      Caption = '&File'\n"
+             "      Default = True\n"
+             "      object Open1: TMenuItem\n"
+             "        Caption = '&Open'\n"
+             "        Default = True\n"
+             "      end\n"
+             "    end\n"
+             "    object Help1: TMenuItem\n"
+             "      Caption = '&Help'\n"
+             "    end\n"
+             "  end\n"
+             "end\n",
+             "stored");
+  form->Show();
+  Pump();
+  auto* frame = dynamic_cast<TsuiForm*>(form->FindComponent("suiForm1"));
+  ASSERT_NE(frame, nullptr);
+  ASSERT_NE(frame->MenuBar(), nullptr);
+  ASSERT_EQ(frame->MenuBar()->ButtonCount(), 2);
+  EXPECT_EQ(frame->MenuBar()->Buttons(0)->Caption(), "&File");
+  EXPECT_EQ(frame->MenuBar()->Buttons(1)->Caption(), "&Help");
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
-  EXPECT_EQ(Bar().ButtonCount(), 3);
-  EXPECT_EQ(GetMenu(form->Handle()), nullptr);
-}
-
-BOOL CALLBACK FindDialog(HWND w, LPARAM out) {
-  wchar_t name[16] = {};
-  GetClassNameW(w, name, 16);
-  if (std::wstring(name) != L"#32770" || !IsWindowVisible(w)) return TRUE;
-  *reinterpret_cast<HWND*>(out) = w;
-  return FALSE;
+  EXPECT_EQ(GetMenu(form->Handle()), nullptr);  // never the native menu bar
 }
 
 TEST_F(MenuBarTest, DesignTimeHintsForMainMenusDroppedOnTheForm) {
@@ -350,8 +353,7 @@ TEST_F(MenuBarTest, DesignTimeHintsForMainMenusDroppedOnTheForm) {
   // A plain main menu: the hint, and the frame keeps no menu.
   std::wstring hint;
   TTimer* closer = Driver([&] {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &FindDialog, LPARAM(&dialog));
+    HWND dialog = testing::ThreadWindowOfClass(L"#32770");
     if (!dialog) return;
     wchar_t text[1024] = {};
     GetDlgItemTextW(dialog, 0xFFFF, text, 1024);

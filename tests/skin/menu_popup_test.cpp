@@ -2,7 +2,6 @@
 // test looks at the open menu window and leaves a picture of it behind.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,26 +12,15 @@
 #include "framework/timer.h"
 #include "skin/menus.h"
 #include "skin/styles.h"
+#include "tests/skin/open_menu.h"
 
 namespace kestrova::skin {
 namespace {
 
 using namespace framework;
 using S = TsuiUIStyle;
-
-BOOL CALLBACK FindMenuWindow(HWND w, LPARAM out) {
-  wchar_t name[16] = {};
-  GetClassNameW(w, name, 16);
-  if (std::wstring(name) != L"#32768" || !IsWindowVisible(w)) return TRUE;
-  *reinterpret_cast<HWND*>(out) = w;
-  return FALSE;
-}
-
-HWND OpenMenuWindow() {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &FindMenuWindow, LPARAM(&found));
-  return found;
-}
+using testing::OpenMenuWindow;
+using testing::OutputPath;
 
 // The open menu window as it shows.
 TBitmap Shot(HWND window) {
@@ -42,12 +30,6 @@ TBitmap Shot(HWND window) {
   WindowDc dc(window, WindowDc::kWholeWindow);
   BitBlt(out.Canvas().Handle(), 0, 0, out.Width(), out.Height(), dc.Get(), 0, 0, SRCCOPY);
   return out;
-}
-
-std::string OutputPath(const std::string& file) {
-  std::filesystem::path dir = std::filesystem::path(KESTROVA_BINARY_DIR) / "test-output";
-  std::filesystem::create_directories(dir);
-  return (dir / file).string();
 }
 
 TMenuItem* AddItem(TsuiPopupMenu* menu, const std::string& caption) {

@@ -12,6 +12,7 @@
 #include "framework/main_menu.h"
 #include "framework/popup_menu.h"
 #include "framework/short_cut.h"
+#include "framework/stored_design.h"
 #include "skin/filetheme.h"
 #include "skin/styles.h"
 #include "tests/skin/skin_stand_ins.h"
@@ -462,6 +463,56 @@ TEST(SkinnedMenuItems, ItemsAreDrawnByTheMenuTheyAreIn) {
   xp->Free();
   TBitmap b = Draw(*child, 21);
   EXPECT_EQ(b.Canvas().Pixel(0, 10), 0xCED3D6u);
+}
+
+TEST(SkinnedMenuLook, StoredDesignsSetTheStyleBeforeTheColoursAndHookTheItems) {
+  RegisterSkinnedMenuClasses();
+  OwnedComponent<TForm> form(new TForm(nullptr));
+  ReadDesign(*form,
+             "object F: TForm\n"
+             "  object PopupMenu1: TsuiPopupMenu\n"
+             "    UIStyle = WinXP\n"
+             "    BarWidth = 10\n"
+             "    Color = clRed\n"
+             "    FlatMenu = True\n"
+             "    FontName = 'Arial'\n"
+             "    UseSystemFont = False\n"
+             "    OwnerDraw = False\n"
+             "    object Open1: TMenuItem\n"
+             "      Caption = '&Open'\n"
+             "    end\n"
+             "  end\n"
+             "  object MainMenu1: TsuiMainMenu\n"
+             "    UIStyle = MacOS\n"
+             "    SeparatorHeight = 3\n"
+             "    object File1: TMenuItem\n"
+             "      Caption = '&File'\n"
+             "    end\n"
+             "  end\n"
+             "end\n",
+             "menus");
+  auto* popup = dynamic_cast<TsuiPopupMenu*>(form->FindComponent("PopupMenu1"));
+  auto* main = dynamic_cast<TsuiMainMenu*>(form->FindComponent("MainMenu1"));
+  ASSERT_NE(popup, nullptr);
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(popup->UIStyle(), S::WinXP);
+  EXPECT_EQ(popup->BarWidth(), 10);
+  EXPECT_EQ(popup->Color(), 0x0000FFu);
+  EXPECT_EQ(popup->SelectedColor(), 0xEFD3C6u);
+  EXPECT_TRUE(popup->FlatMenu());
+  EXPECT_EQ(popup->FontName(), "Arial");
+  EXPECT_FALSE(popup->UseSystemFont());
+  EXPECT_TRUE(popup->OwnerDraw());
+  EXPECT_EQ(main->UIStyle(), S::MacOS);
+  EXPECT_EQ(main->SeparatorHeight(), 12);
+  // The items read from the design are measured by their menu.
+  auto* open = dynamic_cast<TMenuItem*>(form->FindComponent("Open1"));
+  ASSERT_NE(open, nullptr);
+  TBitmap b(10, 10);
+  int w = 0, h = 0;
+  open->MeasureItem(b.Canvas(), w, h);
+  EXPECT_EQ(w, b.Canvas().TextWidth("&Open") + 10 + 40);
+  EXPECT_EQ(h, std::max(b.Canvas().TextHeight("&Open"), 21));
 }
 
 }  // namespace
