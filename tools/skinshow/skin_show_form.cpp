@@ -24,6 +24,10 @@ TFrmSkinShow::TFrmSkinShow(TComponent* owner) : TForm(owner) {
   SetBounds(0, 0, kWindowWidth, kWindowHeight);
   Theme = new skin::TsuiFileTheme(this);
   Theme->SetName("Theme");
+  Frame = new skin::TsuiForm(this);
+  Frame->SetName("Frame");
+  Frame->SetParent(this);
+  Frame->SetCaption("Kestrova skin show");
   BuildMenu();
   BuildControls();
   Restyle(TsuiUIStyle::MacOS);
@@ -33,8 +37,8 @@ void TFrmSkinShow::BuildControls() {
   auto button = [this](const char* name, const char* caption, int left) {
     auto* b = new TsuiButton(this);
     b->SetName(name);
-    b->SetParent(this);
-    b->SetBounds(left, 150, 80, 25);
+    b->SetParent(Frame);
+    b->SetBounds(left, 184, 80, 25);
     b->SetCaption(caption);
     return b;
   };
@@ -48,14 +52,14 @@ void TFrmSkinShow::BuildControls() {
   auto box = [this](const char* name, const char* caption, int top) {
     auto* c = new TsuiCheckBox(this);
     c->SetName(name);
-    c->SetParent(this);
+    c->SetParent(Frame);
     c->SetBounds(24, top, 220, 21);
     c->SetCaption(caption);
     return c;
   };
-  ChkSounds = box("ChkSounds", "Play &sounds", 40);
+  ChkSounds = box("ChkSounds", "Play &sounds", 84);
   ChkSounds->SetChecked(true);
-  ChkPreview = box("ChkPreview", "Show a &preview", 70);
+  ChkPreview = box("ChkPreview", "Show a &preview", 114);
 }
 
 void TFrmSkinShow::Restyle(TsuiUIStyle style) {

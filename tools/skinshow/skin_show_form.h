@@ -1,6 +1,8 @@
-// The skin show's one window: a skinned form with a main menu, two skinned
-// buttons (one the default), two skinned check boxes (one checked) and a
-// file theme, restyled as a whole from the View menu or the command line.
+// The skin show's one window: a form taken over by a skinned frame (title
+// bar with minimize, maximize and close, the main menu as its skinned menu
+// bar), two skinned buttons (one the default), two skinned check boxes (one
+// checked) and a file theme, restyled as a whole from the View menu or the
+// command line.
 //
 //   TFrmSkinShow* form;
 //   app.CreateForm(form);
@@ -11,9 +13,10 @@
 #include <string>
 
 #include "framework/form.h"
-#include "framework/main_menu.h"
 #include "skin/buttons.h"
 #include "skin/filetheme.h"
+#include "skin/form/form.h"
+#include "skin/menus.h"
 
 namespace kestrova::skinshow {
 
@@ -32,7 +35,8 @@ class TFrmSkinShow : public framework::TForm {
   bool UseSkin(const std::string& file, const std::string& password);
 
   skin::TsuiFileTheme* Theme = nullptr;
-  framework::TMainMenu* MainMenu = nullptr;
+  skin::TsuiForm* Frame = nullptr;
+  skin::TsuiMainMenu* MainMenu = nullptr;
   skin::TsuiButton* BtnOk = nullptr;
   skin::TsuiButton* BtnCancel = nullptr;
   skin::TsuiCheckBox* ChkSounds = nullptr;

@@ -29,7 +29,7 @@ constexpr TsuiUIStyle kViewStyles[] = {TsuiUIStyle::MacOS, TsuiUIStyle::WinXP,
 }  // namespace
 
 void TFrmSkinShow::BuildMenu() {
-  MainMenu = new framework::TMainMenu(this);
+  MainMenu = new skin::TsuiMainMenu(this);
   MainMenu->SetName("MainMenu");
   TMenuItem* root = MainMenu->Items();
 
@@ -59,7 +59,7 @@ void TFrmSkinShow::BuildMenu() {
 
   TMenuItem* help = Item(this, root, "&Help");
   Item(this, help, "&About Kestrova skin show");
-  SetMenu(MainMenu);
+  Frame->SetMenu(MainMenu);
 }
 
 void TFrmSkinShow::CheckStyleItem(TsuiUIStyle style) {
