@@ -15,9 +15,14 @@ if(NOT WIN32)
   add_dependencies(skinfile_interop_test kestrova-mkskin)
 endif()
 
-# File themes loading the sample skins under Wine.
+# File themes loading the sample skins under Wine (with a real skinned form
+# frame once it is there).
 if(TARGET kestrova_skin_buttons)
   kestrova_test(skin_filetheme_test
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/filetheme_test.cpp
     LIBS kestrova_skin_buttons kestrova_testing)
+  if(TARGET kestrova_skin_form)
+    target_sources(skin_filetheme_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/filetheme_form_test.cpp)
+    target_link_libraries(skin_filetheme_test PRIVATE kestrova_skin_form)
+  endif()
 endif()
