@@ -111,18 +111,17 @@ struct ThemedForm {
   }
 };
 
+BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) == "#32770") *reinterpret_cast<bool*>(found) = true;
+  return TRUE;
+}
+
 // No window of the thread is a dialog (a message box would be one).
 bool NoDialogShown() {
   bool dialog = false;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) {
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (std::string(name) == "#32770") *reinterpret_cast<bool*>(found) = true;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&dialog));
+  EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
   return !dialog;
 }
 
