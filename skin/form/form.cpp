@@ -57,6 +57,9 @@ TsuiForm::TsuiForm(TComponent* owner) : TCustomPanel(owner) {
 // refresh comes last so the first frame calculation is already ours.
 bool TsuiForm::TakeOver(TForm* form) {
   owner_form_ = form;
+  // Asked before the measuring makes the window: a hidden window is never
+  // zoomed, but the state the form will be shown in counts.
+  const bool maximized = form->WindowState() == TWindowState::wsMaximized;
   MeasureFrame(*form);
   destroying_ = false;
   mdi_maximized_ = mdi_restored_once_ = mdi_created_maximized_ = false;
@@ -64,7 +67,7 @@ bool TsuiForm::TakeOver(TForm* form) {
   title_need_region_ = bottom_need_region_ = false;
   form->SetBorderWidth(0);
   restore_bounds_ = form->BoundsRect();
-  created_maximized_ = form->WindowState() == TWindowState::wsMaximized;
+  created_maximized_ = maximized;
 
   title_bar_ = new TsuiTitleBar(this);
   title_bar_->SetParent(this);

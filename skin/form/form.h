@@ -181,6 +181,14 @@ class TsuiForm : public framework::TCustomPanel, public TsuiTitleBarHost, public
   framework::OwnedComponent<framework::TApplicationEvents> app_events_;
   framework::TWndMethod old_window_proc_;
   framework::TBitmap bottom_border_bitmap_;
+  struct BackgroundKey {
+    int width = 0, height = 0;
+    TsuiUIStyle style = TsuiUIStyle::FromThemeFile;
+    framework::TColor color = 0;
+    friend bool operator==(const BackgroundKey&, const BackgroundKey&) = default;
+  };
+  framework::TBitmap background_;
+  BackgroundKey background_key_;
   TsuiTitleBarButtonClickEvent no_custom_btns_click_;
   TsuiTitleBarButtonClickEvent no_help_btn_click_;
 

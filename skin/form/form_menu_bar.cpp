@@ -24,7 +24,8 @@ using namespace framework;
 namespace {
 
 constexpr TColor kDisabledCaption = 0x808080;
-constexpr int kCaptionDrop = 2;  // captions sit this much below the button's centre
+// Captions sit a pixel low: their rectangle loses 2 rows above or gains 2 below.
+constexpr int kCaptionDrop = 2;
 constexpr UINT kCaptionFormat = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
 // The theme's top-level menu colours, by their colour index.
 constexpr TsuiFileThemeColor kTopSelected{5}, kTopSelectedBorder{6}, kTopSelectedFont{7},

@@ -25,19 +25,26 @@ const char* PatternName(TsuiUIStyle style) {
 
 }  // namespace
 
+// The composed background is kept until the size, the style or the colour
+// changes: a repaint, and a see-through child asking for what lies behind
+// it, is then one block copy.
 void TsuiForm::Paint() {
   if (destroying_) return;
   const RECT r = ClientRect();
-  TBitmap buffer(r.right, r.bottom);
-  if (const char* name = PatternName(ui_style_)) {
-    TBitmap tile;
-    tile.LoadFromResourceName(GetModuleHandleW(nullptr), name);
-    TilePicture(tile.Pixels(), buffer.Pixels());
-  } else {
-    buffer.Canvas().Brush().SetColor(Color());
-    buffer.Canvas().FillRect(r);
+  const BackgroundKey key{r.right, r.bottom, ui_style_, Color()};
+  if (!(key == background_key_) || background_.Empty()) {
+    background_.SetSize(r.right, r.bottom);
+    if (const char* name = PatternName(ui_style_)) {
+      TBitmap tile;
+      tile.LoadFromResourceName(GetModuleHandleW(nullptr), name);
+      TilePicture(tile.Pixels(), background_.Pixels());
+    } else {
+      background_.Canvas().Brush().SetColor(Color());
+      background_.Canvas().FillRect(r);
+    }
+    background_key_ = key;
   }
-  Canvas().Draw(0, 0, buffer);
+  Canvas().Draw(0, 0, background_);
   PaintFormBorder();
 }
 

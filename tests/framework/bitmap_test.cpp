@@ -26,7 +26,7 @@ struct BmpLayout {
   int bpp;
   uint32_t compression = 0;
   bool top_down = false;
-  std::vector<uint32_t> masks;  // written after a 40-byte header
+  std::vector<uint32_t> masks = {};  // written after a 40-byte header
   bool core = false;
 };
 

@@ -98,7 +98,9 @@ TEST(DesignText, CodesFrom128To255AreBytesOfTheAnsiCodePage) {
   EXPECT_EQ(o.properties[1].value.text, "caf" + FromAnsi("\xE9") +
                                             " \xE2\x80\x94"
                                             "A");
-  if (GetACP() == 1252) EXPECT_EQ(o.properties[0].value.text, "5\xE2\x82\xAC");  // the euro sign
+  if (GetACP() == 1252) {
+    EXPECT_EQ(o.properties[0].value.text, "5\xE2\x82\xAC");  // the euro sign
+  }
   // Written back, such letters stay literal and read the same on any code page.
   DesignObject written = ParseDesign(FormatDesign(o));
   EXPECT_EQ(written, o);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -97,6 +98,12 @@ TEST_F(FrmInstallLookTest, TheFrameIsPaintedAroundTheTitlePicturesAndThePattern)
   for (int x = 0; x < 16; ++x) ASSERT_EQ(At(shot, 3 + x, 3 + 250), At(tile, x % 8, 250 % 8)) << x;
 }
 
+TEST_F(FrmInstallLookTest, Screenshot) {
+  const std::filesystem::path dir = std::filesystem::path(KESTROVA_BINARY_DIR) / "screenshots";
+  std::filesystem::create_directories(dir);
+  framework::SaveBitmapToPng(Shot(), (dir / "installer_window.png").string());
+}
+
 TEST_F(FrmInstallLookTest, TheFrameHasTheStoredMacOSSettings) {
   skin::TsuiForm& frame = *form_->suiForm1;
   EXPECT_EQ(frame.UIStyle(), skin::TsuiUIStyle::MacOS);
@@ -151,7 +158,8 @@ TEST_F(FrmInstallLookTest, DraggingTheTitleBarMovesTheWindow) {
   const DWORD gui_thread = GetCurrentThreadId();
   std::atomic<bool> done{false};
   std::thread hand([&] {
-    GUITHREADINFO info{sizeof info};
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
     for (int i = 0; i < 500; ++i) {
       if (GetGUIThreadInfo(gui_thread, &info) && (info.flags & GUI_INMOVESIZE)) break;
       Sleep(10);

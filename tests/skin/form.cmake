@@ -7,3 +7,11 @@ if(TARGET kestrova_skin_form AND EXISTS ${CMAKE_CURRENT_LIST_DIR}/form_test.cpp)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/form_test.cpp
     LIBS kestrova_skin_form kestrova_testing)
 endif()
+
+# The installer window's repaint timed under Wine (bench/form.cmake has the
+# host side); run by hand: scripts/wine-run form_repaint_bench.exe [REPEATS].
+if(WIN32 AND TARGET kestrova_installer_window)
+  add_executable(form_repaint_bench ${PROJECT_SOURCE_DIR}/bench/form_repaint_bench.cpp)
+  target_link_libraries(form_repaint_bench PRIVATE kestrova_installer_window
+    kestrova_installer_resources)
+endif()

@@ -5,16 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "framework/application.h"
 #include "framework/capture.h"
 #include "framework/form.h"
 #include "framework/handles.h"
+#include "framework/label.h"
 #include "framework/panel.h"
 #include "framework/properties.h"
 #include "skin/drawing.h"
+#include "skin/filetheme.h"
 #include "skin/styles.h"
 #include "skin/titlebar/titlebar.h"
 #include "tests/testing/window_pump.h"
@@ -340,6 +345,31 @@ TEST(FormMaximize, MaximizedCoversTheWorkAreaWidenedAndRestores) {
   }
 }
 
+// A form made maximized covers the work area at once, and restored it gets
+// the bounds it had when the frame took it over.
+TEST(FormMaximize, AFormMadeMaximizedRestoresToItsFirstBounds) {
+  OwnedComponent<TForm> form(new TForm(nullptr));
+  form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+  form->SetBounds(70, 60, 300, 200);
+  form->SetWindowState(TWindowState::wsMaximized);
+  auto* frame = new TsuiForm(form.get());
+  frame->SetParent(form.get());
+  form->Show();
+  kestrova::testing::PumpFor(30);
+  const RECT a = GetWorkArea();
+  RECT r = WindowRect(form->Handle());
+  EXPECT_EQ(r.left, a.left - 2);
+  EXPECT_EQ(r.right, a.right + 2);
+  EXPECT_EQ(r.bottom, a.bottom - 1);
+  ShowWindow(form->Handle(), SW_RESTORE);
+  kestrova::testing::PumpFor(30);
+  r = WindowRect(form->Handle());
+  EXPECT_EQ(r.left, 70);
+  EXPECT_EQ(r.top, 60);
+  EXPECT_EQ(r.right - r.left, 300);
+  EXPECT_EQ(r.bottom - r.top, 200);
+}
+
 TEST(FormRegion, PictureRegionTakesEachOpaqueRun) {
   Bench bench(TsuiUIStyle::DeepBlue);
   HWND h = bench.Window();
@@ -388,6 +418,145 @@ TEST(FormPanel, APanelFillsTheFrameUntilItGoes) {
   EXPECT_EQ(panel->Caption(), "");
   panel->Free();
   EXPECT_EQ(bench.frame->FormPanel(), nullptr);
+}
+
+void CALLBACK EndMenuNow(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  EndMenu();
+}
+
+// The frame holds the application's message hook until someone else takes
+// it: Alt+Space opens the window menu and is not passed on; other keys are
+// menu short cuts only with a menu.
+TEST(FormApplicationMessages, AltSpaceOpensTheWindowMenu) {
+  framework::TApplication app;
+  app.Initialize();
+  Bench bench;
+  bool opened = false;
+  bench.frame->TitleBar()->SystemMenu().OnPopup = [&](framework::TComponent*) { opened = true; };
+  MSG alt_space = {bench.Window(), WM_SYSKEYDOWN, VK_SPACE, LPARAM(1) << 29, 0, {}};
+  bool handled = false;
+  SetTimer(nullptr, 0, 100, EndMenuNow);
+  app.OnMessage(alt_space, handled);
+  EXPECT_TRUE(handled);
+  EXPECT_TRUE(opened);
+  MSG key = {bench.Window(), WM_KEYDOWN, 'A', 0, 0, {}};
+  handled = false;
+  app.OnMessage(key, handled);
+  EXPECT_FALSE(handled);
+  // Another hook replaces the frame's outright.
+  app.OnMessage = [](MSG&, bool&) {};
+  opened = handled = false;
+  app.OnMessage(alt_space, handled);
+  EXPECT_FALSE(handled);
+  EXPECT_FALSE(opened);
+}
+
+// A file theme that takes a skin from the test.
+class TTestFileTheme : public TsuiFileTheme {
+ public:
+  using TsuiFileTheme::SetSkin;
+  using TsuiFileTheme::TsuiFileTheme;
+};
+
+// A skin held in memory.
+class MemorySkin : public SkinLookup {
+ public:
+  std::map<std::string, TBitmap, std::less<>> pictures;
+  std::map<std::string, int32_t, std::less<>> integers;
+  std::map<std::string, bool, std::less<>> flags;
+
+  const TBitmap* GetBitmap(std::string_view name) const override {
+    auto it = pictures.find(name);
+    return it == pictures.end() ? nullptr : &it->second;
+  }
+  int32_t GetInteger(std::string_view name) const override {
+    auto it = integers.find(name);
+    return it == integers.end() ? -1 : it->second;
+  }
+  bool GetBool(std::string_view name) const override {
+    auto it = flags.find(name);
+    return it != flags.end() && it->second;
+  }
+};
+
+TBitmap Filled(int w, int h, TColor color) {
+  TBitmap b(w, h);
+  b.Canvas().Brush().SetColor(color);
+  b.Canvas().FillRect(RECT{0, 0, w, h});
+  return b;
+}
+
+// A file theme's border pictures set the frame's sizes and are painted in
+// it; its title picture's see-through corner is cut from the window.
+TEST(FormFileTheme, BorderPicturesFrameTheWindowAndTheTitleShapesIt) {
+  Bench bench(TsuiUIStyle::DeepBlue);
+  auto* theme = new TTestFileTheme(bench.form.get());
+  auto skin = std::make_unique<MemorySkin>();
+  TBitmap first = Filled(20, 26, 0x0000FF);
+  first.Canvas().SetPixel(0, 0, 0xFF00FF);
+  skin->pictures["SKIN2_TITLEBAR1"] = first;
+  skin->pictures["SKIN2_TITLEBAR2"] = Filled(30, 26, 0x00FF00);
+  skin->pictures["SKIN2_TITLEBAR3"] = Filled(25, 26, 0xFF0000);
+  skin->pictures["SKIN2_TITLEBUTTONS"] = Filled(18 * 16, 14, 0x808080);
+  skin->pictures["SKIN2_FORMLEFTBORDER"] = Filled(6, 10, 0x102030);
+  skin->pictures["SKIN2_FORMRIGHTBORDER"] = Filled(5, 10, 0x203040);
+  skin->pictures["SKIN2_FORMBOTTOMBORDER1"] = Filled(30, 7, 0x304050);
+  skin->integers["SKIN2_TRANSCOLOR"] = 0xFF00FF;
+  skin->integers["SKIN2_FORMCOLOR"] = 0x445566;
+  skin->integers["SKIN2_MENUBARSTARTCOLOR"] = 0x111111;
+  skin->integers["SKIN2_MENUBARENDCOLOR"] = 0x222222;
+  skin->flags["SKIN2_TITLEBARNEEDREGION"] = true;
+  theme->SetSkin(std::move(skin));
+  bench.frame->SetFileTheme(theme);
+  bench.frame->SetUIStyle(TsuiUIStyle::FromThemeFile);
+  kestrova::testing::PumpFor(30);
+
+  HWND h = bench.Window();
+  EXPECT_EQ(bench.frame->Color(), 0x445566u);
+  EXPECT_EQ(bench.frame->MenuBarColor(), 0x111111u);
+  EXPECT_EQ(bench.frame->MenuBarToColor(), 0x222222u);
+  const RECT f = FrameSizes(h);
+  EXPECT_EQ(f.left, 6);
+  EXPECT_EQ(f.right, 5);
+  EXPECT_EQ(f.bottom, 7);
+  EXPECT_EQ(SendMessageW(h, SUIM_GETBORDERWIDTH, 0, 0), 6);
+
+  TBitmap shot = bench.Shot();
+  const int w = bench.W(), hh = bench.H();
+  for (int x = 0; x < 6; ++x) EXPECT_EQ(At(shot, x, hh / 2), 0x102030u) << x;
+  for (int x = w - 5; x < w; ++x) EXPECT_EQ(At(shot, x, hh / 2), 0x203040u) << x;
+  for (int y = hh - 7; y < hh; ++y) EXPECT_EQ(At(shot, w / 2, y), 0x304050u) << y;
+
+  EXPECT_FALSE(InRegion(h, 0, 0));
+  EXPECT_TRUE(InRegion(h, 1, 0));
+  EXPECT_TRUE(InRegion(h, w / 2, hh / 2));
+  EXPECT_TRUE(InRegion(h, w - 1, hh - 1));
+
+  // The theme gone, the frame is DeepBlue again with the built-in frame.
+  theme->Free();
+  EXPECT_EQ(bench.frame->FileTheme(), nullptr);
+  EXPECT_EQ(bench.frame->UIStyle(), TsuiUIStyle::DeepBlue);
+  EXPECT_EQ(FrameSizes(h).left, 3);
+  EXPECT_EQ(FrameSizes(h).bottom, 2);
+  EXPECT_TRUE(InRegion(h, 0, 0));
+}
+
+// Pictures of a small skinned form in each style, for looking at.
+TEST(FormShots, EveryStyle) {
+  const std::filesystem::path dir = std::filesystem::path(KESTROVA_BINARY_DIR) / "screenshots";
+  std::filesystem::create_directories(dir);
+  for (TsuiUIStyle style : kBuiltInStyles) {
+    Bench bench(style);
+    bench.frame->SetCaption(std::string("Skinned form: ") + Name(style));
+    auto* label = new framework::TLabel(bench.form.get());
+    label->SetParent(bench.frame);
+    label->SetBounds(16, 40, 200, 16);
+    label->SetCaption("The frame, its corners and its background");
+    kestrova::testing::PumpFor(30);
+    framework::SaveBitmapToPng(bench.Shot(),
+                               (dir / (std::string("form_") + Name(style) + ".png")).string());
+  }
 }
 
 }  // namespace

@@ -278,6 +278,30 @@ TEST_F(MenuBarTest, AltLetterDropsDownAndRightMovesToTheNextMenu) {
   if (!shot.Empty()) SaveBitmapToPng(shot, OutputPath("menu_bar_WinXP.png"));
 }
 
+TEST_F(MenuBarTest, TheOpenDropDownInEachStyle) {
+  frame->SetMenu(menu);
+  Show();
+  for (S style : {S::MacOS, S::WinXP, S::DeepBlue, S::Protein, S::BlueGlass}) {
+    frame->SetUIStyle(style);
+    TBitmap shot;
+    TColor item_bar = 0;
+    TTimer* driver = Driver([&] {
+      HWND window = OpenMenuWindow();
+      if (!window || !Bar().MenuButton()) return;
+      WindowDc dc(window);
+      item_bar = GetPixel(dc.Get(), 8, 8);
+      shot = ScreenAround(form->Handle(), window);
+      PostMessageW(form->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    EXPECT_EQ(Bar().Perform(CM_DIALOGCHAR, 'f', kAltDown), 1);
+    driver->Free();
+    ASSERT_FALSE(shot.Empty()) << int(style);
+    if (style != S::MacOS) EXPECT_EQ(item_bar, menu->BarColor()) << int(style);
+    const char* names[] = {"", "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass"};
+    SaveBitmapToPng(shot, OutputPath(std::string("menu_bar_open_") + names[int(style)] + ".png"));
+  }
+}
+
 TEST_F(MenuBarTest, ShortCutsReachTheirItemWhileTheFormIsActive) {
   frame->SetMenu(menu);
   Show();

@@ -52,6 +52,7 @@ TEST(SkinnedPopupMenu, OpenMenuShowsTheStyleWithTheFirstItemSelected) {
   for (S style : {S::MacOS, S::WinXP, S::DeepBlue, S::Protein, S::BlueGlass}) {
     auto* popup = new TsuiPopupMenu(form.get());
     popup->SetUIStyle(style);
+    popup->SetFlatMenu(style == S::BlueGlass);  // drawn over the open window, on the screen
     TMenuItem* open = AddItem(popup, "&Open...");
     open->SetShortCut(ShortCut('O', {TShiftFlag::ssCtrl}));
     AddItem(popup, "&Save")->SetChecked(true);
