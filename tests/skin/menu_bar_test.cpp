@@ -296,7 +296,9 @@ TEST_F(MenuBarTest, TheOpenDropDownInEachStyle) {
     EXPECT_EQ(Bar().Perform(CM_DIALOGCHAR, 'f', kAltDown), 1);
     driver->Free();
     ASSERT_FALSE(shot.Empty()) << int(style);
-    if (style != S::MacOS) EXPECT_EQ(item_bar, menu->BarColor()) << int(style);
+    if (style != S::MacOS) {
+      EXPECT_EQ(item_bar, menu->BarColor()) << int(style);
+    }
     const char* names[] = {"", "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass"};
     SaveBitmapToPng(shot, OutputPath(std::string("menu_bar_open_") + names[int(style)] + ".png"));
   }

@@ -149,7 +149,8 @@ TEST(TitleBarMouse, DraggingTheFreeAreaMovesTheForm) {
   const DWORD gui_thread = GetCurrentThreadId();
   std::atomic<bool> done{false};
   std::thread hand([&] {
-    GUITHREADINFO info{sizeof info};
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
     for (int i = 0; i < 500; ++i) {
       if (GetGUIThreadInfo(gui_thread, &info) && (info.flags & GUI_INMOVESIZE)) break;
       Sleep(10);

@@ -70,8 +70,8 @@ TEST(SkinShowForm, SkinFilePutsEveryComponentOnTheTheme) {
   EXPECT_TRUE(form->UseSkin(kSamples + "rounded-locked.skn", "kestrova"));
   EXPECT_GE(CountStyled(*form, TsuiUIStyle::FromThemeFile), 6);
   for (TComponent* c : form->Components()) {
-    if (framework::HasPublishedProperty(*c, "FileTheme"))
-      EXPECT_EQ(framework::GetComponentProperty(*c, "FileTheme"), form->Theme) << c->Name();
+    if (!framework::HasPublishedProperty(*c, "FileTheme")) continue;
+    EXPECT_EQ(framework::GetComponentProperty(*c, "FileTheme"), form->Theme) << c->Name();
   }
   OwnedComponent<TFrmSkinShow> locked{new TFrmSkinShow(nullptr)};
   EXPECT_FALSE(locked->UseSkin(kSamples + "rounded-locked.skn", ""));  // no password: fallback
