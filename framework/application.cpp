@@ -19,7 +19,7 @@ const ClassInfo& TApplication::StaticClass() {
   return info;
 }
 
-TApplication::TApplication() : TComponent(nullptr) {
+TApplication::TApplication() : TComponent(nullptr), hints_(std::make_unique<THintController>()) {
   if (g_application) throw Error("There is already an application object");
   g_application = this;
 }
@@ -89,6 +89,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
   }
   bool handled = false;
   try {
+    hints_->MessageSeen(msg);
     if (OnMessage) OnMessage(msg, handled);
     if (!handled && !IsKeyMessage(msg)) {
       TranslateMessage(&msg);

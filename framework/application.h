@@ -14,10 +14,12 @@
 #include <windows.h>
 
 #include <exception>
+#include <memory>
 #include <string>
 
 #include "framework/component.h"
 #include "framework/events.h"
+#include "framework/hint_controller.h"
 #include "framework/icon.h"
 
 namespace kestrova::framework {
@@ -79,6 +81,9 @@ class TApplication : public TComponent {
   bool Active() const { return active_; }
   void SetActive(bool active) { active_ = active; }
   TIcon& Icon() { return icon_; }
+  // The hints of controls (Hint, ShowHint): shown from the messages the
+  // loop takes; Hints().SetEnabled(false) shows none.
+  THintController& Hints() { return *hints_; }
   // The program file's full path (ANSI code page), however long. Raises
   // Error when the system gives none.
   std::string ExeName() const;
@@ -97,6 +102,7 @@ class TApplication : public TComponent {
   bool terminated_ = false;
   bool active_ = false;
   TIcon icon_;
+  std::unique_ptr<THintController> hints_;
   std::string title_;
   UINT error_box_flags_ = MB_OK | MB_ICONINFORMATION;
 };

@@ -96,10 +96,7 @@ TBitmap& TBitmap::operator=(const TBitmap& other) {
   return *this;
 }
 
-TBitmap::~TBitmap() {
-  canvas_.reset();
-  if (dc_ && dc_old_) SelectObject(dc_.Get(), dc_old_);
-}
+TBitmap::~TBitmap() { canvas_.reset(); }
 
 void TBitmap::Assign(const TPersistent& source) {
   auto* o = dynamic_cast<const TBitmap*>(&source);
@@ -135,13 +132,14 @@ void TBitmap::Allocate(int width, int height) {
   }
   if (dc_) {
     // The canvas keeps its DC; the new bitmap takes the old one's place in it.
-    HGDIOBJ previous = SelectObject(dc_.Get(), fresh ? HGDIOBJ(fresh.Get()) : dc_old_);
+    HGDIOBJ previous = SelectObject(dc_, fresh ? HGDIOBJ(fresh.Get()) : dc_old_);
     if (!dc_old_) dc_old_ = previous;
   }
   bitmap_ = std::move(fresh);
   bits_ = bits;
   width_ = width;
   height_ = height;
+  Touch();
 }
 
 void TBitmap::SetSize(int width, int height) {
@@ -157,6 +155,7 @@ void TBitmap::SetSize(int width, int height) {
 
 PixelView TBitmap::Pixels() {
   GdiFlush();
+  Touch();
   return {bits_, width_, height_, width_};
 }
 
@@ -174,17 +173,40 @@ void TBitmap::LoadPixels(const PixelBuffer& pixels) {
   Changed();
 }
 
-HDC TBitmap::MemoryHandle() const {
-  if (!dc_) {
-    dc_.Reset(CreateCompatibleDC(nullptr));
-    if (bitmap_) dc_old_ = SelectObject(dc_.Get(), bitmap_.Get());
-  }
-  return dc_.Get();
-}
+HDC TBitmap::MemoryHandle() const { return const_cast<TBitmap*>(this)->Canvas().Handle(); }
 
 TCanvas& TBitmap::Canvas() {
-  if (!canvas_) canvas_ = std::make_unique<TCanvas>(MemoryHandle());
+  if (!canvas_) {
+    canvas_ = std::make_unique<TCanvas>();
+    canvas_->SetHandleSource([this] { return AcquireDc(); }, [this](HDC dc) { ReleaseDc(dc); });
+    canvas_->OnChanging = [this] { Touch(); };
+  }
   return *canvas_;
+}
+
+HDC TBitmap::AcquireDc() {
+  dc_ = CreateCompatibleDC(nullptr);
+  if (dc_ && bitmap_) dc_old_ = SelectObject(dc_, bitmap_.Get());
+  return dc_;
+}
+
+void TBitmap::ReleaseDc(HDC dc) {
+  if (dc_old_) SelectObject(dc, dc_old_);
+  dc_old_ = nullptr;
+  DeleteDC(dc);
+  dc_ = nullptr;
+}
+
+HBITMAP TBitmap::KeyedHandle() const {
+  if (keyed_ && keyed_version_ == version_) return keyed_.Get();
+  PixelBuffer pixels = ToPixelBuffer();
+  PixelView view = pixels.View();
+  for (int y = 0; y < view.height; ++y)
+    for (int x = 0; x < view.width; ++x) view.At(x, y) &= 0x00FFFFFFu;
+  TBitmap copy(pixels);
+  keyed_ = std::move(copy.bitmap_);
+  keyed_version_ = version_;
+  return keyed_.Get();
 }
 
 void TBitmap::SetTransparent(bool transparent) {

@@ -7,6 +7,10 @@
 //   b.LoadFromResourceName(nullptr, "MACOS_BUTTON");
 //   b.SetTransparent(true);               // transparent colour: the top-left pixel
 //
+// A bitmap holds a memory DC only once something draws on its canvas (or
+// asks for MemoryHandle); drawing it onto another canvas needs none of its
+// own.
+//
 // PixelFormat is recorded (designs and BMP writing use it); storage is always
 // 32 bits per pixel. GDI drawing leaves the alpha byte as GDI pleases.
 #pragma once
@@ -64,6 +68,13 @@ class TBitmap : public TPersistent {
   HBITMAP Handle() const { return bitmap_.Get(); }
   // A memory DC with the bitmap selected (the canvas's), for blitting from it.
   HDC MemoryHandle() const;
+  // The memory DC if the bitmap holds one now, else null (nothing is made).
+  HDC HeldMemoryHandle() const { return dc_; }
+  // The pixels with the fourth byte cleared, for blits that compare colours
+  // (GDI's colour-keyed blit may compare that byte, which GDI drawing leaves
+  // as it pleases). Owned by the bitmap; made again only after the pixels
+  // changed.
+  HBITMAP KeyedHandle() const;
 
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool transparent);
@@ -90,15 +101,22 @@ class TBitmap : public TPersistent {
  private:
   void Allocate(int width, int height);
   void Changed();
+  HDC AcquireDc();
+  void ReleaseDc(HDC dc);
+  void Touch() const { ++version_; }
 
   int width_ = 0;
   int height_ = 0;
   TPixelFormat format_ = TPixelFormat::pfDevice;
   BitmapHandle bitmap_;
   Pixel* bits_ = nullptr;
-  mutable kestrova::framework::MemoryDc dc_;
-  mutable HGDIOBJ dc_old_ = nullptr;
-  std::unique_ptr<TCanvas> canvas_;
+  HDC dc_ = nullptr;  // the canvas's, while it has one
+  HGDIOBJ dc_old_ = nullptr;
+  mutable std::unique_ptr<TCanvas> canvas_;
+  // Counts possible pixel changes, so the keyed copy knows when it is stale.
+  mutable uint64_t version_ = 0;
+  mutable BitmapHandle keyed_;
+  mutable uint64_t keyed_version_ = 0;
   bool transparent_ = false;
   TTransparentMode mode_ = TTransparentMode::tmAuto;
   TColor transparent_color_ = clDefault;

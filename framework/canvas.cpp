@@ -19,12 +19,47 @@ TCanvas::TCanvas() {
 
 TCanvas::TCanvas(HDC dc) : TCanvas() { dc_ = dc; }
 
-TCanvas::~TCanvas() { Deselect(); }
+TCanvas::~TCanvas() {
+  if (acquired_)
+    ReleaseHandle();
+  else
+    Deselect();
+}
+
+HDC TCanvas::Handle() const {
+  // Whoever has the DC may draw on it.
+  if (OnChanging) OnChanging();
+  if (!dc_ && acquire_) {
+    // Getting the DC on demand is no change of the canvas as callers see it.
+    auto* self = const_cast<TCanvas*>(this);
+    self->dc_ = acquire_();
+    self->acquired_ = dc_ != nullptr;
+  }
+  return dc_;
+}
 
 void TCanvas::SetHandle(HDC dc) {
   if (dc == dc_) return;
-  Deselect();
+  if (acquired_)
+    ReleaseHandle();
+  else
+    Deselect();
   dc_ = dc;
+}
+
+void TCanvas::SetHandleSource(std::function<HDC()> acquire, std::function<void(HDC)> release) {
+  ReleaseHandle();
+  acquire_ = std::move(acquire);
+  release_ = std::move(release);
+}
+
+void TCanvas::ReleaseHandle() {
+  if (!acquired_) return;
+  Deselect();
+  HDC dc = dc_;
+  dc_ = nullptr;
+  acquired_ = false;
+  if (release_) release_(dc);
 }
 
 void TCanvas::Deselect() {
@@ -36,7 +71,7 @@ void TCanvas::Deselect() {
 }
 
 void TCanvas::Check() const {
-  if (!dc_) throw Error("Canvas does not allow drawing");
+  if (!Handle()) throw Error("Canvas does not allow drawing");
 }
 
 void TCanvas::NeedPen() {
@@ -149,23 +184,44 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
   StretchDraw({x, y, x + bitmap.Width(), y + bitmap.Height()}, bitmap);
 }
 
+namespace {
+
+// A memory DC with `bitmap` selected for the length of one blit.
+class BlitSource {
+ public:
+  explicit BlitSource(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr)) {
+    if (dc_) old_ = SelectObject(dc_.Get(), bitmap);
+  }
+  ~BlitSource() {
+    if (dc_ && old_) SelectObject(dc_.Get(), old_);
+  }
+  BlitSource(const BlitSource&) = delete;
+  BlitSource& operator=(const BlitSource&) = delete;
+  HDC Get() const { return dc_.Get(); }
+
+ private:
+  MemoryDc dc_;
+  HGDIOBJ old_ = nullptr;
+};
+
+}  // namespace
+
 void TCanvas::StretchDraw(const RECT& dest, const TBitmap& bitmap) {
   Check();
   if (bitmap.Empty()) return;
-  HDC src = bitmap.MemoryHandle();
   int w = dest.right - dest.left, h = dest.bottom - dest.top;
   SetStretchBltMode(dc_, COLORONCOLOR);
   if (bitmap.Transparent()) {
-    // The colour test of TransparentBlt may include the fourth byte (Wine's
-    // does), which GDI itself never sets: compare on a copy without it.
-    PixelBuffer pixels = bitmap.ToPixelBuffer();
-    for (int y = 0; y < pixels.Height(); ++y)
-      for (int x = 0; x < pixels.Width(); ++x) pixels.At(x, y) &= 0x00FFFFFFu;
-    TBitmap opaque(pixels);
-    TransparentBlt(dc_, dest.left, dest.top, w, h, opaque.MemoryHandle(), 0, 0, bitmap.Width(),
+    BlitSource keyed(bitmap.KeyedHandle());
+    TransparentBlt(dc_, dest.left, dest.top, w, h, keyed.Get(), 0, 0, bitmap.Width(),
                    bitmap.Height(), ColorToRGB(bitmap.TransparentColor()));
+  } else if (HDC held = bitmap.HeldMemoryHandle()) {
+    // Selected in its own canvas's DC, the bitmap can be in no other.
+    StretchBlt(dc_, dest.left, dest.top, w, h, held, 0, 0, bitmap.Width(), bitmap.Height(),
+               copy_mode_);
   } else {
-    StretchBlt(dc_, dest.left, dest.top, w, h, src, 0, 0, bitmap.Width(), bitmap.Height(),
+    BlitSource source(bitmap.Handle());
+    StretchBlt(dc_, dest.left, dest.top, w, h, source.Get(), 0, 0, bitmap.Width(), bitmap.Height(),
                copy_mode_);
   }
 }

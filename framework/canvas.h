@@ -8,10 +8,16 @@
 //   canvas.Brush().SetStyle(TBrushStyle::bsClear);
 //   canvas.TextOut(4, 2, "Zürich");
 //   canvas.StretchDraw({0, 0, 64, 64}, picture);   // honours picture.Transparent()
+//
+// A canvas may find its DC itself (a bitmap's memory DC, a window's DC
+// outside WM_PAINT): SetHandleSource gives the calls that get and give back
+// one; the first operation that needs a DC gets it, ReleaseHandle gives it
+// back (and the next operation gets a fresh one).
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -29,10 +35,23 @@ class TCanvas {
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
 
-  HDC Handle() const { return dc_; }
-  // Points the canvas at another DC (or none); the old one gets its objects back.
+  // The DC, got from the handle source when there is none yet.
+  HDC Handle() const;
+  // Points the canvas at another DC (or none); the old one gets its objects
+  // back (and goes back to the handle source if it came from there). A DC
+  // given here is borrowed: the canvas never frees it.
   void SetHandle(HDC dc);
-  bool HandleAllocated() const { return dc_ != nullptr; }
+  // Whether the canvas can draw: it has a DC, or its handle source gave one.
+  bool HandleAllocated() const { return Handle() != nullptr; }
+  // Whether it holds a DC right now (asks the handle source for none).
+  bool HoldsHandle() const { return dc_ != nullptr; }
+  void SetHandleSource(std::function<HDC()> acquire, std::function<void(HDC)> release);
+  // Gives a DC got from the handle source back; a borrowed one stays.
+  void ReleaseHandle();
+
+  // Runs before every operation on the canvas (so a bitmap knows its pixels
+  // may change).
+  std::function<void()> OnChanging;
 
   TPen& Pen() { return pen_; }
   TBrush& Brush() { return brush_; }
@@ -83,6 +102,9 @@ class TCanvas {
   void Check() const;
 
   HDC dc_ = nullptr;
+  bool acquired_ = false;  // dc_ came from acquire_ and goes back to release_
+  std::function<HDC()> acquire_;
+  std::function<void(HDC)> release_;
   TPen pen_;
   TBrush brush_;
   TFont font_;

@@ -3,6 +3,9 @@
 // its owner (the component that holds it): items that refer to components
 // are told of their removal through the owner's notifications.
 //
+// The item base is in collection_item.h, the typed TOwnedCollection<T> in
+// owned_collection.h (which this header brings along).
+//
 //   class TSection : public TCollectionItem { KESTROVA_CLASS(TSection) ... };
 //   TOwnedCollection<TSection> sections{this};     // in the owner's members
 //   TSection* s = sections.Add();
@@ -13,37 +16,13 @@
 #include <memory>
 #include <vector>
 
+#include "framework/collection_item.h"
 #include "framework/persistent.h"
 
 namespace kestrova::framework {
 
-class TCollection;
 class TComponent;
 enum class TOperation;
-
-class TCollectionItem : public TPersistent {
-  KESTROVA_CLASS(TCollectionItem)
-
- public:
-  TCollection* Collection() const { return collection_; }
-  // Items of the same class copy each other's published properties.
-  void Assign(const TPersistent& source) override;
-  int Index() const;
-
- protected:
-  // The item's properties changed: the collection's Update(this), or
-  // Update(nullptr) when `all` items are concerned.
-  void Changed(bool all = false);
-  // Asks the collection's owner to hear of `component`'s removal; the owner
-  // passes it on through TCollection::Notification.
-  void FreeNotify(TComponent* component);
-  // A component was inserted or removed (see TCollection::Notification).
-  virtual void Notification(TComponent* /*component*/, TOperation /*operation*/) {}
-
- private:
-  friend class TCollection;
-  TCollection* collection_ = nullptr;
-};
 
 class TCollection : public TPersistent {
   KESTROVA_CLASS(TCollection)
@@ -82,15 +61,7 @@ class TCollection : public TPersistent {
   bool changed_while_updating_ = false;
 };
 
-template <class T>
-class TOwnedCollection : public TCollection {
- public:
-  using TCollection::TCollection;
-  T* Add() { return static_cast<T*>(AddItem()); }
-  T* Items(int index) const { return static_cast<T*>(Item(index)); }
-
- protected:
-  std::unique_ptr<TCollectionItem> NewItem() const override { return std::make_unique<T>(); }
-};
-
 }  // namespace kestrova::framework
+
+// Most users want the typed collection too.
+#include "framework/owned_collection.h"

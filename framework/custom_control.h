@@ -4,6 +4,9 @@
 //   class TSwatch : public TCustomControl {
 //     void Paint() override { Canvas().Brush().SetColor(clRed); Canvas().FillRect(ClientRect()); }
 //   };
+//
+// Outside Paint the canvas draws on the window's DC (GetDC), got when first
+// needed and given back once the message being handled is done.
 #pragma once
 
 #include "framework/canvas.h"
@@ -16,8 +19,9 @@ class TCustomControl : public TWinControl {
 
  public:
   explicit TCustomControl(TComponent* owner);
-  // Valid during Paint (and whenever the caller gives it a DC).
+  // Paint's DC during Paint; outside it the window's (needs a window).
   TCanvas& Canvas() { return canvas_; }
+  void WndProc(TMessage& message) override;
 
  protected:
   virtual void Paint() {}
@@ -25,6 +29,8 @@ class TCustomControl : public TWinControl {
 
  private:
   TCanvas canvas_;
+  HWND canvas_window_ = nullptr;  // whose DC the canvas got outside Paint
+  int message_depth_ = 0;
 };
 
 }  // namespace kestrova::framework

@@ -8,31 +8,30 @@
 //   else
 //     GetBuiltInBitmap(style, entry::kButton, &picture, 3, 1);
 //
-// Loading a skin file (the theme's manager and the skin file reader) plugs in
-// through SetSkin: the loaded skin answers by key name.
+// The loading side: ThemeFile finds the file (as given, else its name in the
+// program's folder, the Windows directory, the system directory), loads it
+// and has every "Tsui" component on the owner form that uses the theme apply
+// its look again; Password reloads. A file that fails to load leaves the
+// theme not Ready, silently.
+//
+//   auto* theme = new TsuiFileTheme(form);
+//   theme->SetThemeFile("blue.skn");     // ThemeFile() is now the full path
+//   button->SetFileTheme(theme);
+//   button->SetUIStyle(TsuiUIStyle::FromThemeFile);
 #pragma once
 
 #include <cstdint>
 #include <memory>
-#include <string_view>
+#include <string>
 
 #include "framework/bitmap.h"
 #include "framework/component.h"
+#include "skin/filetheme/skin_lookup.h"
 #include "skin/skin_keys.h"
 
 namespace kestrova::skin {
 
-// The loaded skin's entries by key name.
-class SkinLookup {
- public:
-  virtual ~SkinLookup() = default;
-  // The picture under the name, owned by the skin; null when absent.
-  virtual const framework::TBitmap* GetBitmap(std::string_view name) const = 0;
-  // -1 when the name is absent or its value is not a decimal integer.
-  virtual int32_t GetInteger(std::string_view name) const = 0;
-  // False when the name is absent.
-  virtual bool GetBool(std::string_view name) const = 0;
-};
+class TsuiFileThemeMgr;
 
 class TsuiFileTheme : public framework::TComponent {
   KESTROVA_CLASS(TsuiFileTheme)
@@ -41,8 +40,17 @@ class TsuiFileTheme : public framework::TComponent {
   explicit TsuiFileTheme(framework::TComponent* owner);
   ~TsuiFileTheme() override;
 
-  // True while a skin is loaded.
+  // True while a skin is loaded. Assigning it (as a design may) does nothing.
   bool Ready() const { return ready_; }
+  void SetReady(bool) {}
+
+  // The path of the skin file last found; setting it searches and loads.
+  // A name found nowhere changes nothing.
+  const std::string& ThemeFile() const { return theme_file_; }
+  void SetThemeFile(const std::string& value);
+  // Stored for the next load; a non-empty one reloads ThemeFile at once.
+  const std::string& Password() const { return password_; }
+  void SetPassword(const std::string& password);
 
   // The picture of the key; none without a skin or when the skin lacks it.
   // Owned by the skin: copy it, and do not keep it across a reload.
@@ -62,11 +70,15 @@ class TsuiFileTheme : public framework::TComponent {
  protected:
   // Takes a loaded skin (Ready becomes true), or drops it with null.
   void SetSkin(std::unique_ptr<SkinLookup> skin);
-  const SkinLookup* Skin() const { return skin_.get(); }
 
  private:
-  std::unique_ptr<SkinLookup> skin_;
+  std::unique_ptr<TsuiFileThemeMgr> mgr_;
+  std::string theme_file_;
   bool ready_ = false;
+  std::string password_;
 };
+
+// Lets stored designs name TsuiFileTheme; once is enough, again is harmless.
+void RegisterFileThemeClasses();
 
 }  // namespace kestrova::skin
