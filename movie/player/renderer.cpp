@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "movie/player/filters.h"
 #include "movie/player/line_outline.h"
 #include "movie/player/morph.h"
 #include "movie/player/paint.h"
@@ -33,7 +34,8 @@ struct Renderer::Context {
   raster::Canvas canvas;
   int width, height;
   int liveMasks;
-  bool layer;  // drawing into an object's own layer, not the target
+  bool layer;            // drawing into an object's own layer, not the target
+  float stageScale = 1;  // target pixels per stage pixel (filters' unit)
 };
 
 // Masks are the target's size; a movie stacking clip layers without end
@@ -63,6 +65,7 @@ void Renderer::Render(const Player& player, PixelView target) {
   Context context(target, 0, false);
   context.canvas.Clear(movie_->background.value_or(kDefaultBackground));
   raster::Matrix world = ShowAllMatrix(movie_->header.stage, target.width, target.height);
+  context.stageScale = world.a * swf::kTwipsPerPixel;
   DrawList(player.Root().Objects(), world, {}, nullptr, context);
   context.canvas.SetMask(nullptr);
 }
@@ -114,11 +117,23 @@ void Renderer::DrawObject(const DisplayObject& object, const raster::Matrix& par
   // they have nothing to act on and the object draws as normal.
   const bool parentLayer =
       context.layer || (mode != raster::BlendMode::Alpha && mode != raster::BlendMode::Erase);
-  if (mode != raster::BlendMode::Normal && parentLayer) {
+  // Filters work on what the object drew alone: it gets a layer too.
+  if ((mode != raster::BlendMode::Normal && parentLayer) || !object.filters.empty()) {
     PixelBuffer pixels(context.width, context.height);
     Context layer(pixels.View(), context.liveMasks, true);
-    DrawContent(object, parentWorld, parentCx, nullptr, layer);
-    raster::Blend(context.canvas.Target(), pixels.View(), mode, mask);
+    layer.stageScale = context.stageScale;
+    if (object.filters.empty()) {
+      DrawContent(object, parentWorld, parentCx, nullptr, layer);
+    } else {
+      // Colour transforms colour what the filters made, so they come after.
+      DisplayObject plain = object;
+      plain.colorTransform = {};
+      DrawContent(plain, parentWorld, {}, nullptr, layer);
+      ApplyFilters(pixels.View(), object.filters, context.stageScale,
+                   parentCx * ToRaster(object.colorTransform));
+    }
+    raster::Blend(context.canvas.Target(), pixels.View(),
+                  parentLayer ? mode : raster::BlendMode::Normal, mask);
     return;
   }
   DrawContent(object, parentWorld, parentCx, mask, context);
