@@ -25,10 +25,10 @@ raster::Path Transformed(const raster::Path& path, const raster::Matrix& m) {
 
 // What one Render call shares: the canvas and its size.
 struct Renderer::Context {
-  Context(PixelView target, int masks, bool inLayer)
-      : canvas(target),
-        width(target.width),
-        height(target.height),
+  Context(raster::Canvas on, int masks, bool inLayer)
+      : canvas(on),
+        width(on.Target().width),
+        height(on.Target().height),
         liveMasks(masks),
         layer(inLayer) {}
   raster::Canvas canvas;
@@ -62,12 +62,13 @@ Renderer::Renderer(std::shared_ptr<const swf::Movie> movie) : movie_(std::move(m
 
 void Renderer::Render(const Player& player, PixelView target) {
   if (target.Empty()) return;
-  Context context(target, 0, false);
+  Context context(scratch_.Retargeted(target), 0, false);
   context.canvas.Clear(movie_->background.value_or(kDefaultBackground));
   raster::Matrix world = ShowAllMatrix(movie_->header.stage, target.width, target.height);
   context.stageScale = world.a * swf::kTwipsPerPixel;
   DrawList(player.Root().Objects(), world, {}, nullptr, context);
   context.canvas.SetMask(nullptr);
+  devices_.EndFrame();
 }
 
 // Objects in depth order; an object with a clip depth becomes a mask over
@@ -120,7 +121,7 @@ void Renderer::DrawObject(const DisplayObject& object, const raster::Matrix& par
   // Filters work on what the object drew alone: it gets a layer too.
   if ((mode != raster::BlendMode::Normal && parentLayer) || !object.filters.empty()) {
     PixelBuffer pixels(context.width, context.height);
-    Context layer(pixels.View(), context.liveMasks, true);
+    Context layer(scratch_.Retargeted(pixels.View()), context.liveMasks, true);
     layer.stageScale = context.stageScale;
     if (object.filters.empty()) {
       DrawContent(object, parentWorld, parentCx, nullptr, layer);
@@ -151,48 +152,30 @@ void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& pa
     return;
   }
   context.canvas.SetMask(mask);
+  auto images = [this](uint16_t id) { return Image(id); };
   if (const auto* shape = std::get_if<swf::Shape>(character)) {
-    DrawShape(*shape, PathsOf(object.characterId, *shape), world, cx, context);
+    const DeviceShape* device = devices_.Find(object.characterId, world);
+    if (!device)
+      device = &devices_.Insert(
+          object.characterId, world,
+          BuildDeviceShape(*shape, PathsOf(object.characterId, *shape), world, images));
+    DrawShape(*device, cx, context);
   } else if (const auto* morph = std::get_if<swf::MorphShape>(character)) {
     swf::Shape now = Interpolate(*morph, object.ratio / 65535.0f);
-    DrawShape(now, BuildShapePaths(now), world, cx, context);
+    DrawShape(BuildDeviceShape(now, BuildShapePaths(now), world, images), cx, context);
   } else if (const auto* text = std::get_if<swf::Text>(character)) {
     DrawText(*text, world, cx, context);
   }
   context.canvas.SetMask(nullptr);
 }
 
-void Renderer::DrawShape(const swf::Shape& shape, const ShapePaths& paths,
-                         const raster::Matrix& world, const raster::ColorTransform& cx,
+// A group's fills are drawn as one, so edges they share show no seam.
+void Renderer::DrawShape(const DeviceShape& shape, const raster::ColorTransform& cx,
                          Context& context) {
-  auto images = [this](uint16_t id) { return Image(id); };
-  raster::FillRule rule = shape.nonZero ? raster::FillRule::NonZero : raster::FillRule::EvenOdd;
-  raster::Paint paint;
-  std::vector<raster::ShapeFill>& fills = fills_;
-  for (const PathLayer& layer : paths.layers) {
-    // A group's fills are drawn as one, so edges they share show no seam.
-    fills.resize(layer.fills.size());
-    size_t used = 0;
-    for (const StyledPath& fill : layer.fills) {
-      if (fill.style > shape.fills.size()) continue;
-      raster::ShapeFill& out = fills[used];
-      if (!MakePaint(shape.fills[fill.style - 1], world, images, out.paint)) continue;
-      out.path = Transformed(fill.path, world);
-      out.rule = rule;
-      ++used;
-    }
-    fills.resize(used);
-    context.canvas.FillShape(fills, cx);
-    for (const StyledPath& stroke : layer.strokes) {
-      const swf::LineStyle& line = shape.lines[stroke.style - 1];
-      if (line.hasFill) {
-        if (!MakePaint(line.fill, world, images, paint)) continue;
-      } else {
-        paint = raster::Paint::Solid(line.color);
-      }
-      context.canvas.Fill(LineOutline(stroke.path, line, world), raster::FillRule::NonZero, paint,
-                          cx);
-    }
+  for (const DeviceGroup& group : shape.groups) {
+    context.canvas.FillShape(group.fills, cx);
+    for (const raster::ShapeFill& line : group.lines)
+      context.canvas.Fill(line.path, line.rule, line.paint, cx);
   }
 }
 
