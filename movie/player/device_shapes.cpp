@@ -41,37 +41,97 @@ DeviceShape BuildDeviceShape(const swf::Shape& shape, const ShapePaths& paths,
   return out;
 }
 
+namespace {
+
+uint32_t Bits(float f) {
+  uint32_t b;
+  std::memcpy(&b, &f, sizeof b);
+  return b;
+}
+
+bool Same(raster::Point p, raster::Point q) {
+  return Bits(p.x) == Bits(q.x) && Bits(p.y) == Bits(q.y);
+}
+
+// Paint matrices map target pixels to paint space: a shape moved by
+// `shift` reads its paint from where it was.
+void Shift(raster::Paint& paint, raster::Point shift) {
+  const raster::Matrix back{1, 0, 0, 1, -shift.x, -shift.y};
+  if (paint.kind == raster::Paint::Kind::Gradient)
+    paint.gradient.pixelToGradient = paint.gradient.pixelToGradient * back;
+  if (paint.kind == raster::Paint::Kind::Bitmap)
+    paint.bitmap.pixelToImage = paint.bitmap.pixelToImage * back;
+}
+
+void Shifted(const std::vector<raster::ShapeFill>& from, raster::Point shift,
+             std::vector<raster::ShapeFill>& to) {
+  to.resize(from.size());
+  const raster::Matrix move{1, 0, 0, 1, shift.x, shift.y};
+  for (size_t i = 0; i < from.size(); ++i) {
+    to[i] = from[i];  // reuses what `to` holds
+    to[i].path.Transform(move);
+    Shift(to[i].paint, shift);
+  }
+}
+
+}  // namespace
+
 // Matrices compare by their bits: the same placement gives the same floats.
 bool DeviceShapeCache::Key::operator==(const Key& o) const {
-  return id == o.id && std::memcmp(&world, &o.world, sizeof world) == 0;
+  return id == o.id && Bits(a) == Bits(o.a) && Bits(b) == Bits(o.b) && Bits(c) == Bits(o.c) &&
+         Bits(d) == Bits(o.d);
 }
 
 size_t DeviceShapeCache::KeyHash::operator()(const Key& k) const {
-  static_assert(sizeof(raster::Matrix) == 6 * sizeof(float));
-  uint32_t bits[6];
-  std::memcpy(bits, &k.world, sizeof bits);
   size_t h = k.id;
-  for (uint32_t b : bits) h = h * 1000003u ^ std::hash<uint32_t>{}(b);
+  for (float f : {k.a, k.b, k.c, k.d}) h = h * 1000003u ^ std::hash<uint32_t>{}(Bits(f));
   return h;
 }
 
-const DeviceShape* DeviceShapeCache::Find(uint16_t id, const raster::Matrix& world) {
-  auto it = entries_.find(Key{id, world});
-  if (it == entries_.end()) return nullptr;
-  it->second.frame = frame_;
-  return &it->second.shape;
+const DeviceShape& DeviceShapeCache::Place(Entry& entry, raster::Point at) {
+  entry.frame = frame_;
+  if (Same(at, entry.builtAt)) return entry.built;
+  if (entry.hasPlaced && Same(at, entry.placedAt)) return entry.placed;
+  const raster::Point shift{at.x - entry.builtAt.x, at.y - entry.builtAt.y};
+  entry.placed.groups.resize(entry.built.groups.size());
+  for (size_t g = 0; g < entry.built.groups.size(); ++g) {
+    Shifted(entry.built.groups[g].fills, shift, entry.placed.groups[g].fills);
+    Shifted(entry.built.groups[g].lines, shift, entry.placed.groups[g].lines);
+  }
+  entry.placedAt = at;
+  entry.hasPlaced = true;
+  return entry.placed;
 }
 
-const DeviceShape& DeviceShapeCache::Insert(uint16_t id, const raster::Matrix& world,
-                                            DeviceShape shape) {
-  Entry& entry = entries_[Key{id, world}];
-  entry = {std::move(shape), frame_};
-  return entry.shape;
+// The entry already at `world`'s translation, else one this frame has not
+// used yet (moved there), else a new one.
+const DeviceShape& DeviceShapeCache::Get(uint16_t id, const raster::Matrix& world,
+                                         const Build& build) {
+  std::vector<Entry>& list = entries_[Key{id, world.a, world.b, world.c, world.d}];
+  const raster::Point at{world.tx, world.ty};
+  for (Entry& entry : list)
+    if (Same(at, entry.builtAt) || (entry.hasPlaced && Same(at, entry.placedAt)))
+      return Place(entry, at);
+  for (Entry& entry : list)
+    if (entry.frame != frame_) return Place(entry, at);
+  Entry& entry = list.emplace_back();
+  entry.built = build();
+  entry.builtAt = at;
+  return Place(entry, at);
 }
 
 void DeviceShapeCache::EndFrame() {
-  std::erase_if(entries_, [this](const auto& item) { return item.second.frame != frame_; });
+  for (auto it = entries_.begin(); it != entries_.end();) {
+    std::erase_if(it->second, [this](const Entry& e) { return e.frame != frame_; });
+    it = it->second.empty() ? entries_.erase(it) : std::next(it);
+  }
   ++frame_;
+}
+
+size_t DeviceShapeCache::Size() const {
+  size_t n = 0;
+  for (const auto& [key, list] : entries_) n += list.size();
+  return n;
 }
 
 }  // namespace kestrova::movie

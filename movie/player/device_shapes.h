@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -28,31 +29,38 @@ struct DeviceShape {
 DeviceShape BuildDeviceShape(const swf::Shape& shape, const ShapePaths& paths,
                              const raster::Matrix& world, const ImageLookup& images);
 
-// Device shapes by character and exact world matrix. An entry not asked
-// for during a frame is dropped at its end, so the cache holds what one
-// frame draws.
+// Device shapes by character and world matrix. A shape that only moved
+// (the same scale, rotation and skew) is the one it was built as, shifted:
+// no new paths, paints or strokes. An entry not used during a frame is
+// dropped at its end, so the cache holds what one frame draws.
 class DeviceShapeCache {
  public:
-  // The held shape, or nullptr; a hit keeps the entry for this frame.
-  const DeviceShape* Find(uint16_t id, const raster::Matrix& world);
-  const DeviceShape& Insert(uint16_t id, const raster::Matrix& world, DeviceShape shape);
+  using Build = std::function<DeviceShape()>;
+  // The shape at `world`; valid until the next call.
+  const DeviceShape& Get(uint16_t id, const raster::Matrix& world, const Build& build);
   void EndFrame();
-  size_t Size() const { return entries_.size(); }
+  size_t Size() const;
 
  private:
   struct Key {
     uint16_t id;
-    raster::Matrix world;
+    float a, b, c, d;  // the world matrix but its translation
     bool operator==(const Key& o) const;
   };
   struct KeyHash {
     size_t operator()(const Key& k) const;
   };
   struct Entry {
-    DeviceShape shape;
-    uint64_t frame;
+    DeviceShape built;
+    raster::Point builtAt;
+    DeviceShape placed;  // `built` shifted to `placedAt`
+    raster::Point placedAt;
+    bool hasPlaced = false;
+    uint64_t frame = 0;
   };
-  std::unordered_map<Key, Entry, KeyHash> entries_;
+  const DeviceShape& Place(Entry& entry, raster::Point at);
+
+  std::unordered_map<Key, std::vector<Entry>, KeyHash> entries_;
   uint64_t frame_ = 0;
 };
 

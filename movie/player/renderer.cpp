@@ -154,12 +154,12 @@ void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& pa
   context.canvas.SetMask(mask);
   auto images = [this](uint16_t id) { return Image(id); };
   if (const auto* shape = std::get_if<swf::Shape>(character)) {
-    const DeviceShape* device = devices_.Find(object.characterId, world);
-    if (!device)
-      device = &devices_.Insert(
-          object.characterId, world,
-          BuildDeviceShape(*shape, PathsOf(object.characterId, *shape), world, images));
-    DrawShape(*device, cx, context);
+    DrawShape(devices_.Get(object.characterId, world,
+                           [&] {
+                             return BuildDeviceShape(*shape, PathsOf(object.characterId, *shape),
+                                                     world, images);
+                           }),
+              cx, context);
   } else if (const auto* morph = std::get_if<swf::MorphShape>(character)) {
     swf::Shape now = Interpolate(*morph, object.ratio / 65535.0f);
     DrawShape(BuildDeviceShape(now, BuildShapePaths(now), world, images), cx, context);
