@@ -7,6 +7,7 @@
 #include "movie/player/line_outline.h"
 #include "movie/player/morph.h"
 #include "movie/player/paint.h"
+#include "movie/player/scale9.h"
 #include "movie/raster/blend.h"
 
 namespace kestrova::movie {
@@ -148,7 +149,8 @@ void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& pa
   raster::Matrix world = parentWorld * ToRaster(object.matrix);
   raster::ColorTransform cx = parentCx * ToRaster(object.colorTransform);
   if (object.clip) {
-    DrawList(object.clip->Objects(), world, cx, mask, context);
+    if (!DrawScale9(object, parentWorld, world, cx, mask, context))
+      DrawList(object.clip->Objects(), world, cx, mask, context);
     return;
   }
   context.canvas.SetMask(mask);
@@ -167,6 +169,55 @@ void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& pa
     DrawText(*text, world, cx, context);
   }
   context.canvas.SetMask(nullptr);
+}
+
+// A sprite with a scaling grid: its shapes through the grid's map, other
+// children as usual. One holding clip layers is drawn the usual way.
+bool Renderer::DrawScale9(const DisplayObject& object, const raster::Matrix& parentWorld,
+                          const raster::Matrix& world, const raster::ColorTransform& cx,
+                          const raster::Mask* mask, Context& context) {
+  auto grid = movie_->scalingGrids.find(object.characterId);
+  if (grid == movie_->scalingGrids.end()) return false;
+  auto shapeOf = [this](const DisplayObject& child) -> const swf::Shape* {
+    const swf::Character* c = child.clip ? nullptr : movie_->Find(child.characterId);
+    return c ? std::get_if<swf::Shape>(c) : nullptr;
+  };
+  float x0 = INFINITY, y0 = INFINITY, x1 = -INFINITY, y1 = -INFINITY;
+  for (const auto& [depth, child] : object.clip->Objects()) {
+    if (child.clipDepth) return false;
+    const swf::Shape* shape = shapeOf(child);
+    if (!shape) continue;
+    const swf::TwipsRect& b = shape->bounds;
+    const raster::Matrix m = ToRaster(child.matrix);
+    for (auto [x, y] :
+         {std::pair{b.xMin, b.yMin}, {b.xMax, b.yMin}, {b.xMin, b.yMax}, {b.xMax, b.yMax}}) {
+      const raster::Point p = m.Apply({float(x.value), float(y.value)});
+      x0 = std::min(x0, p.x), y0 = std::min(y0, p.y), x1 = std::max(x1, p.x),
+      y1 = std::max(y1, p.y);
+    }
+  }
+  if (!(x1 > x0 && y1 > y0)) return false;
+  const swf::TwipsRect bounds{{int32_t(std::floor(x0))},
+                              {int32_t(std::ceil(x1))},
+                              {int32_t(std::floor(y0))},
+                              {int32_t(std::ceil(y1))}};
+  const auto map = MakeScale9(bounds, grid->second, parentWorld, world);
+  if (!map) return false;
+  auto images = [this](uint16_t id) { return Image(id); };
+  for (const auto& [depth, child] : object.clip->Objects()) {
+    if (!child.visible) continue;
+    const swf::Shape* shape = shapeOf(child);
+    if (!shape) {
+      DrawObject(child, world, cx, mask, context);
+      continue;
+    }
+    context.canvas.SetMask(mask);
+    DrawShape(BuildScale9Shape(*shape, PathsOf(child.characterId, *shape), ToRaster(child.matrix),
+                               world, *map, images),
+              cx * ToRaster(child.colorTransform), context);
+    context.canvas.SetMask(nullptr);
+  }
+  return true;
 }
 
 // A group's fills are drawn as one, so edges they share show no seam.

@@ -37,6 +37,9 @@ class Renderer {
                   const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
   void DrawContent(const DisplayObject& object, const raster::Matrix& world,
                    const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
+  bool DrawScale9(const DisplayObject& object, const raster::Matrix& parentWorld,
+                  const raster::Matrix& world, const raster::ColorTransform& cx,
+                  const raster::Mask* mask, Context& context);
   void DrawShape(const DeviceShape& shape, const raster::ColorTransform& cx, Context& context);
   void DrawText(const swf::Text& text, const raster::Matrix& world,
                 const raster::ColorTransform& cx, Context& context);
