@@ -133,6 +133,12 @@ void FetchScaledRow(const Axis& start, const Pixel* r0, const Pixel* r1, uint32_
                     int count, Pixel* out) {
   Axis u = start;
   constexpr int64_t kOne = int64_t(1) << kFraction;
+  if (wy == 0 && u.step == kOne && (u.at & (kOne - 1)) == 0) {
+    // Texel for pixel (the bitmap drawn at its own size on its grid):
+    // every weight is zero, so the samples are the texels themselves.
+    for (int i = 0; i < count; ++i, u.Next()) out[i] = ClampToAlpha(r0[u.Index(u.at, width)]);
+    return;
+  }
   for (int i = 0; i < count; ++i, u.Next()) {
     const int x0 = u.Index(u.at, width), x1 = u.Index(u.at + kOne, width);
     const uint32_t wx = uint32_t(u.at >> (kFraction - 8)) & 0xFF;
