@@ -104,7 +104,8 @@ const DeviceShape& DeviceShapeCache::Place(Entry& entry, raster::Point at) {
 }
 
 // The entry already at `world`'s translation, else one this frame has not
-// used yet (moved there), else a new one.
+// used yet (moved there), else a new one (copied from one of the same
+// scale and rotation when there is one).
 const DeviceShape& DeviceShapeCache::Get(uint16_t id, const raster::Matrix& world,
                                          const Build& build) {
   std::vector<Entry>& list = entries_[Key{id, world.a, world.b, world.c, world.d}];
@@ -114,10 +115,17 @@ const DeviceShape& DeviceShapeCache::Get(uint16_t id, const raster::Matrix& worl
       return Place(entry, at);
   for (Entry& entry : list)
     if (entry.frame != frame_) return Place(entry, at);
-  Entry& entry = list.emplace_back();
-  entry.built = build();
-  entry.builtAt = at;
-  return Place(entry, at);
+  // Another instance of the shape, elsewhere: a copy of one already built
+  // costs no stroking.
+  Entry made;
+  if (list.empty()) {
+    made.built = build();
+    made.builtAt = at;
+  } else {
+    made.built = list.front().built;
+    made.builtAt = list.front().builtAt;
+  }
+  return Place(list.emplace_back(std::move(made)), at);
 }
 
 void DeviceShapeCache::EndFrame() {
