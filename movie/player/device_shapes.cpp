@@ -1,11 +1,25 @@
 #include "movie/player/device_shapes.h"
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
 #include "movie/player/line_outline.h"
+#include "movie/raster/flatten.h"
 
 namespace kestrova::movie {
+
+raster::Path FlattenedPath(const raster::Path& path) {
+  const auto& verbs = path.Verbs();
+  if (std::find(verbs.begin(), verbs.end(), raster::Path::Verb::Quad) == verbs.end()) return path;
+  raster::Path out;
+  for (const raster::Contour& contour : raster::FlattenContours(path, raster::kFillTolerance)) {
+    out.MoveTo(contour.points.front());
+    for (size_t i = 1; i < contour.points.size(); ++i) out.LineTo(contour.points[i]);
+    if (contour.closed) out.Close();
+  }
+  return out;
+}
 
 DeviceShape BuildDeviceShape(const swf::Shape& shape, const ShapePaths& paths,
                              const raster::Matrix& world, const ImageLookup& images) {

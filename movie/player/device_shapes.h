@@ -26,6 +26,9 @@ struct DeviceShape {
   std::vector<DeviceGroup> groups;
 };
 
+// Curves flattened once, as the canvas would flatten them on every draw.
+raster::Path FlattenedPath(const raster::Path& path);
+
 DeviceShape BuildDeviceShape(const swf::Shape& shape, const ShapePaths& paths,
                              const raster::Matrix& world, const ImageLookup& images);
 

@@ -166,7 +166,7 @@ void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& pa
     swf::Shape now = Interpolate(*morph, object.ratio / 65535.0f);
     DrawShape(BuildDeviceShape(now, BuildShapePaths(now), world, images), cx, context);
   } else if (const auto* text = std::get_if<swf::Text>(character)) {
-    DrawText(*text, world, cx, context);
+    DrawText(object.characterId, *text, world, cx, context);
   }
   context.canvas.SetMask(nullptr);
 }
@@ -231,9 +231,10 @@ void Renderer::DrawShape(const DeviceShape& shape, const raster::ColorTransform&
 }
 
 // Glyph outlines are in EM units: a glyph of text height h is scaled by
-// h / units-per-EM and placed at its record's pen position.
-void Renderer::DrawText(const swf::Text& text, const raster::Matrix& world,
-                        const raster::ColorTransform& cx, Context& context) {
+// h / units-per-EM and placed at its record's pen position. Each glyph is
+// a group of its own: glyphs draw one by one.
+DeviceShape Renderer::TextShape(const swf::Text& text, const raster::Matrix& world) {
+  DeviceShape out;
   raster::Matrix base = world * ToRaster(text.matrix);
   for (const swf::TextGlyph& glyph : text.glyphs) {
     const ShapePaths* paths = GlyphPaths(glyph.fontId, glyph.index);
@@ -244,9 +245,16 @@ void Renderer::DrawText(const swf::Text& text, const raster::Matrix& world,
     raster::Matrix m = base * place;
     for (const PathLayer& layer : paths->layers)
       for (const StyledPath& fill : layer.fills)
-        context.canvas.Fill(Transformed(fill.path, m), raster::FillRule::NonZero,
-                            raster::Paint::Solid(glyph.color), cx);
+        out.groups.push_back({{{FlattenedPath(Transformed(fill.path, m)), raster::FillRule::NonZero,
+                                raster::Paint::Solid(glyph.color)}},
+                              {}});
   }
+  return out;
+}
+
+void Renderer::DrawText(uint16_t id, const swf::Text& text, const raster::Matrix& world,
+                        const raster::ColorTransform& cx, Context& context) {
+  DrawShape(devices_.Get(id, world, [&] { return TextShape(text, world); }), cx, context);
 }
 
 // A clip layer's coverage: every fill and line of the object (and of a

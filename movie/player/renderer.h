@@ -41,7 +41,8 @@ class Renderer {
                   const raster::Matrix& world, const raster::ColorTransform& cx,
                   const raster::Mask* mask, Context& context);
   void DrawShape(const DeviceShape& shape, const raster::ColorTransform& cx, Context& context);
-  void DrawText(const swf::Text& text, const raster::Matrix& world,
+  DeviceShape TextShape(const swf::Text& text, const raster::Matrix& world);
+  void DrawText(uint16_t id, const swf::Text& text, const raster::Matrix& world,
                 const raster::ColorTransform& cx, Context& context);
   void MaskObject(const DisplayObject& object, const raster::Matrix& world, raster::Mask& mask,
                   Context& context);
