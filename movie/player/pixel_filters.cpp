@@ -12,7 +12,11 @@ namespace kestrova::movie::filter_ops {
 
 namespace {
 
-uint8_t ToChannel(float v) { return uint8_t(std::clamp(std::lround(v), 0L, 255L)); }
+// A matrix or kernel from the file may hold NaN or infinities.
+uint8_t ToChannel(float v) {
+  if (!(v > 0)) return 0;
+  return v >= 255 ? 255 : uint8_t(std::lround(v));
+}
 
 // Straight channels r, g, b, a.
 std::array<float, 4> Channels(Pixel straight) {

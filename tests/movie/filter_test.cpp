@@ -1,6 +1,8 @@
 // SWF 8 filters on an object's layer: small pictures with known pixels.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "movie/player/filters.h"
 #include "movie/player/renderer.h"
 #include "movie/raster/pixel_math.h"
@@ -171,6 +173,13 @@ TEST(Filters, ColorMatrixAndConvolutionWorkOnStraightColours) {
   halve.bias = 10;
   halve.preserveAlpha = true;
   EXPECT_EQ(Filtered(Square(), halve).At(5, 5), MakePixel(138, 10, 10));
+
+  Filter hostile = matrix;
+  hostile.matrix[0] = NAN;        // red from NaN x 255
+  hostile.matrix[6] = INFINITY;   // green from infinity x 0, NaN too
+  hostile.matrix[10] = INFINITY;  // blue from infinity x 255
+  EXPECT_EQ(Filtered(Square(), hostile).At(5, 5), raster::Premultiply(MakePixel(0, 0, 255, 128)))
+      << "NaN reads as nothing, infinity as full";
 
   Filter huge = shift;
   huge.columns = kMaxKernelSide + 1;
