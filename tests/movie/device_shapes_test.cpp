@@ -9,6 +9,7 @@
 #include "movie/player/renderer.h"
 #include "movie/swf/decoder.h"
 #include "tests/movie/swf_test_movies.h"
+#include "tools/mkswf/sample_movies.h"
 
 namespace kestrova::movie {
 namespace {
@@ -74,6 +75,24 @@ TEST(DeviceShapes, MovedShapesDrawAsIfBuiltAfresh) {
     PixelBuffer fresh(80, 40);
     Renderer(movie).Render(player, fresh.View());
     EXPECT_LE(MaxDifference(out, fresh), 1) << "frame " << frame + 1;
+  }
+}
+
+// The sample screensaver's movie (spinning, tweened, morphing shapes,
+// gradients, bitmaps), every frame drawn by a renderer that keeps its
+// shapes against one that draws it afresh.
+TEST(DeviceShapes, KeptShapesDrawTheSampleMovieAsFreshOnes) {
+  auto movie =
+      std::make_shared<const Movie>(DecodeMovie(mkswf::FindMovieKind("sample")->build(false)));
+  Player player(movie);
+  Renderer kept(movie);
+  PixelBuffer out(393, 169);
+  for (int frame = 0; frame < 48; ++frame) {
+    if (frame) player.Advance();
+    kept.Render(player, out.View());
+    PixelBuffer fresh(393, 169);
+    Renderer(movie).Render(player, fresh.View());
+    ASSERT_LE(MaxDifference(out, fresh), 2) << "frame " << frame + 1;
   }
 }
 

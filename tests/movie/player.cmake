@@ -11,7 +11,7 @@ kestrova_test(player_test
     ${CMAKE_CURRENT_LIST_DIR}/frame_clock_test.cpp ${CMAKE_CURRENT_LIST_DIR}/filter_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/device_shapes_test.cpp ${CMAKE_CURRENT_LIST_DIR}/scale9_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/clip_events_test.cpp
-  LIBS kestrova_player kestrova_swf_writer kestrova_testing)
+  LIBS kestrova_player kestrova_swf_writer kestrova_sample_movies kestrova_testing)
 
 # The reference corpus lives beside the repository (not in it).
 if(NOT WIN32)
