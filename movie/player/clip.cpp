@@ -47,13 +47,17 @@ void Clip::GotoFrame(uint32_t target) {
     // Going back rebuilds the list from the first frame; objects that stay
     // on the same depth with the same character keep their state.
     DisplayList rebuilt;
+    rebuilding_ = true;
+    rebuiltPlaces_.clear();
     for (uint32_t f = 0; f <= target; ++f) ApplyFrame(f, rebuilt);
+    rebuilding_ = false;
     for (auto& [depth, object] : rebuilt) {
       auto old = objects_.find(depth);
       if (old != objects_.end() && old->second.characterId == object.characterId &&
           old->second.clip && object.clip) {
         object.clip = old->second.clip;
         old->second.clip.reset();
+        rebuiltPlaces_.erase(depth);
       }
       if (old != objects_.end() && old->second.characterId == object.characterId &&
           old->second.field && object.field)
@@ -68,6 +72,7 @@ void Clip::GotoFrame(uint32_t target) {
       Drop(object);
     }
     objects_ = std::move(rebuilt);
+    AnnounceRebuilt();
   }
   frame_ = target;
   context_.queue.push_back({weak_from_this(), target});
@@ -82,6 +87,7 @@ void Clip::ApplyFrame(uint32_t frame, DisplayList& objects) {
       auto it = objects.find(std::get<swf::RemoveObject>(tag).depth);
       if (it == objects.end()) continue;
       Drop(it->second);
+      if (rebuilding_) rebuiltPlaces_.erase(it->first);
       objects.erase(it);
     }
   }
@@ -112,12 +118,26 @@ void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
   if (place.blendMode) object.blendMode = *place.blendMode;
   if (place.cacheAsBitmap) object.cacheAsBitmap = *place.cacheAsBitmap;
   if (place.filters) object.filters = *place.filters;
-  if (created && context_.host) context_.host->ClipPlaced(*object.clip, &place);
+  if (created && rebuilding_) rebuiltPlaces_[place.depth] = &place;
+  if (created && context_.host && !rebuilding_) context_.host->ClipPlaced(*object.clip, &place);
   if (!place.move && object.field && context_.host) context_.host->FieldPlaced(*this, object);
 }
 
+// A sprite placed and removed again while rebuilding was never told.
 void Clip::Drop(DisplayObject& object) {
-  if (object.clip && context_.host) context_.host->ClipRemoved(*object.clip);
+  if (object.clip && context_.host && !rebuilding_) context_.host->ClipRemoved(*object.clip);
+}
+
+// The sprites the rebuilt list holds that are new: their clip events
+// (initialize, construct, load) are due as for any placement.
+void Clip::AnnounceRebuilt() {
+  std::map<int, const swf::PlaceObject*> places;
+  places.swap(rebuiltPlaces_);
+  if (!context_.host) return;
+  for (const auto& [depth, place] : places) {
+    auto it = objects_.find(depth);
+    if (it != objects_.end() && it->second.clip) context_.host->ClipPlaced(*it->second.clip, place);
+  }
 }
 
 DisplayObject* Clip::Self() {

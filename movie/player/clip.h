@@ -99,6 +99,7 @@ class Clip : public std::enable_shared_from_this<Clip> {
   void SetCharacter(DisplayObject& object, uint16_t id);
   bool IsSprite(uint16_t id) const;
   void Drop(DisplayObject& object);
+  void AnnounceRebuilt();
   Clip* Resolve(const std::string& target);
   void Run(const swf::Action& action);
 
@@ -110,6 +111,11 @@ class Clip : public std::enable_shared_from_this<Clip> {
   bool playing_ = true;
   bool started_ = false;
   DisplayList objects_;
+  // While going back rebuilds the list, sprites placed on the way are told
+  // to the host only if they are new when it is done (the others keep
+  // their old clip); these are their placements, by depth.
+  bool rebuilding_ = false;
+  std::map<int, const swf::PlaceObject*> rebuiltPlaces_;
 };
 
 }  // namespace kestrova::movie

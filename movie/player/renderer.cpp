@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "movie/player/filters.h"
 #include "movie/player/line_outline.h"
 #include "movie/player/morph.h"
 #include "movie/player/paint.h"
+#include "movie/player/scale9.h"
 #include "movie/raster/blend.h"
 
 namespace kestrova::movie {
@@ -24,16 +26,17 @@ raster::Path Transformed(const raster::Path& path, const raster::Matrix& m) {
 
 // What one Render call shares: the canvas and its size.
 struct Renderer::Context {
-  Context(PixelView target, int masks, bool inLayer)
-      : canvas(target),
-        width(target.width),
-        height(target.height),
+  Context(raster::Canvas on, int masks, bool inLayer)
+      : canvas(on),
+        width(on.Target().width),
+        height(on.Target().height),
         liveMasks(masks),
         layer(inLayer) {}
   raster::Canvas canvas;
   int width, height;
   int liveMasks;
-  bool layer;  // drawing into an object's own layer, not the target
+  bool layer;            // drawing into an object's own layer, not the target
+  float stageScale = 1;  // target pixels per stage pixel (filters' unit)
 };
 
 // Masks are the target's size; a movie stacking clip layers without end
@@ -60,11 +63,13 @@ Renderer::Renderer(std::shared_ptr<const swf::Movie> movie) : movie_(std::move(m
 
 void Renderer::Render(const Player& player, PixelView target) {
   if (target.Empty()) return;
-  Context context(target, 0, false);
+  Context context(scratch_.Retargeted(target), 0, false);
   context.canvas.Clear(movie_->background.value_or(kDefaultBackground));
   raster::Matrix world = ShowAllMatrix(movie_->header.stage, target.width, target.height);
+  context.stageScale = world.a * swf::kTwipsPerPixel;
   DrawList(player.Root().Objects(), world, {}, nullptr, context);
   context.canvas.SetMask(nullptr);
+  devices_.EndFrame();
 }
 
 // Objects in depth order; an object with a clip depth becomes a mask over
@@ -114,11 +119,23 @@ void Renderer::DrawObject(const DisplayObject& object, const raster::Matrix& par
   // they have nothing to act on and the object draws as normal.
   const bool parentLayer =
       context.layer || (mode != raster::BlendMode::Alpha && mode != raster::BlendMode::Erase);
-  if (mode != raster::BlendMode::Normal && parentLayer) {
+  // Filters work on what the object drew alone: it gets a layer too.
+  if ((mode != raster::BlendMode::Normal && parentLayer) || !object.filters.empty()) {
     PixelBuffer pixels(context.width, context.height);
-    Context layer(pixels.View(), context.liveMasks, true);
-    DrawContent(object, parentWorld, parentCx, nullptr, layer);
-    raster::Blend(context.canvas.Target(), pixels.View(), mode, mask);
+    Context layer(scratch_.Retargeted(pixels.View()), context.liveMasks, true);
+    layer.stageScale = context.stageScale;
+    if (object.filters.empty()) {
+      DrawContent(object, parentWorld, parentCx, nullptr, layer);
+    } else {
+      // Colour transforms colour what the filters made, so they come after.
+      DisplayObject plain = object;
+      plain.colorTransform = {};
+      DrawContent(plain, parentWorld, {}, nullptr, layer);
+      ApplyFilters(pixels.View(), object.filters, context.stageScale,
+                   parentCx * ToRaster(object.colorTransform));
+    }
+    raster::Blend(context.canvas.Target(), pixels.View(),
+                  parentLayer ? mode : raster::BlendMode::Normal, mask);
     return;
   }
   DrawContent(object, parentWorld, parentCx, mask, context);
@@ -139,59 +156,92 @@ void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& pa
   raster::Matrix world = parentWorld * ToRaster(object.matrix);
   raster::ColorTransform cx = parentCx * ToRaster(object.colorTransform);
   if (object.clip) {
-    DrawList(object.clip->Objects(), world, cx, mask, context);
+    if (!DrawScale9(object, parentWorld, world, cx, mask, context))
+      DrawList(object.clip->Objects(), world, cx, mask, context);
     return;
   }
   context.canvas.SetMask(mask);
+  auto images = [this](uint16_t id) { return Image(id); };
   if (const auto* shape = std::get_if<swf::Shape>(character)) {
-    DrawShape(*shape, PathsOf(object.characterId, *shape), world, cx, context);
+    DrawShape(devices_.Get(object.characterId, world,
+                           [&] {
+                             return BuildDeviceShape(*shape, PathsOf(object.characterId, *shape),
+                                                     world, images);
+                           }),
+              cx, context);
   } else if (const auto* morph = std::get_if<swf::MorphShape>(character)) {
     swf::Shape now = Interpolate(*morph, object.ratio / 65535.0f);
-    DrawShape(now, BuildShapePaths(now), world, cx, context);
+    DrawShape(BuildDeviceShape(now, BuildShapePaths(now), world, images), cx, context);
   } else if (const auto* text = std::get_if<swf::Text>(character)) {
-    DrawText(*text, world, cx, context);
+    DrawText(object.characterId, *text, world, cx, context);
   }
   context.canvas.SetMask(nullptr);
 }
 
-void Renderer::DrawShape(const swf::Shape& shape, const ShapePaths& paths,
-                         const raster::Matrix& world, const raster::ColorTransform& cx,
-                         Context& context) {
+// A sprite with a scaling grid: its shapes through the grid's map, other
+// children as usual. One holding clip layers is drawn the usual way.
+bool Renderer::DrawScale9(const DisplayObject& object, const raster::Matrix& parentWorld,
+                          const raster::Matrix& world, const raster::ColorTransform& cx,
+                          const raster::Mask* mask, Context& context) {
+  auto grid = movie_->scalingGrids.find(object.characterId);
+  if (grid == movie_->scalingGrids.end()) return false;
+  auto shapeOf = [this](const DisplayObject& child) -> const swf::Shape* {
+    const swf::Character* c = child.clip ? nullptr : movie_->Find(child.characterId);
+    return c ? std::get_if<swf::Shape>(c) : nullptr;
+  };
+  float x0 = INFINITY, y0 = INFINITY, x1 = -INFINITY, y1 = -INFINITY;
+  for (const auto& [depth, child] : object.clip->Objects()) {
+    if (child.clipDepth) return false;
+    const swf::Shape* shape = shapeOf(child);
+    if (!shape) continue;
+    const swf::TwipsRect& b = shape->bounds;
+    const raster::Matrix m = ToRaster(child.matrix);
+    for (auto [x, y] :
+         {std::pair{b.xMin, b.yMin}, {b.xMax, b.yMin}, {b.xMin, b.yMax}, {b.xMax, b.yMax}}) {
+      const raster::Point p = m.Apply({float(x.value), float(y.value)});
+      x0 = std::min(x0, p.x), y0 = std::min(y0, p.y), x1 = std::max(x1, p.x),
+      y1 = std::max(y1, p.y);
+    }
+  }
+  if (!(x1 > x0 && y1 > y0)) return false;
+  const swf::TwipsRect bounds{{int32_t(std::floor(x0))},
+                              {int32_t(std::ceil(x1))},
+                              {int32_t(std::floor(y0))},
+                              {int32_t(std::ceil(y1))}};
+  const auto map = MakeScale9(bounds, grid->second, parentWorld, world);
+  if (!map) return false;
   auto images = [this](uint16_t id) { return Image(id); };
-  raster::FillRule rule = shape.nonZero ? raster::FillRule::NonZero : raster::FillRule::EvenOdd;
-  raster::Paint paint;
-  std::vector<raster::ShapeFill>& fills = fills_;
-  for (const PathLayer& layer : paths.layers) {
-    // A group's fills are drawn as one, so edges they share show no seam.
-    fills.resize(layer.fills.size());
-    size_t used = 0;
-    for (const StyledPath& fill : layer.fills) {
-      if (fill.style > shape.fills.size()) continue;
-      raster::ShapeFill& out = fills[used];
-      if (!MakePaint(shape.fills[fill.style - 1], world, images, out.paint)) continue;
-      out.path = Transformed(fill.path, world);
-      out.rule = rule;
-      ++used;
+  for (const auto& [depth, child] : object.clip->Objects()) {
+    if (!child.visible) continue;
+    const swf::Shape* shape = shapeOf(child);
+    if (!shape) {
+      DrawObject(child, world, cx, mask, context);
+      continue;
     }
-    fills.resize(used);
-    context.canvas.FillShape(fills, cx);
-    for (const StyledPath& stroke : layer.strokes) {
-      const swf::LineStyle& line = shape.lines[stroke.style - 1];
-      if (line.hasFill) {
-        if (!MakePaint(line.fill, world, images, paint)) continue;
-      } else {
-        paint = raster::Paint::Solid(line.color);
-      }
-      context.canvas.Fill(LineOutline(stroke.path, line, world), raster::FillRule::NonZero, paint,
-                          cx);
-    }
+    context.canvas.SetMask(mask);
+    DrawShape(BuildScale9Shape(*shape, PathsOf(child.characterId, *shape), ToRaster(child.matrix),
+                               world, *map, images),
+              cx * ToRaster(child.colorTransform), context);
+    context.canvas.SetMask(nullptr);
+  }
+  return true;
+}
+
+// A group's fills are drawn as one, so edges they share show no seam.
+void Renderer::DrawShape(const DeviceShape& shape, const raster::ColorTransform& cx,
+                         Context& context) {
+  for (const DeviceGroup& group : shape.groups) {
+    context.canvas.FillShape(group.fills, cx);
+    for (const raster::ShapeFill& line : group.lines)
+      context.canvas.Fill(line.path, line.rule, line.paint, cx);
   }
 }
 
 // Glyph outlines are in EM units: a glyph of text height h is scaled by
-// h / units-per-EM and placed at its record's pen position.
-void Renderer::DrawText(const swf::Text& text, const raster::Matrix& world,
-                        const raster::ColorTransform& cx, Context& context) {
+// h / units-per-EM and placed at its record's pen position. Each glyph is
+// a group of its own: glyphs draw one by one.
+DeviceShape Renderer::TextShape(const swf::Text& text, const raster::Matrix& world) {
+  DeviceShape out;
   raster::Matrix base = world * ToRaster(text.matrix);
   for (const swf::TextGlyph& glyph : text.glyphs) {
     const ShapePaths* paths = GlyphPaths(glyph.fontId, glyph.index);
@@ -202,9 +252,16 @@ void Renderer::DrawText(const swf::Text& text, const raster::Matrix& world,
     raster::Matrix m = base * place;
     for (const PathLayer& layer : paths->layers)
       for (const StyledPath& fill : layer.fills)
-        context.canvas.Fill(Transformed(fill.path, m), raster::FillRule::NonZero,
-                            raster::Paint::Solid(glyph.color), cx);
+        out.groups.push_back({{{FlattenedPath(Transformed(fill.path, m)), raster::FillRule::NonZero,
+                                raster::Paint::Solid(glyph.color)}},
+                              {}});
   }
+  return out;
+}
+
+void Renderer::DrawText(uint16_t id, const swf::Text& text, const raster::Matrix& world,
+                        const raster::ColorTransform& cx, Context& context) {
+  DrawShape(devices_.Get(id, world, [&] { return TextShape(text, world); }), cx, context);
 }
 
 // A clip layer's coverage: every fill and line of the object (and of a

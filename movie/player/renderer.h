@@ -13,6 +13,7 @@
 #include <unordered_map>
 
 #include "common/pixels.h"
+#include "movie/player/device_shapes.h"
 #include "movie/player/player.h"
 #include "movie/player/shape_paths.h"
 #include "movie/raster/raster.h"
@@ -36,9 +37,12 @@ class Renderer {
                   const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
   void DrawContent(const DisplayObject& object, const raster::Matrix& world,
                    const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
-  void DrawShape(const swf::Shape& shape, const ShapePaths& paths, const raster::Matrix& world,
-                 const raster::ColorTransform& cx, Context& context);
-  void DrawText(const swf::Text& text, const raster::Matrix& world,
+  bool DrawScale9(const DisplayObject& object, const raster::Matrix& parentWorld,
+                  const raster::Matrix& world, const raster::ColorTransform& cx,
+                  const raster::Mask* mask, Context& context);
+  void DrawShape(const DeviceShape& shape, const raster::ColorTransform& cx, Context& context);
+  DeviceShape TextShape(const swf::Text& text, const raster::Matrix& world);
+  void DrawText(uint16_t id, const swf::Text& text, const raster::Matrix& world,
                 const raster::ColorTransform& cx, Context& context);
   void DrawField(const text::TextField& field, const raster::Matrix& world,
                  const raster::ColorTransform& cx, const raster::Mask* mask,
@@ -59,7 +63,8 @@ class Renderer {
   std::map<std::pair<uint16_t, uint16_t>, ShapePaths> glyphs_;
   std::unordered_map<char32_t, raster::Path> deviceGlyphs_;
   std::unordered_map<uint16_t, std::shared_ptr<const raster::Image>> images_;
-  std::vector<raster::ShapeFill> fills_;  // one group's fills, kept between shapes
+  DeviceShapeCache devices_;
+  raster::Canvas scratch_{PixelView{}};  // its buffers serve every frame
 };
 
 }  // namespace kestrova::movie

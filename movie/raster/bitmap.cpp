@@ -133,6 +133,30 @@ void FetchScaledRow(const Axis& start, const Pixel* r0, const Pixel* r1, uint32_
                     int count, Pixel* out) {
   Axis u = start;
   constexpr int64_t kOne = int64_t(1) << kFraction;
+  if (wy == 0 && u.step == kOne && ((u.at >> (kFraction - 8)) & 0xFF) == 0) {
+    // Texel for pixel (the bitmap drawn at its own size on its grid):
+    // every weight rounds to zero, so the samples are the texels themselves.
+    for (int i = 0; i < count; ++i, u.Next()) out[i] = ClampToAlpha(r0[u.Index(u.at, width)]);
+    return;
+  }
+  if (wy != 0 && u.step >= 0 && u.step < kOne) {
+    // Enlarged: neighbouring pixels read the same two texel columns, so
+    // each column pair is blended between the rows once.
+    int last0 = -1, last1 = -1;
+    Pixel left = 0, right = 0;
+    for (int i = 0; i < count; ++i, u.Next()) {
+      const int x0 = u.Index(u.at, width), x1 = u.Index(u.at + kOne, width);
+      if (x0 != last0 || x1 != last1) {  // at a clamped edge x1 moves alone
+        left = Lerp(r0[x0], r1[x0], wy);
+        right = Lerp(r0[x1], r1[x1], wy);
+        last0 = x0;
+        last1 = x1;
+      }
+      const uint32_t wx = uint32_t(u.at >> (kFraction - 8)) & 0xFF;
+      out[i] = ClampToAlpha(Lerp(left, right, wx));
+    }
+    return;
+  }
   for (int i = 0; i < count; ++i, u.Next()) {
     const int x0 = u.Index(u.at, width), x1 = u.Index(u.at + kOne, width);
     const uint32_t wx = uint32_t(u.at >> (kFraction - 8)) & 0xFF;

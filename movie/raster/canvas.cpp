@@ -18,6 +18,21 @@ void AddPath(CoverageRasterizer& rasterizer, const Path& path, int width, int he
   rasterizer.AddContours(FlattenContours(path, kFillTolerance, &clip));
 }
 
+// Fills whose pixel boxes do not meet cannot share a pixel, so drawing
+// them one by one leaves no seam. Checked for a few fills only.
+bool ApartInPixels(const std::vector<ClipBox>& boxes) {
+  constexpr size_t kMaxChecked = 16;
+  if (boxes.size() > kMaxChecked) return false;
+  auto meet = [](const ClipBox& a, const ClipBox& b) {
+    return std::floor(a.x0) < std::ceil(b.x1) && std::floor(b.x0) < std::ceil(a.x1) &&
+           std::floor(a.y0) < std::ceil(b.y1) && std::floor(b.y0) < std::ceil(a.y1);
+  };
+  for (size_t i = 0; i < boxes.size(); ++i)
+    for (size_t j = i + 1; j < boxes.size(); ++j)
+      if (meet(boxes[i], boxes[j])) return false;
+  return true;
+}
+
 }  // namespace
 
 Canvas::Canvas(PixelView target)
@@ -48,14 +63,30 @@ void Canvas::FillShape(const std::vector<ShapeFill>& fills, const ColorTransform
   }
   const ClipBox clip{0, 0, float(target_.width), float(target_.height)};
   std::vector<std::vector<Contour>> contours;
+  std::vector<ClipBox> boxes;
   ClipBox box{clip.x1, clip.y1, clip.x0, clip.y0};
   for (const ShapeFill& fill : fills) {
     contours.push_back(FlattenContours(fill.path, kFillTolerance, &clip));
+    ClipBox own{clip.x1, clip.y1, clip.x0, clip.y0};
     for (const Contour& contour : contours.back())
       for (Point p : contour.points) {
-        box = {std::min(box.x0, p.x), std::min(box.y0, p.y), std::max(box.x1, p.x),
-               std::max(box.y1, p.y)};
+        own = {std::min(own.x0, p.x), std::min(own.y0, p.y), std::max(own.x1, p.x),
+               std::max(own.y1, p.y)};
       }
+    boxes.push_back(own);
+    box = {std::min(box.x0, own.x0), std::min(box.y0, own.y0), std::max(box.x1, own.x1),
+           std::max(box.y1, own.y1)};
+  }
+  if (ApartInPixels(boxes)) {  // no pixel shared: each fill straight to the target
+    for (size_t i = 0; i < fills.size(); ++i) {
+      Shader shader(fills[i].paint, cx);
+      if (shader.Invisible()) continue;
+      rasterizer_->Reset(target_.width, target_.height);
+      rasterizer_->AddContours(contours[i]);
+      PaintSink sink(target_, shader, mask_);
+      rasterizer_->Sweep(fills[i].rule, sink);
+    }
+    return;
   }
   auto inside = [](float v, float limit) { return int(std::clamp(v, 0.0f, limit)); };
   const int left = inside(std::floor(box.x0), clip.x1), right = inside(std::ceil(box.x1), clip.x1);

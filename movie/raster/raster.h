@@ -168,6 +168,14 @@ class Canvas {
   void SetMask(const Mask* mask) { mask_ = mask; }
 
   PixelView Target() const { return target_; }
+  // A canvas on `target` that shares this one's scratch buffers: a
+  // renderer keeps one canvas and draws every frame and layer through it.
+  Canvas Retargeted(PixelView target) const {
+    Canvas canvas = *this;
+    canvas.target_ = target;
+    canvas.mask_ = nullptr;
+    return canvas;
+  }
 
  private:
   PixelView target_;

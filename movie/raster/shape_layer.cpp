@@ -21,6 +21,11 @@ Pixel SaturatingAdd(Pixel a, Pixel b) {
 // edge), the rest is laid over it, taking away what it hides.
 void AddToPixel(Pixel& colour, uint8_t& covered, uint32_t c, Pixel source) {
   const uint32_t have = covered;
+  if (c == 255 && have == 0) {  // the inside of a fill: most pixels
+    colour = source;
+    covered = 255;
+    return;
+  }
   const uint32_t free = std::min(c, 255 - have), over = c - free;
   if (over && have) colour -= ScalePixel(colour, (over * (source >> 24) + have / 2) / have);
   colour = SaturatingAdd(colour, ScalePixel(source, c));
@@ -51,8 +56,11 @@ void ShapeLayer::CompositeInto(PixelView target) const {
     Pixel* dst = target.Row(top_ + y) + left_;
     const Pixel* colour = colour_.data() + size_t(y) * width_;
     const uint8_t* covered = covered_.data() + size_t(y) * width_;
-    for (int x = 0; x < width_; ++x)
-      if (covered[x]) dst[x] = SourceOver(dst[x], ClampToAlpha(colour[x]));
+    for (int x = 0; x < width_; ++x) {
+      if (!covered[x]) continue;
+      const Pixel c = colour[x];  // opaque: no channel can exceed its alpha
+      dst[x] = (c >> 24) == 255 ? c : SourceOver(dst[x], ClampToAlpha(c));
+    }
   }
 }
 

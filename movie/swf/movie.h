@@ -224,7 +224,9 @@ struct Movie {
   std::map<uint16_t, Character> dictionary;
   Timeline root;
   std::map<std::string, uint16_t> exports;  // ExportAssets: linkage name -> character
-  std::vector<std::string> warnings;        // tags skipped, with why
+  // DefineScalingGrid: a sprite's nine-region grid, in its own twips.
+  std::map<uint16_t, TwipsRect> scalingGrids;
+  std::vector<std::string> warnings;  // tags skipped, with why
 
   const Character* Find(uint16_t id) const {
     auto it = dictionary.find(id);

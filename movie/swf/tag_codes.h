@@ -38,6 +38,7 @@ enum Code : uint16_t {
   kDefineFont2 = 48,
   kPlaceObject3 = 70,
   kDefineFont3 = 75,
+  kDefineScalingGrid = 78,
   kDefineShape4 = 83,
   kDefineMorphShape2 = 84,
 };

@@ -92,6 +92,12 @@ bool ReadControlTag(uint16_t code, Reader& body, DecodeContext& context, Timelin
     case kExportAssets:
       if (root) ReadExports(body, context.movie);
       break;
+    case kDefineScalingGrid:  // U16 character, RECT grid
+      if (root) {
+        const uint16_t id = body.U16();
+        context.movie.scalingGrids[id] = body.Rect();
+      }
+      break;
     case kSetBackgroundColor:
       if (root && !context.movie.background) context.movie.background = body.Rgb();
       break;

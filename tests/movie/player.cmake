@@ -8,8 +8,10 @@ kestrova_test(swf_decoder_test
   LIBS kestrova_swf kestrova_swf_writer kestrova_inflate kestrova_testing kestrova_stb)
 kestrova_test(player_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/player_test.cpp ${CMAKE_CURRENT_LIST_DIR}/renderer_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/frame_clock_test.cpp
-  LIBS kestrova_player kestrova_swf_writer kestrova_testing)
+    ${CMAKE_CURRENT_LIST_DIR}/frame_clock_test.cpp ${CMAKE_CURRENT_LIST_DIR}/filter_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/device_shapes_test.cpp ${CMAKE_CURRENT_LIST_DIR}/scale9_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/clip_events_test.cpp
+  LIBS kestrova_player kestrova_swf_writer kestrova_sample_movies kestrova_testing)
 
 # The reference corpus lives beside the repository (not in it).
 if(NOT WIN32)
