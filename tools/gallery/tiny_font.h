@@ -4,12 +4,13 @@
 
 #include <string_view>
 
+#include "common/pixel_font.h"
 #include "common/pixels.h"
 
 namespace kestrova::gallery {
 
-constexpr int kGlyphWidth = 5;
-constexpr int kGlyphHeight = 7;
+constexpr int kGlyphWidth = kPixelGlyphColumns;
+constexpr int kGlyphHeight = kPixelGlyphRows;
 constexpr int kGlyphAdvance = 6;
 
 // Draws `text` (lower case shown as capitals; unknown characters as blanks)
