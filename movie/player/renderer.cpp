@@ -67,6 +67,7 @@ void Renderer::Render(const Player& player, PixelView target) {
   context.canvas.Clear(movie_->background.value_or(kDefaultBackground));
   raster::Matrix world = ShowAllMatrix(movie_->header.stage, target.width, target.height);
   context.stageScale = world.a * swf::kTwipsPerPixel;
+  DrawDrawing(player.Root().Drawn(), world, {}, nullptr, context);
   DrawList(player.Root().Objects(), world, {}, nullptr, context);
   context.canvas.SetMask(nullptr);
   devices_.EndFrame();
@@ -151,15 +152,16 @@ void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& pa
     context.canvas.SetMask(nullptr);
     return;
   }
-  const swf::Character* character = movie_->Find(object.characterId);
-  if (!character) return;
   raster::Matrix world = parentWorld * ToRaster(object.matrix);
   raster::ColorTransform cx = parentCx * ToRaster(object.colorTransform);
-  if (object.clip) {
+  if (object.clip) {  // createEmptyMovieClip's clips have no character
+    DrawDrawing(object.clip->Drawn(), world, cx, mask, context);
     if (!DrawScale9(object, parentWorld, world, cx, mask, context))
       DrawList(object.clip->Objects(), world, cx, mask, context);
     return;
   }
+  const swf::Character* character = movie_->Find(object.characterId);
+  if (!character) return;
   context.canvas.SetMask(mask);
   auto images = [this](uint16_t id) { return Image(id); };
   if (const auto* shape = std::get_if<swf::Shape>(character)) {
@@ -227,6 +229,17 @@ bool Renderer::DrawScale9(const DisplayObject& object, const raster::Matrix& par
   return true;
 }
 
+// Built again for every frame: a drawing is made to change.
+void Renderer::DrawDrawing(const Drawing& drawing, const raster::Matrix& world,
+                           const raster::ColorTransform& cx, const raster::Mask* mask,
+                           Context& context) {
+  if (drawing.Empty()) return;
+  auto images = [this](uint16_t id) { return Image(id); };
+  context.canvas.SetMask(mask);
+  DrawShape(BuildDeviceShape(drawing.Shape(), drawing.Paths(), world, images), cx, context);
+  context.canvas.SetMask(nullptr);
+}
+
 // A group's fills are drawn as one, so edges they share show no seam.
 void Renderer::DrawShape(const DeviceShape& shape, const raster::ColorTransform& cx,
                          Context& context) {
@@ -272,14 +285,7 @@ void Renderer::MaskObject(const DisplayObject& object, const raster::Matrix& par
     MaskField(*object.field, parentWorld * ToRaster(object.matrix), mask, context.canvas);
     return;
   }
-  const swf::Character* character = movie_->Find(object.characterId);
-  if (!character) return;
   raster::Matrix world = parentWorld * ToRaster(object.matrix);
-  if (object.clip) {
-    for (const auto& [depth, child] : object.clip->Objects())
-      if (!child.clipDepth) MaskObject(child, world, mask, context);
-    return;
-  }
   auto maskShape = [&](const swf::Shape& shape, const ShapePaths& paths) {
     raster::FillRule rule = shape.nonZero ? raster::FillRule::NonZero : raster::FillRule::EvenOdd;
     for (const PathLayer& layer : paths.layers) {
@@ -291,6 +297,16 @@ void Renderer::MaskObject(const DisplayObject& object, const raster::Matrix& par
                                 raster::FillRule::NonZero);
     }
   };
+  if (object.clip) {
+    const Drawing& drawing = object.clip->Drawn();
+    if (!drawing.Empty()) maskShape(drawing.Shape(), drawing.Paths());
+    for (const auto& [depth, child] : object.clip->Objects())
+      if (!child.clipDepth) MaskObject(child, world, mask, context);
+    return;
+  }
+  const swf::Character* character = movie_->Find(object.characterId);
+  if (!character) return;
+
   if (const auto* shape = std::get_if<swf::Shape>(character)) {
     maskShape(*shape, PathsOf(object.characterId, *shape));
   } else if (const auto* morph = std::get_if<swf::MorphShape>(character)) {
