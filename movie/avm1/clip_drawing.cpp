@@ -69,7 +69,8 @@ std::optional<std::vector<swf::GradientStop>> Stops(Vm& vm, const Args& args) {
   const double n = length(colors);
   if (!(n >= 1) || length(alphas) != n || length(ratios) != n) return std::nullopt;
   std::vector<swf::GradientStop> stops;
-  for (size_t i = 0; i < std::min<size_t>(size_t(n), kMaxGradientStops); ++i) {
+  const auto count = static_cast<size_t>(std::min(n, double(kMaxGradientStops)));
+  for (size_t i = 0; i < count; ++i) {
     const std::string at = std::to_string(i);
     double ratio = vm.ToNumber(vm.GetOf(ratios, at, Value(ratios)));
     if (std::isnan(ratio)) ratio = 0;
