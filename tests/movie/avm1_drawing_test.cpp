@@ -203,11 +203,17 @@ TEST(Avm1Drawing, TheDrawingCountsForTheClipsSizeAndClearEmptiesIt) {
   c.Num(0);
   Clip(c, "c").Str("getBounds").Op(0x52);
   c.Str("xMax").Op(0x4E).Trace();
+  auto hitTest = [](Code& code) {  // the stage point (30, 20)
+    code.Num(20).Num(30).Num(2);
+    Clip(code, "c").Str("hitTest").Op(0x52).Trace();
+  };
+  hitTest(c);
   Code later;
   Call(later, "c", "clear", {});
   TraceMember(later, "c", "_width");
+  hitTest(later);
   Played p = Play({c, later});
-  EXPECT_EQ(p.lines, (std::vector<std::string>{"64", "62", "62", "0"}));
+  EXPECT_EQ(p.lines, (std::vector<std::string>{"64", "62", "62", "true", "0", "false"}));
   EXPECT_EQ(At(p, 30, 20), kWhite) << "cleared";
   EXPECT_GT(p.changes, 0u);
 }
