@@ -50,6 +50,7 @@ struct PlayerContext {
     uint32_t frame;
   };
   std::vector<QueuedActions> queue;
+  size_t drawnEdges = 0;  // in all clips' drawings (drawing.h)
 };
 
 // Sprites nested deeper than this, or beyond this many live clips, show

@@ -61,6 +61,7 @@ void Drawing::LineTo(swf::TwipsPoint to) { Add(Midpoint(pen_, to), to, false); }
 void Drawing::CurveTo(swf::TwipsPoint control, swf::TwipsPoint to) { Add(control, to, true); }
 
 void Drawing::Clear() {
+  edges_ -= shape_.edges.size();
   shape_ = {};
   pen_ = contourStart_ = {};
   fill_ = line_ = group_ = 0;
@@ -80,7 +81,7 @@ void Drawing::CloseContour() {
 void Drawing::Add(swf::TwipsPoint control, swf::TwipsPoint to, bool curve) {
   const swf::TwipsPoint from = pen_;
   pen_ = to;
-  if ((!fill_ && !line_) || shape_.edges.size() >= kMaxDrawingEdges) return;
+  if ((!fill_ && !line_) || edges_ >= kMaxDrawnEdges) return;
   swf::Edge edge;
   edge.from = from;
   edge.control = control;
@@ -90,6 +91,7 @@ void Drawing::Add(swf::TwipsPoint control, swf::TwipsPoint to, bool curve) {
   edge.line = line_;
   edge.group = group_;
   shape_.edges.push_back(edge);
+  ++edges_;
   Changed();
 }
 

@@ -15,6 +15,13 @@ namespace kestrova::movie {
 
 class Drawing {
  public:
+  // `edges` counts the edges of all of a player's drawings (the budget
+  // against scripts that draw without end); it must outlive the drawing.
+  explicit Drawing(size_t& edges) : edges_(edges) {}
+  ~Drawing() { edges_ -= shape_.edges.size(); }
+  Drawing(const Drawing&) = delete;
+  Drawing& operator=(const Drawing&) = delete;
+
   // A fill starts at the pen and is closed back to where its contour began
   // at EndFill, at the next BeginFill or when the pen jumps.
   void BeginFill(const swf::FillStyle& fill);
@@ -38,13 +45,15 @@ class Drawing {
   void CloseContour();
   void Changed() { paths_.reset(); }
 
+  size_t& edges_;
   swf::Shape shape_;
   swf::TwipsPoint pen_, contourStart_;
   uint16_t fill_ = 0, line_ = 0, group_ = 0;
   mutable std::shared_ptr<const ShapePaths> paths_;
 };
 
-// Scripts may draw without end; a clip keeps this many edges at most.
-constexpr size_t kMaxDrawingEdges = 1 << 20;
+// Scripts may draw without end; a player's drawings keep this many edges
+// at most, and what is drawn beyond them is not kept.
+constexpr size_t kMaxDrawnEdges = 2 << 20;
 
 }  // namespace kestrova::movie

@@ -238,5 +238,24 @@ TEST(Avm1Drawing, TheRootDrawsAndCoercionsThatRemoveTheClipAreSafe) {
   EXPECT_EQ(At(p, 55, 55), kWhite);
 }
 
+TEST(Avm1Drawing, AllDrawingsShareOneBudgetOfEdges) {
+  size_t edges = movie::kMaxDrawnEdges - 1;
+  {
+    movie::Drawing d(edges);
+    d.SetLine(swf::LineStyle{});
+    d.LineTo({{20}, {0}});
+    d.LineTo({{20}, {20}});  // over the budget: not kept
+    EXPECT_EQ(d.Shape().edges.size(), 1u);
+    EXPECT_EQ(edges, movie::kMaxDrawnEdges);
+    d.Clear();
+    EXPECT_EQ(edges, movie::kMaxDrawnEdges - 1);
+    EXPECT_FALSE(d.Bounds());
+    d.SetLine(swf::LineStyle{});
+    d.LineTo({{40}, {0}});
+    EXPECT_EQ(edges, movie::kMaxDrawnEdges);
+  }
+  EXPECT_EQ(edges, movie::kMaxDrawnEdges - 1) << "a drawing gone gives its edges back";
+}
+
 }  // namespace
 }  // namespace kestrova::avm1
