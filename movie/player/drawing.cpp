@@ -97,9 +97,9 @@ void Drawing::Add(swf::TwipsPoint control, swf::TwipsPoint to, bool curve) {
 
 const swf::Shape& Drawing::Shape() const { return shape_; }
 
-const ShapePaths& Drawing::Paths() const {
+std::shared_ptr<const ShapePaths> Drawing::SharedPaths() const {
   if (!paths_) paths_ = std::make_shared<const ShapePaths>(BuildShapePaths(shape_));
-  return *paths_;
+  return paths_;
 }
 
 std::optional<swf::TwipsRect> Drawing::Bounds() const {

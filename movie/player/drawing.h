@@ -36,7 +36,9 @@ class Drawing {
   bool Empty() const { return shape_.edges.empty(); }
   // Fills and lines so far; an open fill counts as closed.
   const swf::Shape& Shape() const;
-  const ShapePaths& Paths() const;
+  const ShapePaths& Paths() const { return *SharedPaths(); }
+  // A new object after every change: holding it keeps its identity apart.
+  std::shared_ptr<const ShapePaths> SharedPaths() const;
   // The edges' extent with half of each line's width; none when empty.
   std::optional<swf::TwipsRect> Bounds() const;
 

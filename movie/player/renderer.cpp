@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "movie/player/filters.h"
 #include "movie/player/line_outline.h"
@@ -71,6 +72,8 @@ void Renderer::Render(const Player& player, PixelView target) {
   DrawList(player.Root().Objects(), world, {}, nullptr, context);
   context.canvas.SetMask(nullptr);
   devices_.EndFrame();
+  for (auto it = drawings_.begin(); it != drawings_.end();)
+    it = std::exchange(it->second.used, false) ? std::next(it) : drawings_.erase(it);
 }
 
 // Objects in depth order; an object with a clip depth becomes a mask over
@@ -229,14 +232,25 @@ bool Renderer::DrawScale9(const DisplayObject& object, const raster::Matrix& par
   return true;
 }
 
-// Built again for every frame: a drawing is made to change.
+// Kept while neither the drawing nor its place changes.
 void Renderer::DrawDrawing(const Drawing& drawing, const raster::Matrix& world,
                            const raster::ColorTransform& cx, const raster::Mask* mask,
                            Context& context) {
   if (drawing.Empty()) return;
-  auto images = [this](uint16_t id) { return Image(id); };
+  std::shared_ptr<const ShapePaths> paths = drawing.SharedPaths();
+  DrawnShape& drawn = drawings_[paths.get()];
+  auto same = [](const raster::Matrix& m, const raster::Matrix& n) {
+    return m.a == n.a && m.b == n.b && m.c == n.c && m.d == n.d && m.tx == n.tx && m.ty == n.ty;
+  };
+  if (!drawn.paths || !same(drawn.world, world)) {
+    auto images = [this](uint16_t id) { return Image(id); };
+    drawn.shape = BuildDeviceShape(drawing.Shape(), *paths, world, images);
+    drawn.paths = paths;
+    drawn.world = world;
+  }
+  drawn.used = true;
   context.canvas.SetMask(mask);
-  DrawShape(BuildDeviceShape(drawing.Shape(), drawing.Paths(), world, images), cx, context);
+  DrawShape(drawn.shape, cx, context);
   context.canvas.SetMask(nullptr);
 }
 

@@ -238,6 +238,37 @@ TEST(Avm1Drawing, TheRootDrawsAndCoercionsThatRemoveTheClipAreSafe) {
   EXPECT_EQ(At(p, 55, 55), kWhite);
 }
 
+TEST(Avm1Drawing, OneRendererFollowsDrawingsThatMoveAndChange) {
+  Code first = NewClip("c", 1, 0);
+  Call(first, "c", "beginFill", {double(0xFF0000)});
+  Rect(first, "c", 0, 0, 20, 20);
+  Code moved;
+  Clip(moved, "c").Str("_x").Num(50).Op(0x4F);
+  Code redrawn;
+  Call(redrawn, "c", "clear", {});
+  Call(redrawn, "c", "beginFill", {double(0x0000FF)});
+  Rect(redrawn, "c", 0, 0, 20, 20);
+  swf::SwfWriter swf(8, Stage(100, 100), 10);
+  for (const Code* code : {&first, &moved, &redrawn}) {
+    swf.Tag(swf::tag::kDoAction, swf::DoActionBody(code->Bytes()));
+    swf.ShowFrame();
+  }
+  auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
+  Runtime runtime(movie, RuntimeOutput{});
+  movie::Renderer kept(movie);
+  PixelBuffer pixels(100, 100);
+  auto at = [&](int x, int y) { return pixels.View().At(x, y); };
+  kept.Render(runtime.Player(), pixels.View());
+  EXPECT_EQ(at(10, 10), kRed);
+  runtime.Advance();
+  kept.Render(runtime.Player(), pixels.View());
+  EXPECT_EQ(at(10, 10), kWhite);
+  EXPECT_EQ(at(60, 10), kRed);
+  runtime.Advance();
+  kept.Render(runtime.Player(), pixels.View());
+  EXPECT_EQ(at(60, 10), kBlue);
+}
+
 TEST(Avm1Drawing, AllDrawingsShareOneBudgetOfEdges) {
   size_t edges = movie::kMaxDrawnEdges - 1;
   {
