@@ -47,7 +47,7 @@ swf::TwipsRect Transform(const swf::TwipsRect& r, const swf::Matrix& m) {
 }
 
 std::optional<swf::TwipsRect> ClipContentBounds(movie::Clip& clip) {
-  std::optional<swf::TwipsRect> out;
+  std::optional<swf::TwipsRect> out = clip.Drawn().Bounds();
   const swf::Movie& movie = clip.Context().movie;
   for (auto& [depth, object] : clip.MutableObjects()) {
     std::optional<swf::TwipsRect> inner =

@@ -142,10 +142,10 @@ void Runtime::InstallClipMethods(Object* proto) {
   clipMethod("getBytesTotal", [](Runtime& r, movie::Clip&, Object*, const Args&) {
     return Value(static_cast<double>(r.movie_->header.fileLength));
   });
-  for (const char* name : {"startDrag", "stopDrag", "setMask", "beginFill", "beginGradientFill",
-                           "lineStyle", "moveTo", "lineTo", "curveTo", "endFill", "clear",
-                           "loadMovie", "unloadMovie", "loadVariables", "getURL"})
+  for (const char* name :
+       {"startDrag", "stopDrag", "setMask", "loadMovie", "unloadMovie", "loadVariables", "getURL"})
     clipMethod(name, [](Runtime&, movie::Clip&, Object*, const Args&) { return Value(); });
+  InstallDrawingMethods(proto);
   InstallClipGeometry(proto);
 }
 

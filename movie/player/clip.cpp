@@ -5,7 +5,11 @@
 namespace kestrova::movie {
 
 Clip::Clip(PlayerContext& context, const swf::Timeline& timeline, Clip* parent, int nesting)
-    : context_(context), timeline_(timeline), parent_(parent), nesting_(nesting) {
+    : context_(context),
+      timeline_(timeline),
+      parent_(parent),
+      nesting_(nesting),
+      drawing_(context.drawnEdges) {
   ++context_.liveClips;
 }
 

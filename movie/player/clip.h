@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "movie/player/drawing.h"
 #include "movie/player/script_host.h"
 #include "movie/swf/movie.h"
 #include "movie/text/text_field.h"
@@ -49,6 +50,7 @@ struct PlayerContext {
     uint32_t frame;
   };
   std::vector<QueuedActions> queue;
+  size_t drawnEdges = 0;  // in all clips' drawings (drawing.h)
 };
 
 // Sprites nested deeper than this, or beyond this many live clips, show
@@ -92,6 +94,13 @@ class Clip : public std::enable_shared_from_this<Clip> {
                  const std::string& name);
   void RemoveChild(int depth);
   void SwapChildren(int depth, int otherDepth);
+  // What the clip's scripts drew, beneath its children. Reaching it to
+  // draw counts as a display change.
+  const Drawing& Drawn() const { return drawing_; }
+  Drawing& ChangeDrawing() {
+    ++context_.changes;
+    return drawing_;
+  }
 
  private:
   void ApplyFrame(uint32_t frame, DisplayList& objects);
@@ -111,6 +120,7 @@ class Clip : public std::enable_shared_from_this<Clip> {
   bool playing_ = true;
   bool started_ = false;
   DisplayList objects_;
+  Drawing drawing_;
   // While going back rebuilds the list, sprites placed on the way are told
   // to the host only if they are new when it is done (the others keep
   // their old clip); these are their placements, by depth.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "movie/player/filters.h"
 #include "movie/player/line_outline.h"
@@ -67,9 +68,12 @@ void Renderer::Render(const Player& player, PixelView target) {
   context.canvas.Clear(movie_->background.value_or(kDefaultBackground));
   raster::Matrix world = ShowAllMatrix(movie_->header.stage, target.width, target.height);
   context.stageScale = world.a * swf::kTwipsPerPixel;
+  DrawDrawing(player.Root().Drawn(), world, {}, nullptr, context);
   DrawList(player.Root().Objects(), world, {}, nullptr, context);
   context.canvas.SetMask(nullptr);
   devices_.EndFrame();
+  for (auto it = drawings_.begin(); it != drawings_.end();)
+    it = std::exchange(it->second.used, false) ? std::next(it) : drawings_.erase(it);
 }
 
 // Objects in depth order; an object with a clip depth becomes a mask over
@@ -151,15 +155,16 @@ void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& pa
     context.canvas.SetMask(nullptr);
     return;
   }
-  const swf::Character* character = movie_->Find(object.characterId);
-  if (!character) return;
   raster::Matrix world = parentWorld * ToRaster(object.matrix);
   raster::ColorTransform cx = parentCx * ToRaster(object.colorTransform);
-  if (object.clip) {
+  if (object.clip) {  // createEmptyMovieClip's clips have no character
+    DrawDrawing(object.clip->Drawn(), world, cx, mask, context);
     if (!DrawScale9(object, parentWorld, world, cx, mask, context))
       DrawList(object.clip->Objects(), world, cx, mask, context);
     return;
   }
+  const swf::Character* character = movie_->Find(object.characterId);
+  if (!character) return;
   context.canvas.SetMask(mask);
   auto images = [this](uint16_t id) { return Image(id); };
   if (const auto* shape = std::get_if<swf::Shape>(character)) {
@@ -227,6 +232,28 @@ bool Renderer::DrawScale9(const DisplayObject& object, const raster::Matrix& par
   return true;
 }
 
+// Kept while neither the drawing nor its place changes.
+void Renderer::DrawDrawing(const Drawing& drawing, const raster::Matrix& world,
+                           const raster::ColorTransform& cx, const raster::Mask* mask,
+                           Context& context) {
+  if (drawing.Empty()) return;
+  std::shared_ptr<const ShapePaths> paths = drawing.SharedPaths();
+  DrawnShape& drawn = drawings_[paths.get()];
+  auto same = [](const raster::Matrix& m, const raster::Matrix& n) {
+    return m.a == n.a && m.b == n.b && m.c == n.c && m.d == n.d && m.tx == n.tx && m.ty == n.ty;
+  };
+  if (!drawn.paths || !same(drawn.world, world)) {
+    auto images = [this](uint16_t id) { return Image(id); };
+    drawn.shape = BuildDeviceShape(drawing.Shape(), *paths, world, images);
+    drawn.paths = paths;
+    drawn.world = world;
+  }
+  drawn.used = true;
+  context.canvas.SetMask(mask);
+  DrawShape(drawn.shape, cx, context);
+  context.canvas.SetMask(nullptr);
+}
+
 // A group's fills are drawn as one, so edges they share show no seam.
 void Renderer::DrawShape(const DeviceShape& shape, const raster::ColorTransform& cx,
                          Context& context) {
@@ -272,14 +299,7 @@ void Renderer::MaskObject(const DisplayObject& object, const raster::Matrix& par
     MaskField(*object.field, parentWorld * ToRaster(object.matrix), mask, context.canvas);
     return;
   }
-  const swf::Character* character = movie_->Find(object.characterId);
-  if (!character) return;
   raster::Matrix world = parentWorld * ToRaster(object.matrix);
-  if (object.clip) {
-    for (const auto& [depth, child] : object.clip->Objects())
-      if (!child.clipDepth) MaskObject(child, world, mask, context);
-    return;
-  }
   auto maskShape = [&](const swf::Shape& shape, const ShapePaths& paths) {
     raster::FillRule rule = shape.nonZero ? raster::FillRule::NonZero : raster::FillRule::EvenOdd;
     for (const PathLayer& layer : paths.layers) {
@@ -291,6 +311,16 @@ void Renderer::MaskObject(const DisplayObject& object, const raster::Matrix& par
                                 raster::FillRule::NonZero);
     }
   };
+  if (object.clip) {
+    const Drawing& drawing = object.clip->Drawn();
+    if (!drawing.Empty()) maskShape(drawing.Shape(), drawing.Paths());
+    for (const auto& [depth, child] : object.clip->Objects())
+      if (!child.clipDepth) MaskObject(child, world, mask, context);
+    return;
+  }
+  const swf::Character* character = movie_->Find(object.characterId);
+  if (!character) return;
+
   if (const auto* shape = std::get_if<swf::Shape>(character)) {
     maskShape(*shape, PathsOf(object.characterId, *shape));
   } else if (const auto* morph = std::get_if<swf::MorphShape>(character)) {

@@ -40,6 +40,8 @@ class Renderer {
   bool DrawScale9(const DisplayObject& object, const raster::Matrix& parentWorld,
                   const raster::Matrix& world, const raster::ColorTransform& cx,
                   const raster::Mask* mask, Context& context);
+  void DrawDrawing(const Drawing& drawing, const raster::Matrix& world,
+                   const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
   void DrawShape(const DeviceShape& shape, const raster::ColorTransform& cx, Context& context);
   DeviceShape TextShape(const swf::Text& text, const raster::Matrix& world);
   void DrawText(uint16_t id, const swf::Text& text, const raster::Matrix& world,
@@ -64,6 +66,15 @@ class Renderer {
   std::unordered_map<char32_t, raster::Path> deviceGlyphs_;
   std::unordered_map<uint16_t, std::shared_ptr<const raster::Image>> images_;
   DeviceShapeCache devices_;
+  // Drawings drawn last frame as they were and where they were: the paths
+  // (kept alive, so a key is never another drawing's) and the world.
+  struct DrawnShape {
+    std::shared_ptr<const ShapePaths> paths;
+    raster::Matrix world;
+    DeviceShape shape;
+    bool used = true;
+  };
+  std::unordered_map<const ShapePaths*, DrawnShape> drawings_;
   raster::Canvas scratch_{PixelView{}};  // its buffers serve every frame
 };
 

@@ -51,3 +51,7 @@ if(NOT WIN32)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/swf_zlib_test.cpp
     LIBS kestrova_swf kestrova_swf_writer kestrova_testing ZLIB::ZLIB)
 endif()
+
+kestrova_test(avm1_drawing_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_drawing_test.cpp
+  LIBS kestrova_avm1 kestrova_swf_writer kestrova_testing)

@@ -329,6 +329,7 @@ const std::vector<MovieKind>& MovieKinds() {
       {"text", "edit text: device and embedded fonts, alignment, word wrap", TextMovie},
       {"particles", "bubbles a script makes with duplicateMovieClip and moves each frame",
        Particles},
+      {"drawing", "a scene a script draws with the drawing API, one part turning", DrawingMovie},
   };
   return kinds;
 }

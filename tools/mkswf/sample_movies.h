@@ -14,7 +14,8 @@ struct MovieKind {
   std::vector<uint8_t> (*build)(bool compress);  // CWS if compress, else FWS
 };
 
-// shapes, gradients, tween, sprite, morph, bitmap, sample, text, particles.
+// shapes, gradients, tween, sprite, morph, bitmap, sample, text, particles,
+// drawing.
 const std::vector<MovieKind>& MovieKinds();
 const MovieKind* FindMovieKind(const std::string& name);
 
@@ -24,5 +25,7 @@ constexpr int kStageHeight = 169;
 
 // The scripted sample (particles_movie.cpp).
 std::vector<uint8_t> Particles(bool compress);
+// Drawn by a script with the drawing API (drawing_movie.cpp).
+std::vector<uint8_t> DrawingMovie(bool compress);
 
 }  // namespace kestrova::mkswf
