@@ -84,8 +84,9 @@ void Gradient(Calls& s, const std::string& clip, const char* type, std::vector<d
 
 Calls FirstFrame() {
   Calls s;
-  for (auto [name, depth] : {std::pair{"scene", 1}, {"star", 2}})
-    s.Call("_root", "createEmptyMovieClip", 2, [&](Calls& c) { c.Num(depth).Str(name); });
+  for (const auto& clip : {std::pair{"scene", 1}, {"star", 2}})
+    s.Call("_root", "createEmptyMovieClip", 2,
+           [&](Calls& c) { c.Num(clip.second).Str(clip.first); });
   Gradient(s, "scene", "linear", {0x102858, 0x90C8FF}, 0, 0, kStageWidth, kStageHeight);
   s.Call("scene", "moveTo", {0, 0}).Call("scene", "lineTo", {kStageWidth, 0});
   s.Call("scene", "lineTo", {kStageWidth, kStageHeight}).Call("scene", "lineTo", {0, kStageHeight});
