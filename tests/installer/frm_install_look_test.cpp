@@ -3,20 +3,21 @@
 // hook the window takes from the frame.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "framework/application.h"
 #include "framework/capture.h"
 #include "installer/frm_install.h"
 #include "skin/titlebar/titlebar.h"
+#include "tests/testing/mouse_input.h"
 #include "tests/testing/window_pump.h"
 
 namespace kestrova {
 namespace {
+
+using kestrova::testing::SendMouse;
 
 using framework::TApplication;
 using framework::TBitmap;
@@ -141,40 +142,10 @@ TEST_F(FrmInstallLookTest, TheFramesApplicationHandlerNeverRuns) {
   }
 }
 
-void SendMouse(DWORD flags, POINT p) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = LONG((p.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1));
-  in.mi.dy = LONG((p.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1));
-  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-  SendInput(1, &in, sizeof in);
-}
-
 TEST_F(FrmInstallLookTest, DraggingTheTitleBarMovesTheWindow) {
   const POINT start = Bar().ClientToScreen(POINT{150, 9});
   const int left = form_->Left(), top = form_->Top();
-  SendMouse(0, start);
-  kestrova::testing::PumpFor(50);
-  const DWORD gui_thread = GetCurrentThreadId();
-  std::atomic<bool> done{false};
-  std::thread hand([&] {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    for (int i = 0; i < 500; ++i) {
-      if (GetGUIThreadInfo(gui_thread, &info) && (info.flags & GUI_INMOVESIZE)) break;
-      Sleep(10);
-    }
-    for (int i = 1; i <= 5; ++i) {
-      SendMouse(0, POINT{start.x - 6 * i, start.y + 4 * i});
-      Sleep(40);
-    }
-    SendMouse(MOUSEEVENTF_LEFTUP, POINT{start.x - 30, start.y + 20});
-    done = true;
-  });
-  SendMouse(MOUSEEVENTF_LEFTDOWN, start);
-  while (!done) kestrova::testing::PumpFor(20);
-  hand.join();
-  kestrova::testing::PumpFor(100);
+  kestrova::testing::DragThroughMoveLoop(start, POINT{start.x - 30, start.y + 20});
   EXPECT_EQ(form_->Left(), left - 30);
   EXPECT_EQ(form_->Top(), top + 20);
   EXPECT_FALSE(app_.Terminated());

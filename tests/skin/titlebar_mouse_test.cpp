@@ -2,13 +2,13 @@
 // buttons, dragging the form, double clicks.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
 #include "tests/skin/titlebar_bench.h"
+#include "tests/testing/mouse_input.h"
 
 namespace kestrova::skin {
 namespace {
+
+using kestrova::testing::SendMouse;
 
 using namespace titlebar_testing;
 using framework::TWindowState;
@@ -128,44 +128,11 @@ TEST(TitleBarMouse, ControlBoxShowsTheWindowMenuOrItsOwnMenu) {
   EXPECT_TRUE(bench.form->Visible());
 }
 
-// Mouse input as the system gets it from the device, at screen points.
-void SendMouse(DWORD flags, POINT p) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = LONG((p.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1));
-  in.mi.dy = LONG((p.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1));
-  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-  SendInput(1, &in, sizeof in);
-}
-
 TEST(TitleBarMouse, DraggingTheFreeAreaMovesTheForm) {
   Bench bench(TsuiUIStyle::MacOS);
   const POINT start = bench.bar->ClientToScreen(POINT{120, 8});
   const int left = bench.form->Left(), top = bench.form->Top();
-  SendMouse(0, start);
-  kestrova::testing::PumpFor(50);
-  // The move loop runs inside the press; the rest of the drag comes from
-  // another thread once the system reports the loop running.
-  const DWORD gui_thread = GetCurrentThreadId();
-  std::atomic<bool> done{false};
-  std::thread hand([&] {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    for (int i = 0; i < 500; ++i) {
-      if (GetGUIThreadInfo(gui_thread, &info) && (info.flags & GUI_INMOVESIZE)) break;
-      Sleep(10);
-    }
-    for (int i = 1; i <= 5; ++i) {
-      SendMouse(0, POINT{start.x + 8 * i, start.y + 6 * i});
-      Sleep(40);
-    }
-    SendMouse(MOUSEEVENTF_LEFTUP, POINT{start.x + 40, start.y + 30});
-    done = true;
-  });
-  SendMouse(MOUSEEVENTF_LEFTDOWN, start);
-  while (!done) kestrova::testing::PumpFor(20);
-  hand.join();
-  kestrova::testing::PumpFor(100);
+  kestrova::testing::DragThroughMoveLoop(start, POINT{start.x + 40, start.y + 30});
   EXPECT_EQ(bench.form->Left(), left + 40);
   EXPECT_EQ(bench.form->Top(), top + 30);
 
