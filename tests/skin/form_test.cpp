@@ -22,6 +22,7 @@
 #include "skin/filetheme.h"
 #include "skin/styles.h"
 #include "skin/titlebar/titlebar.h"
+#include "tests/skin/skin_stand_ins.h"
 #include "tests/testing/window_pump.h"
 
 namespace kestrova::skin {
@@ -452,33 +453,8 @@ TEST(FormApplicationMessages, AltSpaceOpensTheWindowMenu) {
   EXPECT_FALSE(opened);
 }
 
-// A file theme that takes a skin from the test.
-class TTestFileTheme : public TsuiFileTheme {
- public:
-  using TsuiFileTheme::SetSkin;
-  using TsuiFileTheme::TsuiFileTheme;
-};
-
-// A skin held in memory.
-class MemorySkin : public SkinLookup {
- public:
-  std::map<std::string, TBitmap, std::less<>> pictures;
-  std::map<std::string, int32_t, std::less<>> integers;
-  std::map<std::string, bool, std::less<>> flags;
-
-  const TBitmap* GetBitmap(std::string_view name) const override {
-    auto it = pictures.find(name);
-    return it == pictures.end() ? nullptr : &it->second;
-  }
-  int32_t GetInteger(std::string_view name) const override {
-    auto it = integers.find(name);
-    return it == integers.end() ? -1 : it->second;
-  }
-  bool GetBool(std::string_view name) const override {
-    auto it = flags.find(name);
-    return it != flags.end() && it->second;
-  }
-};
+using kestrova::skin::testing::MemorySkin;
+using kestrova::skin::testing::TTestFileTheme;
 
 TBitmap Filled(int w, int h, TColor color) {
   TBitmap b(w, h);

@@ -3,9 +3,14 @@
 // UIStyle and records the order its setters run in.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "framework/bitmap.h"
 #include "framework/custom_control.h"
 #include "skin/filetheme.h"
 #include "skin/styles.h"
@@ -64,6 +69,27 @@ class TTestFileTheme : public TsuiFileTheme {
  public:
   using TsuiFileTheme::SetSkin;
   using TsuiFileTheme::TsuiFileTheme;
+};
+
+// A skin held in memory.
+class MemorySkin : public SkinLookup {
+ public:
+  std::map<std::string, framework::TBitmap, std::less<>> pictures;
+  std::map<std::string, int32_t, std::less<>> integers;
+  std::map<std::string, bool, std::less<>> flags;
+
+  const framework::TBitmap* GetBitmap(std::string_view name) const override {
+    auto it = pictures.find(name);
+    return it == pictures.end() ? nullptr : &it->second;
+  }
+  int32_t GetInteger(std::string_view name) const override {
+    auto it = integers.find(name);
+    return it == integers.end() ? -1 : it->second;
+  }
+  bool GetBool(std::string_view name) const override {
+    auto it = flags.find(name);
+    return it != flags.end() && it->second;
+  }
 };
 
 }  // namespace kestrova::skin::testing

@@ -24,6 +24,7 @@ namespace kestrova::skin::titlebar_testing {
 
 using framework::TBitmap;
 using framework::TColor;
+using kestrova::skin::testing::MemorySkin;
 
 inline constexpr TColor kMagenta = 0xFF00FF;
 inline const TsuiUIStyle kBuiltInStyles[] = {TsuiUIStyle::MacOS, TsuiUIStyle::WinXP,
@@ -187,27 +188,6 @@ inline void CALLBACK EndMenuNow(HWND, UINT, UINT_PTR id, DWORD) {
 
 // Closes whatever menu is open a moment after it opens.
 inline void CloseMenuSoon() { SetTimer(nullptr, 0, 100, EndMenuNow); }
-
-// A skin held in memory.
-class MemorySkin : public SkinLookup {
- public:
-  std::map<std::string, TBitmap, std::less<>> pictures;
-  std::map<std::string, int32_t, std::less<>> integers;
-  std::map<std::string, bool, std::less<>> flags;
-
-  const TBitmap* GetBitmap(std::string_view name) const override {
-    auto it = pictures.find(name);
-    return it == pictures.end() ? nullptr : &it->second;
-  }
-  int32_t GetInteger(std::string_view name) const override {
-    auto it = integers.find(name);
-    return it == integers.end() ? -1 : it->second;
-  }
-  bool GetBool(std::string_view name) const override {
-    auto it = flags.find(name);
-    return it != flags.end() && it->second;
-  }
-};
 
 inline TBitmap Filled(int w, int h, TColor color) {
   TBitmap b(w, h);
