@@ -7,6 +7,7 @@
 #include "framework/form.h"
 #include "skin/filetheme.h"
 #include "skin/form/form.h"
+#include "tests/skin/skin_stand_ins.h"
 #include "tests/testing/window_pump.h"
 
 namespace kestrova::skin {
@@ -14,19 +15,9 @@ namespace {
 
 using framework::OwnedComponent;
 using framework::TForm;
+using kestrova::skin::testing::FrameCountingForm;
 
 const std::string kSamples = KESTROVA_SOURCE_DIR "/tests/data/skins/";
-
-// Counts the frame recomputations (WM_NCCALCSIZE) of its window.
-class FrameCountingForm : public TForm {
- public:
-  using TForm::TForm;
-  void WndProc(framework::TMessage& m) override {
-    if (m.msg == WM_NCCALCSIZE) ++frames;
-    TForm::WndProc(m);
-  }
-  int frames = 0;
-};
 
 TEST(FileThemeOnSkinnedForm, ReloadKeepsTheFrameOnTheThemeAndRecomputesTheWindowFrame) {
   OwnedComponent<FrameCountingForm> form{new FrameCountingForm(nullptr)};

@@ -17,6 +17,7 @@
 #include "skin/buttons.h"
 #include "skin/filetheme/theme_file_search.h"
 #include "skin/styles.h"
+#include "tests/skin/skin_stand_ins.h"
 #include "tests/testing/temp_dir.h"
 #include "tests/testing/window_pump.h"
 
@@ -27,6 +28,7 @@ using framework::OwnedComponent;
 using framework::TBitmap;
 using framework::TColor;
 using framework::TForm;
+using kestrova::skin::testing::FrameCountingForm;
 using kestrova::testing::ReadFile;
 using kestrova::testing::TempDir;
 using kestrova::testing::WriteFile;
@@ -188,15 +190,16 @@ TEST(FileThemeLoad, LockedSkinWaitsForItsPassword) {
 }
 
 // Damaged copies of a sample skin: each loads quietly into no skin.
-std::vector<std::pair<std::string, testing::Bytes>> DamagedSkins() {
-  const testing::Bytes good = ReadFile(Sample("blue.skn"));
-  std::vector<std::pair<std::string, testing::Bytes>> out;
-  out.emplace_back("empty", testing::Bytes{});
-  out.emplace_back("cut short", testing::Bytes(good.begin(), good.begin() + good.size() / 2));
-  testing::Bytes zip = good;
+std::vector<std::pair<std::string, kestrova::testing::Bytes>> DamagedSkins() {
+  const kestrova::testing::Bytes good = ReadFile(Sample("blue.skn"));
+  std::vector<std::pair<std::string, kestrova::testing::Bytes>> out;
+  out.emplace_back("empty", kestrova::testing::Bytes{});
+  out.emplace_back("cut short",
+                   kestrova::testing::Bytes(good.begin(), good.begin() + good.size() / 2));
+  kestrova::testing::Bytes zip = good;
   zip[0] = 'P';
   out.emplace_back("PK mark", zip);
-  testing::Bytes garbled = good;
+  kestrova::testing::Bytes garbled = good;
   for (size_t i = 60; i < garbled.size() - 200; i += 7) garbled[i] ^= 0x5A;
   out.emplace_back("garbled member", garbled);
   out.emplace_back("damaged sample", ReadFile(Sample("damaged.skn")));
@@ -348,19 +351,8 @@ const framework::ClassInfo& TOtherSkinned::StaticClass() {
   return info;
 }
 
-// Counts the frame recomputations (WM_NCCALCSIZE) of a form's window.
-class CountingForm : public TForm {
- public:
-  using TForm::TForm;
-  void WndProc(framework::TMessage& m) override {
-    if (m.msg == WM_NCCALCSIZE) ++frames;
-    TForm::WndProc(m);
-  }
-  int frames = 0;
-};
-
 TEST(FileThemeRefresh, ReloadReachesTsuiUsersOnItsFormAndRecomputesTheFrame) {
-  OwnedComponent<CountingForm> form{new CountingForm(nullptr)};
+  OwnedComponent<FrameCountingForm> form{new FrameCountingForm(nullptr)};
   OwnedComponent<TForm> other{new TForm(nullptr)};
   auto* theme = new TsuiFileTheme(form.get());
   auto* frame = new TsuiForm(form.get());

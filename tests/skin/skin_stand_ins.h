@@ -12,6 +12,7 @@
 
 #include "framework/bitmap.h"
 #include "framework/custom_control.h"
+#include "framework/form.h"
 #include "skin/filetheme.h"
 #include "skin/styles.h"
 
@@ -90,6 +91,17 @@ class MemorySkin : public SkinLookup {
     auto it = flags.find(name);
     return it != flags.end() && it->second;
   }
+};
+
+// Counts the frame recomputations (WM_NCCALCSIZE) of its window.
+class FrameCountingForm : public framework::TForm {
+ public:
+  using TForm::TForm;
+  void WndProc(framework::TMessage& m) override {
+    if (m.msg == WM_NCCALCSIZE) ++frames;
+    TForm::WndProc(m);
+  }
+  int frames = 0;
 };
 
 }  // namespace kestrova::skin::testing
