@@ -21,7 +21,7 @@ if(NOT WIN32)
   endif()
   kestrova_test(swf_corpus_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/corpus_test.cpp
-    LIBS kestrova_player kestrova_png kestrova_testing)
+    LIBS kestrova_avm1 kestrova_player kestrova_png kestrova_testing)
   target_compile_definitions(swf_corpus_test PRIVATE KESTROVA_SWF_CORPUS="${KESTROVA_SWF_CORPUS}")
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/movie-corpus)
 endif()
