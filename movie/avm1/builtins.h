@@ -16,6 +16,7 @@ void InstallGlobals(Vm& vm);
 void InstallPlayerStubs(Vm& vm);
 void InstallFlashPackage(Vm& vm);                  // flash.filters, flash.geom ... (SWF 8)
 void InstallBitmapClasses(Vm& vm, Object* flash);  // flash.geom, flash.display
+void InstallMatrixMethods(Vm& vm, Object* proto, Object* geom);  // flash.geom.Matrix
 
 // A class: constructor `ctor` with a fresh prototype object (whose
 // __proto__ is `parentProto`), set as global `name`.

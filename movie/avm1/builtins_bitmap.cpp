@@ -52,17 +52,7 @@ Object* FieldClass(Vm& vm, Object* package, const char* name, std::vector<const 
 void InstallGeometry(Vm& vm, Object* geom) {
   Object* matrix =
       FieldClass(vm, geom, "Matrix", {"a", "b", "c", "d", "tx", "ty"}, {1, 0, 0, 1, 0, 0});
-  vm.Method(matrix, "translate", [](Vm& vm, const Value& self, const Args& args) {
-    vm.Set(self, "tx", Number(vm, self, "tx") + vm.ToNumber(Arg(args, 0)));
-    vm.Set(self, "ty", Number(vm, self, "ty") + vm.ToNumber(Arg(args, 1)));
-    return Value();
-  });
-  vm.Method(matrix, "identity", [](Vm& vm, const Value& self, const Args&) {
-    const char* names[] = {"a", "b", "c", "d", "tx", "ty"};
-    double values[] = {1, 0, 0, 1, 0, 0};
-    for (int i = 0; i < 6; ++i) vm.Set(self, names[i], values[i]);
-    return Value();
-  });
+  InstallMatrixMethods(vm, matrix, geom);
   FieldClass(vm, geom, "Point", {"x", "y"}, {0, 0});
   FieldClass(vm, geom, "Rectangle", {"x", "y", "width", "height"}, {0, 0, 0, 0});
 }

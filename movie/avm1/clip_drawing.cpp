@@ -38,8 +38,15 @@ double Field(Vm& vm, Object* o, const char* name) {
   return std::isfinite(v) ? v : 0;
 }
 
-// The script's matrix maps the gradient square (-819.2 to 819.2 pixels)
-// into the clip; "box" builds it from a rectangle and a rotation.
+bool Defined(Vm& vm, Object* o, const char* name) {
+  return !vm.GetOf(o, name, Value(o)).IsUndefined();
+}
+
+// The script's matrix places the gradient square in the clip: "box" builds
+// it from a rectangle and a rotation; a flash.geom.Matrix {a, b, c, d, tx,
+// ty} maps the square's own -819.2 to 819.2 pixels; Flash MX's 3 x 3 form
+// {a, b, d, e, g, h} (x' = a x + d y + g, y' = b x + e y + h) maps a unit
+// square, -0.5 to 0.5.
 swf::Matrix GradientMatrix(Vm& vm, Object* m) {
   swf::Matrix out;
   if (!m) return out;
@@ -49,9 +56,13 @@ swf::Matrix GradientMatrix(Vm& vm, Object* m) {
     a = std::cos(r) * w / 1638.4, b = std::sin(r) * h / 1638.4;
     c = -std::sin(r) * w / 1638.4, d = std::cos(r) * h / 1638.4;
     tx = Field(vm, m, "x") + w / 2, ty = Field(vm, m, "y") + h / 2;
-  } else {
+  } else if (Defined(vm, m, "tx") || Defined(vm, m, "ty")) {
     a = Field(vm, m, "a"), b = Field(vm, m, "b"), c = Field(vm, m, "c"), d = Field(vm, m, "d");
     tx = Field(vm, m, "tx"), ty = Field(vm, m, "ty");
+  } else {
+    a = Field(vm, m, "a") / 1638.4, b = Field(vm, m, "b") / 1638.4;
+    c = Field(vm, m, "d") / 1638.4, d = Field(vm, m, "e") / 1638.4;
+    tx = Field(vm, m, "g"), ty = Field(vm, m, "h");
   }
   out.a = float(a), out.b = float(b), out.c = float(c), out.d = float(d);
   out.tx = ToTwips(vm, Value(tx));

@@ -83,6 +83,37 @@ TEST(Avm1Bitmaps, PixelsReadBackAndTheMovieHasAPixelBudget) {
                    "warning: bitmaps of more than 32 M pixels; no more were made", "-1"}));
 }
 
+TEST(Avm1Matrix, TransformsComposeInFlashPlayersOrder) {
+  Code code;
+  auto call = [&](const char* method, std::vector<double> args) {
+    for (auto it = args.rbegin(); it != args.rend(); ++it) code.Num(*it);
+    code.Num(double(args.size()));
+    GetVar(code, "m").Str(method).Op(0x52).Op(0x17);
+  };
+  code.Str("m").Num(0);  // m = new flash.geom.Matrix()
+  GetVar(code, "flash").Str("geom").Op(0x4E).Str("Matrix").Op(0x53).Op(0x1D);
+  call("scale", {2, 3});
+  call("translate", {1, 2});
+  GetVar(code, "m").Op(0x26);              // (a=2, b=0, c=0, d=3, tx=1, ty=2)
+  call("rotate", {3.14159265358979 / 2});  // after the scale: the rows swap
+  GetVar(code, "m").Str("b").Op(0x4E).Trace();
+  GetVar(code, "m").Str("c").Op(0x4E).Trace();
+  call("createBox", {2, 3, 0, 5, 6});
+  call("invert", {});
+  GetVar(code, "m").Op(0x26);  // (a=0.5, b=0, c=0, d=0.333..., tx=-2.5, ty=-2)
+  // m.transformPoint(new flash.geom.Point(5, 6)).x: back through the inverse
+  code.Num(6).Num(5).Num(2);
+  GetVar(code, "flash").Str("geom").Op(0x4E).Str("Point").Op(0x53);
+  code.Num(1);
+  GetVar(code, "m").Str("transformPoint").Op(0x52).Str("x").Op(0x4E).Trace();
+  call("createGradientBox", {200, 100, 0, 10, 20});
+  GetVar(code, "m").Str("tx").Op(0x4E).Trace();
+  GetVar(code, "m").Str("a").Op(0x4E).Num(1638.4).Op(0x0C).Trace();
+  EXPECT_EQ(Play(8, code),
+            Lines({"(a=2, b=0, c=0, d=3, tx=1, ty=2)", "2", "-3",
+                   "(a=0.5, b=0, c=0, d=0.333333333333333, tx=-2.5, ty=-2)", "0", "110", "200"}));
+}
+
 TEST(Avm1Coercion, ObjectsInAdditionFollowTheVersion) {
   Code toString;
   toString.Str("X").Op(0x3E);

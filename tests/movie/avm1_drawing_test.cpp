@@ -190,6 +190,48 @@ TEST(Avm1Drawing, GradientFillsRampAcrossTheirBox) {
   EXPECT_GT(PixelR(At(p, 50, 98)), 100) << "lighter outwards";
 }
 
+// A red-to-blue linear fill over the whole stage with the matrix `matrix`
+// (code that pushes it) pushes.
+Played RedToBlue(const Code& setup, const Code& matrix) {
+  Code c = NewClip("c", 1, 0);
+  c.Append(setup);
+  Call(c, "c", "beginGradientFill",
+       {"linear", ArrayOf({double(0xFF0000), double(0x0000FF)}), ArrayOf({100, 100}),
+        ArrayOf({0, 255}), matrix});
+  Rect(c, "c", 0, 0, 100, 100);
+  Call(c, "c", "endFill", {});
+  return Play({c});
+}
+
+void ExpectRampAcrossX(const Played& p) {
+  EXPECT_GT(PixelR(At(p, 2, 50)), 240);
+  EXPECT_GT(PixelB(At(p, 97, 50)), 240);
+  EXPECT_NEAR(PixelR(At(p, 50, 50)), 128, 8);
+  EXPECT_NEAR(PixelR(At(p, 50, 10)), PixelR(At(p, 50, 90)), 1) << "the same down a column";
+}
+
+TEST(Avm1Drawing, GradientMatricesOfFlashMxAndOfFlashGeom) {
+  Code mx;  // the 3 x 3 form maps the unit square: 100 pixels around (50, 50)
+  mx.Str("a").Num(100).Str("b").Num(0).Str("d").Num(0).Str("e").Num(100);
+  mx.Str("g").Num(50).Str("h").Num(50).Num(6).Op(0x43);
+  SCOPED_TRACE("3 x 3");
+  ExpectRampAcrossX(RedToBlue({}, mx));
+
+  Code box;  // m = new flash.geom.Matrix(); m.createGradientBox(100, 100)
+  box.Str("m").Num(0).Str("flash").Op(0x1C).Str("geom").Op(0x4E).Str("Matrix").Op(0x53).Op(0x1D);
+  box.Num(100).Num(100).Num(2).Str("m").Op(0x1C).Str("createGradientBox").Op(0x52).Op(0x17);
+  SCOPED_TRACE("createGradientBox");
+  ExpectRampAcrossX(RedToBlue(box, Code().Str("m").Op(0x1C)));
+
+  Code turned;  // a quarter turn about the box's centre: the ramp runs down
+  turned.Append(box);
+  turned.Num(0).Num(0).Num(3.14159265358979 / 2).Num(100).Num(100).Num(5);
+  turned.Str("m").Op(0x1C).Str("createGradientBox").Op(0x52).Op(0x17);
+  Played down = RedToBlue(turned, Code().Str("m").Op(0x1C));
+  EXPECT_GT(PixelR(At(down, 50, 2)), 240);
+  EXPECT_GT(PixelB(At(down, 50, 97)), 240);
+}
+
 TEST(Avm1Drawing, TheDrawingCountsForTheClipsSizeAndClearEmptiesIt) {
   Code c = NewClip("c", 1, 10);
   Call(c, "c", "beginFill", {double(0xFF0000)});
