@@ -143,10 +143,38 @@ void Runtime::InstallClipMethods(Object* proto) {
     return Value(static_cast<double>(r.movie_->header.fileLength));
   });
   for (const char* name :
-       {"startDrag", "stopDrag", "setMask", "loadMovie", "unloadMovie", "loadVariables", "getURL"})
+       {"startDrag", "stopDrag", "loadMovie", "unloadMovie", "loadVariables", "getURL"})
     clipMethod(name, [](Runtime&, movie::Clip&, Object*, const Args&) { return Value(); });
+  clipMethod("setMask", [](Runtime& r, movie::Clip& clip, Object*, const Args& args) {
+    r.SetMask(clip, r.ClipOf(Arg(args, 0).object()));
+    return Value();
+  });
+  if (Property* p = proto->Find("setMask")) p->flags |= kVersion6;  // Flash MX's
   InstallDrawingMethods(proto);
   InstallClipGeometry(proto);
+}
+
+// The mask stops being anything else's mask, and a clip layer of its
+// timeline no longer: it masks `clip` alone. No mask (null) shows the clip
+// whole again and its old mask as itself.
+void Runtime::SetMask(movie::Clip& clip, movie::Clip* mask) {
+  movie::DisplayObject* self = clip.Self();
+  if (!self) return;
+  ++clip.Context().changes;
+  auto release = [](movie::DisplayObject& object) {
+    if (auto old = object.maskClip.lock())
+      if (movie::DisplayObject* oldSelf = old->Self()) oldSelf->isMask = false;
+    object.maskClip.reset();
+  };
+  release(*self);
+  movie::DisplayObject* maskSelf = mask && mask != &clip ? mask->Self() : nullptr;
+  if (!maskSelf) return;
+  for (movie::Clip* c : ClipsInEventOrder())
+    if (movie::DisplayObject* other = c->Self(); other && other->maskClip.lock().get() == mask)
+      release(*other);
+  maskSelf->clipDepth = 0;
+  maskSelf->isMask = true;
+  self->maskClip = mask->shared_from_this();
 }
 
 Object* Runtime::AttachMovie(movie::Clip& parent, const std::string& id, const std::string& name,

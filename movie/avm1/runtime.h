@@ -78,6 +78,7 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   Object* AttachMovie(movie::Clip& parent, const std::string& id, const std::string& name,
                       int depth, Object* init);
   Object* CreateEmptyClip(movie::Clip& parent, const std::string& name, int depth);
+  void SetMask(movie::Clip& clip, movie::Clip* mask);  // no mask: none
   Object* DuplicateClip(movie::Clip& clip, const std::string& name, int depth, Object* init);
   int SetInterval(const Args& args);
   void ClearInterval(double id);

@@ -30,6 +30,10 @@ struct DisplayObject {
   std::vector<swf::Filter> filters;
   std::shared_ptr<Clip> clip;              // sprites only
   std::shared_ptr<text::TextField> field;  // text fields only
+  // Scripts' masks (setMask): this object shows only inside `maskClip`'s
+  // shapes; a clip that masks another is not drawn itself.
+  std::weak_ptr<Clip> maskClip;
+  bool isMask = false;
 };
 
 // By depth: timeline depths 1..65535; scripts place clips from 16384 up.

@@ -38,6 +38,8 @@ struct Renderer::Context {
   int liveMasks;
   bool layer;            // drawing into an object's own layer, not the target
   float stageScale = 1;  // target pixels per stage pixel (filters' unit)
+  raster::Matrix stage;  // the root's world: where scripts' masks are placed from
+  const Clip* root = nullptr;
 };
 
 // Masks are the target's size; a movie stacking clip layers without end
@@ -68,6 +70,8 @@ void Renderer::Render(const Player& player, PixelView target) {
   context.canvas.Clear(movie_->background.value_or(kDefaultBackground));
   raster::Matrix world = ShowAllMatrix(movie_->header.stage, target.width, target.height);
   context.stageScale = world.a * swf::kTwipsPerPixel;
+  context.stage = world;
+  context.root = &player.Root();
   DrawDrawing(player.Root().Drawn(), world, {}, nullptr, context);
   DrawList(player.Root().Objects(), world, {}, nullptr, context);
   context.canvas.SetMask(nullptr);
@@ -108,11 +112,37 @@ void Renderer::DrawList(const DisplayList& objects, const raster::Matrix& world,
       clips.push_back({object.clipDepth, std::move(layer)});
       continue;
     }
-    if (object.clipDepth || !object.visible) continue;
-    DrawObject(object, world, cx, current, context);
+    if (object.clipDepth || !object.visible || object.isMask) continue;
+    std::unique_ptr<raster::Mask> scripted = ScriptMask(object, current, context);
+    context.liveMasks += scripted ? 1 : 0;
+    DrawObject(object, world, cx, scripted ? scripted.get() : current, context);
+    context.liveMasks -= scripted ? 1 : 0;
   }
   for (const ActiveClip& c : clips)
     if (c.mask) --context.liveMasks;
+}
+
+// The coverage of the clip a script set as the object's mask, where that
+// clip is on the stage (within `current`); none when the object has no
+// mask or the mask is not on the stage.
+std::unique_ptr<raster::Mask> Renderer::ScriptMask(const DisplayObject& object,
+                                                   const raster::Mask* current, Context& context) {
+  std::shared_ptr<Clip> maskClip = object.maskClip.lock();
+  if (!maskClip || context.liveMasks >= kMaxLiveMasks) return nullptr;
+  std::vector<const DisplayObject*> chain;  // the mask, then its parents up to the root
+  Clip* clip = maskClip.get();
+  for (; clip->Parent(); clip = clip->Parent()) {
+    const DisplayObject* self = clip->Self();
+    if (!self) return nullptr;
+    chain.push_back(self);
+  }
+  if (clip != context.root) return nullptr;
+  raster::Matrix parentWorld = context.stage;
+  for (size_t i = chain.size(); i-- > 1;) parentWorld = parentWorld * ToRaster(chain[i]->matrix);
+  auto mask = std::make_unique<raster::Mask>(context.width, context.height);
+  MaskObject(*chain.front(), parentWorld, *mask, context);
+  if (current) mask->Intersect(*current);
+  return mask;
 }
 
 void Renderer::DrawObject(const DisplayObject& object, const raster::Matrix& parentWorld,
@@ -128,6 +158,8 @@ void Renderer::DrawObject(const DisplayObject& object, const raster::Matrix& par
     PixelBuffer pixels(context.width, context.height);
     Context layer(scratch_.Retargeted(pixels.View()), context.liveMasks, true);
     layer.stageScale = context.stageScale;
+    layer.stage = context.stage;
+    layer.root = context.root;
     if (object.filters.empty()) {
       DrawContent(object, parentWorld, parentCx, nullptr, layer);
     } else {

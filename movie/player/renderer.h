@@ -35,6 +35,8 @@ class Renderer {
                 const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
   void DrawObject(const DisplayObject& object, const raster::Matrix& world,
                   const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
+  std::unique_ptr<raster::Mask> ScriptMask(const DisplayObject& object, const raster::Mask* current,
+                                           Context& context);
   void DrawContent(const DisplayObject& object, const raster::Matrix& world,
                    const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
   bool DrawScale9(const DisplayObject& object, const raster::Matrix& parentWorld,

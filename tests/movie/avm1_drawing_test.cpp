@@ -232,6 +232,42 @@ TEST(Avm1Drawing, GradientMatricesOfFlashMxAndOfFlashGeom) {
   EXPECT_GT(PixelB(At(down, 50, 97)), 240);
 }
 
+// c: red over the stage; m: blue over the left half, the mask of c.
+Code MaskedScene() {
+  Code c = NewClip("c", 1, 0);
+  Call(c, "c", "beginFill", {double(0xFF0000)});
+  Rect(c, "c", 0, 0, 100, 100);
+  Call(c, "c", "endFill", {});
+  c.Append(NewClip("m", 2, 0));
+  Call(c, "m", "beginFill", {double(0x0000FF)});
+  Rect(c, "m", 0, 0, 50, 100);
+  Call(c, "m", "endFill", {});
+  Call(c, "c", "setMask", {Code().Str("m").Op(0x1C)});
+  return c;
+}
+
+TEST(Avm1Drawing, AScriptsMaskShowsTheClipOnlyInsideItAndIsNotDrawn) {
+  Played masked = Play({MaskedScene()});
+  EXPECT_EQ(At(masked, 25, 50), kRed) << "inside the mask, the mask itself not drawn";
+  EXPECT_EQ(At(masked, 75, 50), kWhite);
+
+  Code moved;
+  Clip(moved, "m").Str("_x").Num(50).Op(0x4F);
+  Played followed = Play({MaskedScene(), moved});
+  EXPECT_EQ(At(followed, 25, 50), kWhite) << "the mask is where its clip is now";
+  EXPECT_EQ(At(followed, 75, 50), kRed);
+
+  Code unmasked;
+  Call(unmasked, "c", "setMask", {Code().Record(0x96, {2})});  // null
+  Played whole = Play({MaskedScene(), unmasked});
+  EXPECT_EQ(At(whole, 75, 50), kRed);
+  EXPECT_EQ(At(whole, 25, 50), kBlue) << "no longer a mask: drawn again";
+
+  Code removed;
+  Call(removed, "m", "removeMovieClip", {});
+  EXPECT_EQ(At(Play({MaskedScene(), removed}), 75, 50), kRed) << "its mask gone, the clip is whole";
+}
+
 TEST(Avm1Drawing, TheDrawingCountsForTheClipsSizeAndClearEmptiesIt) {
   Code c = NewClip("c", 1, 10);
   Call(c, "c", "beginFill", {double(0xFF0000)});
