@@ -70,7 +70,20 @@ swf::Matrix GradientMatrix(Vm& vm, Object* m) {
   return out;
 }
 
-// Colours, alphas and ratios of equal length; none when they differ.
+// A stop's colour and alpha as Flash Player reads them from the arrays:
+// only numbers count, anything else (a string, an object, undefined) is
+// 0; an alpha the array does not hold at all is opaque.
+Pixel StopColour(const Value& rgb, const Value& alpha, bool hasAlpha) {
+  double a = alpha.IsNumber() && !std::isnan(alpha.number()) ? alpha.number() : 0;
+  if (!hasAlpha) a = 100;
+  const double c = rgb.IsNumber() && std::isfinite(rgb.number()) ? rgb.number() : 0;
+  const auto alpha255 = static_cast<uint32_t>(std::lround(std::clamp(a, 0.0, 100.0) * 2.55));
+  const auto bits = static_cast<uint32_t>(static_cast<int64_t>(std::fmod(c, 4294967296.0)));
+  return (alpha255 << 24) | (bits & 0xFFFFFF);
+}
+
+// Colours, alphas and ratios of equal length, ratios 0 to 255 once their
+// fraction is cut (none when not so; no stops at all paint black).
 std::optional<std::vector<swf::GradientStop>> Stops(Vm& vm, const Args& args) {
   Object* colors = Arg(args, 1).object();
   Object* alphas = Arg(args, 2).object();
@@ -78,16 +91,17 @@ std::optional<std::vector<swf::GradientStop>> Stops(Vm& vm, const Args& args) {
   if (!colors || !alphas || !ratios) return std::nullopt;
   auto length = [&](Object* o) { return vm.ToInteger(vm.GetOf(o, "length", Value(o))); };
   const double n = length(colors);
-  if (!(n >= 1) || length(alphas) != n || length(ratios) != n) return std::nullopt;
+  if (!(n >= 0) || length(alphas) != n || length(ratios) != n) return std::nullopt;
   std::vector<swf::GradientStop> stops;
   const auto count = static_cast<size_t>(std::min(n, double(kMaxGradientStops)));
   for (size_t i = 0; i < count; ++i) {
     const std::string at = std::to_string(i);
-    double ratio = vm.ToNumber(vm.GetOf(ratios, at, Value(ratios)));
+    double ratio = std::trunc(vm.ToNumber(vm.GetOf(ratios, at, Value(ratios))));
     if (std::isnan(ratio)) ratio = 0;
-    stops.push_back(
-        {static_cast<uint8_t>(std::lround(std::clamp(ratio, 0.0, 255.0))),
-         Colour(vm, vm.GetOf(colors, at, Value(colors)), vm.GetOf(alphas, at, Value(alphas)))});
+    if (ratio < 0 || ratio > 255) return std::nullopt;  // the whole fill is refused
+    const Pixel colour = StopColour(vm.GetOf(colors, at, Value(colors)),
+                                    vm.GetOf(alphas, at, Value(alphas)), vm.Has(alphas, at));
+    stops.push_back({static_cast<uint8_t>(ratio), colour});
   }
   return stops;
 }

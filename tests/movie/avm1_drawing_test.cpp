@@ -232,6 +232,35 @@ TEST(Avm1Drawing, GradientMatricesOfFlashMxAndOfFlashGeom) {
   EXPECT_GT(PixelB(At(down, 50, 97)), 240);
 }
 
+// A linear fill from left to right over the stage, of the arrays given.
+Played ArraysFill(const Code& colours, const Code& alphas, const Code& ratios) {
+  Code c = NewClip("c", 1, 0);
+  Code box;
+  box.Str("matrixType").Str("box").Str("x").Num(0).Str("y").Num(0);
+  box.Str("w").Num(100).Str("h").Num(100).Str("r").Num(0).Num(6).Op(0x43);
+  Call(c, "c", "beginGradientFill", {"linear", colours, alphas, ratios, box});
+  Rect(c, "c", 0, 0, 100, 100);
+  Call(c, "c", "endFill", {});
+  return Play({c});
+}
+
+TEST(Avm1Drawing, GradientStopsTakeOnlyNumbersAndRefuseRatiosOutOfRange) {
+  const Code blues = ArrayOf({double(0x0000FF), double(0x0000FF)});
+  const Code opaque = ArrayOf({100, 100}), ramp = ArrayOf({0, 255});
+  Played text = ArraysFill(Code().Num(0x0000FF).Str("255").Num(2).Op(0x42), opaque, ramp);
+  EXPECT_LT(PixelB(At(text, 1, 50)), 10) << "a colour given as text is 0";
+  EXPECT_GT(PixelB(At(text, 98, 50)), 245);
+  Played hole = ArraysFill(blues, Code().Num(100).Undefined().Num(2).Op(0x42), ramp);
+  EXPECT_GT(PixelR(At(hole, 1, 50)), 240) << "an undefined alpha is transparent";
+  EXPECT_LT(PixelR(At(hole, 98, 50)), 10);
+  EXPECT_EQ(At(ArraysFill(blues, opaque, ArrayOf({0, 256})), 50, 50), kWhite)
+      << "a ratio past 255 refuses the fill";
+  EXPECT_EQ(At(ArraysFill(blues, opaque, ArrayOf({-1, 255})), 50, 50), kWhite);
+  EXPECT_EQ(At(ArraysFill(blues, opaque, ArrayOf({0, 255.8})), 50, 50), kBlue) << "255.8 is 255";
+  EXPECT_EQ(At(ArraysFill(ArrayOf({}), ArrayOf({}), ArrayOf({})), 50, 50), kBlack)
+      << "no stops paint black";
+}
+
 // c: red over the stage; m: blue over the left half, the mask of c.
 Code MaskedScene() {
   Code c = NewClip("c", 1, 0);
