@@ -82,8 +82,20 @@ Pixel StopColour(const Value& rgb, const Value& alpha, bool hasAlpha) {
   return (alpha255 << 24) | (bits & 0xFFFFFF);
 }
 
-// Colours, alphas and ratios of equal length, ratios 0 to 255 once their
-// fraction is cut (none when not so; no stops at all paint black).
+// A stop's ratio, 0 to 255 once its fraction is cut; one the array does
+// not hold is 100, as in Flash Player.
+std::optional<uint8_t> StopRatio(Vm& vm, Object* ratios, const std::string& at) {
+  if (!vm.Has(ratios, at)) return 100;
+  double ratio = std::trunc(vm.ToNumber(vm.GetOf(ratios, at, Value(ratios))));
+  if (std::isnan(ratio)) ratio = 0;
+  if (ratio < 0 || ratio > 255) return std::nullopt;
+  return static_cast<uint8_t>(ratio);
+}
+
+// Colours, alphas and ratios of equal length (none when they differ, or
+// when a ratio is out of range; no stops at all paint black). The colours'
+// length is read again before each stop, as Flash Player does: stops it
+// does not reach stay transparent black at ratio 0.
 std::optional<std::vector<swf::GradientStop>> Stops(Vm& vm, const Args& args) {
   Object* colors = Arg(args, 1).object();
   Object* alphas = Arg(args, 2).object();
@@ -92,16 +104,14 @@ std::optional<std::vector<swf::GradientStop>> Stops(Vm& vm, const Args& args) {
   auto length = [&](Object* o) { return vm.ToInteger(vm.GetOf(o, "length", Value(o))); };
   const double n = length(colors);
   if (!(n >= 0) || length(alphas) != n || length(ratios) != n) return std::nullopt;
-  std::vector<swf::GradientStop> stops;
   const auto count = static_cast<size_t>(std::min(n, double(kMaxGradientStops)));
-  for (size_t i = 0; i < count; ++i) {
+  std::vector<swf::GradientStop> stops(count, swf::GradientStop{0, 0});
+  for (size_t i = 0; i < count && double(i) < length(colors); ++i) {
     const std::string at = std::to_string(i);
-    double ratio = std::trunc(vm.ToNumber(vm.GetOf(ratios, at, Value(ratios))));
-    if (std::isnan(ratio)) ratio = 0;
-    if (ratio < 0 || ratio > 255) return std::nullopt;  // the whole fill is refused
-    const Pixel colour = StopColour(vm.GetOf(colors, at, Value(colors)),
-                                    vm.GetOf(alphas, at, Value(alphas)), vm.Has(alphas, at));
-    stops.push_back({static_cast<uint8_t>(ratio), colour});
+    const std::optional<uint8_t> ratio = StopRatio(vm, ratios, at);
+    if (!ratio) return std::nullopt;  // the whole fill is refused
+    stops[i] = {*ratio, StopColour(vm.GetOf(colors, at, Value(colors)),
+                                   vm.GetOf(alphas, at, Value(alphas)), vm.Has(alphas, at))};
   }
   return stops;
 }

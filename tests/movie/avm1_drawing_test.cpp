@@ -261,6 +261,38 @@ TEST(Avm1Drawing, GradientStopsTakeOnlyNumbersAndRefuseRatiosOutOfRange) {
       << "no stops paint black";
 }
 
+TEST(Avm1Drawing, GradientArraysAreReadAsFlashPlayerReadsThem) {
+  // A colours object whose length counts down from 7 each time it is read.
+  Code setup;
+  setup.Str("n").Num(8).Op(0x1D);
+  Code countDown;
+  countDown.Str("n").Str("n").Op(0x1C).Num(1).Op(0x0B).Op(0x1D).Str("n").Op(0x1C).Op(0x3E);
+  setup.Str("len").Num(0).Op(0x43).Op(0x1D);
+  setup.Str("len").Op(0x1C).Str("valueOf").Function("", countDown).Op(0x4F);
+  setup.Str("cs").Num(0).Op(0x43).Op(0x1D);
+  setup.Str("cs").Op(0x1C).Str("length").Str("len").Op(0x1C).Op(0x4F);
+  for (int i = 0; i < 7; ++i) setup.Str("cs").Op(0x1C).Num(i).Num(double(0x0000FF)).Op(0x4F);
+  Code c = NewClip("c", 1, 0);
+  c.Append(setup);
+  Code box;
+  box.Str("matrixType").Str("box").Str("x").Num(0).Str("y").Num(0);
+  box.Str("w").Num(100).Str("h").Num(100).Str("r").Num(0).Num(6).Op(0x43);
+  Call(c, "c", "beginGradientFill",
+       {"linear", Code().Str("cs").Op(0x1C), ArrayOf({100, 100, 100, 100, 100, 100, 100}),
+        ArrayOf({0, 10, 20, 30, 40, 50, 60}), box});
+  Rect(c, "c", 0, 0, 100, 100);
+  Call(c, "c", "endFill", {});
+  Played counted = Play({c});
+  EXPECT_EQ(At(counted, 2, 50), kBlue);
+  EXPECT_EQ(At(counted, 50, 50), kWhite) << "the stops not reached are transparent";
+
+  // Ratios the array does not hold are 100.
+  Played holes = ArraysFill(ArrayOf({double(0xFF0000), double(0x0000FF)}), ArrayOf({100, 100}),
+                            Code().Str("length").Num(2).Num(1).Op(0x43));
+  EXPECT_EQ(At(holes, 20, 50), kRed);
+  EXPECT_EQ(At(holes, 80, 50), kBlue);
+}
+
 // c: red over the stage; m: blue over the left half, the mask of c.
 Code MaskedScene() {
   Code c = NewClip("c", 1, 0);
