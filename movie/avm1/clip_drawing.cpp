@@ -70,26 +70,33 @@ swf::Matrix GradientMatrix(Vm& vm, Object* m) {
   return out;
 }
 
-// A stop's colour and alpha as Flash Player reads them from the arrays:
-// only numbers count, anything else (a string, an object, undefined) is
-// 0; an alpha the array does not hold at all is opaque.
-Pixel StopColour(const Value& rgb, const Value& alpha, bool hasAlpha) {
-  double a = alpha.IsNumber() && !std::isnan(alpha.number()) ? alpha.number() : 0;
-  if (!hasAlpha) a = 100;
-  const double c = rgb.IsNumber() && std::isfinite(rgb.number()) ? rgb.number() : 0;
-  const auto alpha255 = static_cast<uint32_t>(std::lround(std::clamp(a, 0.0, 100.0) * 2.55));
-  const auto bits = static_cast<uint32_t>(static_cast<int64_t>(std::fmod(c, 4294967296.0)));
-  return (alpha255 << 24) | (bits & 0xFFFFFF);
-}
-
-// A stop's ratio, 0 to 255 once its fraction is cut; one the array does
-// not hold is 100, as in Flash Player.
-std::optional<uint8_t> StopRatio(Vm& vm, Object* ratios, const std::string& at) {
-  if (!vm.Has(ratios, at)) return 100;
-  double ratio = std::trunc(vm.ToNumber(vm.GetOf(ratios, at, Value(ratios))));
-  if (std::isnan(ratio)) ratio = 0;
-  if (ratio < 0 || ratio > 255) return std::nullopt;
-  return static_cast<uint8_t>(ratio);
+// One stop as Flash Player reads it: colour, alpha, ratio in turn. Only
+// numbers count (a string, an object or undefined is 0); an element the
+// array does not hold at all takes the number read before it, so a
+// missing alpha is the colour's number and a missing ratio the alpha's.
+// Ratios are 0 to 255 once their fraction is cut; others refuse the fill.
+std::optional<swf::GradientStop> ReadStop(Vm& vm, Object* colors, Object* alphas, Object* ratios,
+                                          size_t i) {
+  const std::string at = std::to_string(i);
+  auto number = [&](Object* array, double last) {
+    if (!vm.Has(array, at)) return last;
+    const Value v = vm.GetOf(array, at, Value(array));
+    return v.IsNumber() && !std::isnan(v.number()) ? v.number() : 0.0;
+  };
+  double colour = number(colors, 0);
+  if (!std::isfinite(colour)) colour = 0;
+  const double alpha = number(alphas, colour);
+  double ratio = 0;
+  if (vm.Has(ratios, at)) {
+    ratio = std::trunc(vm.ToNumber(vm.GetOf(ratios, at, Value(ratios))));
+    if (std::isnan(ratio)) ratio = 0;
+  } else {
+    ratio = std::trunc(alpha);
+  }
+  if (!(ratio >= 0 && ratio <= 255)) return std::nullopt;
+  const auto alpha255 = static_cast<uint32_t>(std::lround(std::clamp(alpha, 0.0, 100.0) * 2.55));
+  const auto bits = static_cast<uint32_t>(static_cast<int64_t>(std::fmod(colour, 4294967296.0)));
+  return swf::GradientStop{static_cast<uint8_t>(ratio), (alpha255 << 24) | (bits & 0xFFFFFF)};
 }
 
 // Colours, alphas and ratios of equal length (none when they differ, or
@@ -107,11 +114,9 @@ std::optional<std::vector<swf::GradientStop>> Stops(Vm& vm, const Args& args) {
   const auto count = static_cast<size_t>(std::min(n, double(kMaxGradientStops)));
   std::vector<swf::GradientStop> stops(count, swf::GradientStop{0, 0});
   for (size_t i = 0; i < count && double(i) < length(colors); ++i) {
-    const std::string at = std::to_string(i);
-    const std::optional<uint8_t> ratio = StopRatio(vm, ratios, at);
-    if (!ratio) return std::nullopt;  // the whole fill is refused
-    stops[i] = {*ratio, StopColour(vm.GetOf(colors, at, Value(colors)),
-                                   vm.GetOf(alphas, at, Value(alphas)), vm.Has(alphas, at))};
+    const std::optional<swf::GradientStop> stop = ReadStop(vm, colors, alphas, ratios, i);
+    if (!stop) return std::nullopt;  // the whole fill is refused
+    stops[i] = *stop;
   }
   return stops;
 }

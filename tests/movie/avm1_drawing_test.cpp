@@ -286,7 +286,13 @@ TEST(Avm1Drawing, GradientArraysAreReadAsFlashPlayerReadsThem) {
   EXPECT_EQ(At(counted, 2, 50), kBlue);
   EXPECT_EQ(At(counted, 50, 50), kWhite) << "the stops not reached are transparent";
 
-  // Ratios the array does not hold are 100.
+  // An alpha the array does not hold is the colour's number: 50 here.
+  Played noAlphas =
+      ArraysFill(ArrayOf({50, 50}), Code().Str("length").Num(2).Num(1).Op(0x43), ArrayOf({0, 255}));
+  EXPECT_NEAR(PixelR(At(noAlphas, 50, 50)), 128, 2);
+  EXPECT_NEAR(PixelB(At(noAlphas, 50, 50)), 128 + 25, 2);
+
+  // Ratios the array does not hold are the alpha's number: 100.
   Played holes = ArraysFill(ArrayOf({double(0xFF0000), double(0x0000FF)}), ArrayOf({100, 100}),
                             Code().Str("length").Num(2).Num(1).Op(0x43));
   EXPECT_EQ(At(holes, 20, 50), kRed);
