@@ -249,7 +249,7 @@ bool Renderer::DrawScale9(const DisplayObject& object, const raster::Matrix& par
   if (!map) return false;
   auto images = [this](uint16_t id) { return Image(id); };
   for (const auto& [depth, child] : object.clip->Objects()) {
-    if (!child.visible) continue;
+    if (!child.visible || child.isMask) continue;
     const swf::Shape* shape = shapeOf(child);
     if (!shape) {
       DrawObject(child, world, cx, mask, context);
