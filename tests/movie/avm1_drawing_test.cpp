@@ -335,6 +335,45 @@ TEST(Avm1Drawing, AScriptsMaskShowsTheClipOnlyInsideItAndIsNotDrawn) {
   EXPECT_EQ(At(Play({MaskedScene(), removed}), 75, 50), kRed) << "its mask gone, the clip is whole";
 }
 
+// a (red, the left half) is a clip layer over b (blue, the lower half); c
+// takes a as its mask and gives it back.
+TEST(Avm1Drawing, AClipLayerMadeAScriptsMaskStaysAnOrdinaryClipAfterwards) {
+  swf::SwfWriter swf(6, Stage(100, 100), 10);
+  auto shapeSprite = [&](uint16_t id, int32_t x0, int32_t y0, int32_t x1, int32_t y1, Pixel c) {
+    swf::ShapeBuilder shape;
+    shape.Rect(x0, y0, x1, y1, shape.AddFill(swf::testing::Solid(c)));
+    swf.Tag(swf::tag::kDefineShape3, swf::DefineShapeBody(id, shape, 3));
+    swf::TagStream inner;
+    inner.Tag(swf::tag::kPlaceObject2, swf::testing::PlaceBody(1, id));
+    inner.ShowFrame();
+    swf.Tag(swf::tag::kDefineSprite, swf::DefineSpriteBody(uint16_t(id + 10), inner));
+  };
+  shapeSprite(1, 0, 0, 1000, 2000, kRed);
+  shapeSprite(2, 0, 1000, 2000, 2000, kBlue);
+  shapeSprite(3, 1400, 0, 1800, 400, kBlack);
+  const char* names[] = {"a", "b", "c"};
+  for (uint16_t depth = 1; depth <= 3; ++depth) {
+    swf::PlaceObject place;
+    place.depth = depth;
+    place.character = uint16_t(depth + 10);
+    place.name = names[depth - 1];
+    if (depth == 1) place.clipDepth = 2;
+    swf.Tag(swf::tag::kPlaceObject2, swf::PlaceObject2Body(place));
+  }
+  Code code;
+  Call(code, "c", "setMask", {Code().Str("a").Op(0x1C)});
+  Call(code, "c", "setMask", {Code().Record(0x96, {2})});
+  swf.Tag(swf::tag::kDoAction, swf::DoActionBody(code.Bytes()));
+  swf.ShowFrame();
+  auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
+  Runtime runtime(movie, RuntimeOutput{});
+  PixelBuffer pixels(100, 100);
+  movie::Renderer(movie).Render(runtime.Player(), pixels.View());
+  EXPECT_EQ(pixels.View().At(25, 25), kRed) << "a is drawn";
+  EXPECT_EQ(pixels.View().At(75, 75), kBlue) << "b is no longer cut by a";
+  EXPECT_EQ(pixels.View().At(80, 10), kBlack) << "c is whole again";
+}
+
 TEST(Avm1Drawing, TheDrawingCountsForTheClipsSizeAndClearEmptiesIt) {
   Code c = NewClip("c", 1, 10);
   Call(c, "c", "beginFill", {double(0xFF0000)});
