@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "common/pixels.h"
@@ -147,6 +148,7 @@ struct ShapeFill {
 
 class CoverageRasterizer;
 class ShapeLayer;
+struct KeptCoverage;
 
 class Canvas {
  public:
@@ -159,8 +161,11 @@ class Canvas {
   // Fills that tile one shape, drawn as one: a pixel split between fills
   // takes each fill's share, so an edge two fills share shows no seam of
   // what lies below (as it does when they are drawn one by one). Where
-  // fills overlap, later ones go over earlier ones.
-  void FillShape(const std::vector<ShapeFill>& fills, const ColorTransform& cx = {});
+  // fills overlap, later ones go over earlier ones. With `kept`, the
+  // fills' coverage is kept there and reused while the fills and the
+  // target's size stay the same (kept_coverage.h).
+  void FillShape(std::span<const ShapeFill> fills, const ColorTransform& cx = {},
+                 KeptCoverage* kept = nullptr);
   // Coverage of a path (union with what the mask holds) for clip layers.
   void FillMask(Mask& mask, const Path& path, FillRule rule) const;
   void StrokeMask(Mask& mask, const Path& path, const StrokeStyle& style) const;
@@ -178,6 +183,12 @@ class Canvas {
   }
 
  private:
+  struct Geometry;
+  Geometry Measure(std::span<const ShapeFill> fills);
+  bool Keep(std::span<const ShapeFill> fills, KeptCoverage& kept);
+  void PaintKept(std::span<const ShapeFill> fills, const ColorTransform& cx,
+                 const KeptCoverage& kept);
+
   PixelView target_;
   const Mask* mask_ = nullptr;
   // Scratch buffers kept between fills (copies of a canvas share them).
