@@ -112,8 +112,8 @@ DeviceShape& DeviceShapeCache::Place(Entry& entry, raster::Point at) {
     DeviceGroup& placed = entry.placed.groups[g];
     Shifted(entry.built.groups[g].fills, shift, placed.fills);
     Shifted(entry.built.groups[g].lines, shift, placed.lines);
-    placed.fillsKept = {};
-    placed.linesKept.clear();
+    placed.fillsKept.Forget();
+    for (raster::KeptCoverage& kept : placed.linesKept) kept.Forget();
   }
   entry.placedAt = at;
   entry.hasPlaced = true;

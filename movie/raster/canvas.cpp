@@ -131,26 +131,17 @@ void Canvas::FillShape(std::span<const ShapeFill> fills, const ColorTransform& c
 }
 
 // Whether `kept` holds the fills' coverage for this target now. It is
-// swept on the group's second draw at one size: every fill, the invisible
+// swept on the group's first draw at one size: every fill, the invisible
 // ones too, since the next colour transform may show them.
 bool Canvas::Keep(std::span<const ShapeFill> fills, KeptCoverage& kept) {
   if (kept.width != target_.width || kept.height != target_.height ||
       (kept.state == KeptCoverage::State::Held && kept.fills.size() != fills.size())) {
-    kept = KeptCoverage{};
+    kept.Forget();
     kept.width = target_.width;
     kept.height = target_.height;
   }
-  switch (kept.state) {
-    case KeptCoverage::State::Unseen:
-      kept.state = KeptCoverage::State::Seen;
-      return false;
-    case KeptCoverage::State::TooLarge:
-      return false;
-    case KeptCoverage::State::Held:
-      return true;
-    case KeptCoverage::State::Seen:
-      break;
-  }
+  if (kept.state == KeptCoverage::State::Held) return true;
+  if (kept.state == KeptCoverage::State::TooLarge) return false;
   kept.fills.resize(fills.size());
   for (CoverageRecord& record : kept.fills) record.Clear();
   if (fills.size() == 1) {

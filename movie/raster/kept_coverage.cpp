@@ -27,4 +27,9 @@ void CoverageRecord::Clear() {
 
 size_t CoverageRecord::Bytes() const { return spans_.size() * sizeof(Span) + covers_.size(); }
 
+void KeptCoverage::Forget() {
+  state = State::Unseen;
+  for (CoverageRecord& record : fills) record.Clear();
+}
+
 }  // namespace kestrova::raster

@@ -5,7 +5,7 @@
 //
 //   raster::KeptCoverage kept;               // one per group of fills
 //   canvas.FillShape(fills, cx, &kept);      // every frame: the same fills
-//   kept = {};                               // after changing the fills' paths
+//   kept.Forget();                           // after changing the fills' paths
 #pragma once
 
 #include <cstddef>
@@ -37,10 +37,9 @@ class CoverageRecord final : public SpanSink {
 };
 
 // The coverage of one group of fills (as Canvas::FillShape draws them) in
-// a target of one size. The canvas fills it on the group's second draw:
-// a shape drawn once (moving, morphing) costs no recording.
+// a target of one size, swept on the group's first draw.
 struct KeptCoverage {
-  enum class State : uint8_t { Unseen, Seen, Held, TooLarge };
+  enum class State : uint8_t { Unseen, Held, TooLarge };
   // What one group may keep: beyond it, the group is swept every time.
   static constexpr size_t kMaxBytes = size_t(1) << 20;
 
@@ -49,6 +48,10 @@ struct KeptCoverage {
   bool apart = true;          // the fills share no pixel: each goes straight to the target
   int left = 0, top = 0, right = 0, bottom = 0;  // the shared layer's box otherwise
   std::vector<CoverageRecord> fills;
+
+  // Drops what is kept but keeps the buffers: a shape moving on every
+  // frame records into the same memory each time.
+  void Forget();
 };
 
 }  // namespace kestrova::raster

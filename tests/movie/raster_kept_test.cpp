@@ -63,8 +63,8 @@ TEST(RasterKept, DrawsFromKeptCoverageAsSweptAfresh) {
     ColorTransform cx;
     const Mask* mask;
   };
-  // Seen, then swept into what is kept, then drawn from it: the colour
-  // transform and the mask change on the way, the coverage does not.
+  // Swept into what is kept, then drawn from it: the colour transform
+  // and the mask change on the way, the coverage does not.
   const std::vector<Step> draws = {{{}, nullptr},     {tinted, &mask},   {{}, nullptr},
                                    {hidden, nullptr}, {tinted, nullptr}, {{}, &mask}};
   for (const auto& [name, fills] : {std::pair{"touching", Touching()}, std::pair{"apart", Apart()},
@@ -78,14 +78,19 @@ TEST(RasterKept, DrawsFromKeptCoverageAsSweptAfresh) {
   }
 }
 
-TEST(RasterKept, KeepsOnlyFromTheSecondDraw) {
+// A group whose paths change forgets what it kept; what it keeps next is
+// the new paths' coverage.
+TEST(RasterKept, ForgottenCoverageIsSweptAgain) {
   KeptCoverage kept;
-  Draw(20, 12, Touching(), {}, nullptr, &kept);
-  EXPECT_EQ(kept.state, KeptCoverage::State::Seen);
-  EXPECT_TRUE(kept.fills.empty()) << "a group drawn once keeps nothing";
   Draw(20, 12, Touching(), {}, nullptr, &kept);
   EXPECT_EQ(kept.state, KeptCoverage::State::Held);
   EXPECT_EQ(kept.fills.size(), 2u);
+  std::vector<ShapeFill> moved = Touching();
+  for (ShapeFill& fill : moved) fill.path.Transform({1, 0, 0, 1, 2.25f, -1.5f});
+  kept.Forget();
+  for (int i = 0; i < 2; ++i)
+    ExpectSame(Draw(20, 12, moved, {}, nullptr, &kept), Draw(20, 12, moved, {}, nullptr, nullptr),
+               "moved, draw " + std::to_string(i + 1));
 }
 
 // Kept spans lie inside the target they were swept for: in a smaller one
