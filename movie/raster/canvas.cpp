@@ -15,8 +15,7 @@ namespace {
 
 void AddPath(CoverageRasterizer& rasterizer, const Path& path, int width, int height) {
   rasterizer.Reset(width, height);
-  ClipBox clip = rasterizer.Clip();
-  rasterizer.AddContours(FlattenContours(path, kFillTolerance, &clip));
+  rasterizer.AddPath(path, kFillTolerance);
 }
 
 // Fills whose pixel boxes do not meet cannot share a pixel, so drawing
