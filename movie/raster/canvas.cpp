@@ -38,7 +38,12 @@ bool ApartInPixels(const std::vector<ClipBox>& boxes) {
 Canvas::Canvas(PixelView target)
     : target_(target),
       rasterizer_(std::make_shared<CoverageRasterizer>()),
-      layer_(std::make_shared<ShapeLayer>()) {}
+      layer_(std::make_shared<ShapeLayer>()),
+      budget_(std::make_shared<CoverageBudget>()) {}
+
+void Canvas::LimitKeptCoverage(size_t bytes) { budget_->limit = bytes; }
+
+size_t Canvas::KeptCoverageBytes() const { return budget_->used; }
 
 void Canvas::Clear(Pixel straight) {
   const Pixel p = Premultiply(straight);
@@ -158,10 +163,7 @@ bool Canvas::Keep(std::span<const ShapeFill> fills, KeptCoverage& kept) {
       rasterizer_->Sweep(fills[i].rule, kept.fills[i]);
     }
   }
-  size_t bytes = 0;
-  for (const CoverageRecord& record : kept.fills) bytes += record.Bytes();
-  kept.state =
-      bytes > KeptCoverage::kMaxBytes ? KeptCoverage::State::TooLarge : KeptCoverage::State::Held;
+  kept.state = kept.Charge(budget_) ? KeptCoverage::State::Held : KeptCoverage::State::TooLarge;
   return true;
 }
 

@@ -149,6 +149,7 @@ struct ShapeFill {
 class CoverageRasterizer;
 class ShapeLayer;
 struct KeptCoverage;
+struct CoverageBudget;
 
 class Canvas {
  public:
@@ -169,6 +170,10 @@ class Canvas {
   // Coverage of a path (union with what the mask holds) for clip layers.
   void FillMask(Mask& mask, const Path& path, FillRule rule) const;
   void StrokeMask(Mask& mask, const Path& path, const StrokeStyle& style) const;
+  // What the coverage kept through this canvas (and the canvases sharing
+  // its buffers) may take at most, and takes now.
+  void LimitKeptCoverage(size_t bytes);
+  size_t KeptCoverageBytes() const;
   // While set, every Fill/Stroke is multiplied by the mask (nullptr: none).
   void SetMask(const Mask* mask) { mask_ = mask; }
 
@@ -194,6 +199,7 @@ class Canvas {
   // Scratch buffers kept between fills (copies of a canvas share them).
   std::shared_ptr<CoverageRasterizer> rasterizer_;
   std::shared_ptr<ShapeLayer> layer_;
+  std::shared_ptr<CoverageBudget> budget_;
 };
 
 // Converts a stroke to the polygon outline filled non-zero (exposed for tests

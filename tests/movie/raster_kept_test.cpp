@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 #include "movie/raster/kept_coverage.h"
 #include "tests/movie/raster_test_util.h"
@@ -122,6 +123,41 @@ TEST(RasterKept, CoverageTooLargeToKeepIsSweptEveryTime) {
     ExpectSame(Draw(1200, 1000, fills, {}, nullptr, &kept), fresh, "draw " + std::to_string(i + 1));
   EXPECT_EQ(kept.state, KeptCoverage::State::TooLarge);
   EXPECT_TRUE(kept.fills.empty());
+}
+
+// Coverage kept through one canvas counts against one budget: a group
+// past it is swept on every draw, a copy keeps nothing of its own, and
+// what a group kept is given back when it forgets it or goes.
+TEST(RasterKept, KeptCoverageStaysWithinTheCanvasBudget) {
+  PixelBuffer fresh = Draw(20, 12, Touching(), {}, nullptr, nullptr);
+  PixelBuffer b(20, 12, kWhite);
+  Canvas canvas(b.View());
+  KeptCoverage first;
+  canvas.FillShape(Touching(), {}, &first);
+  const size_t one = canvas.KeptCoverageBytes();
+  ASSERT_GT(one, 0u);
+  canvas.LimitKeptCoverage(one + one / 2);
+  {
+    KeptCoverage second, copy = first;
+    EXPECT_EQ(copy.state, KeptCoverage::State::Unseen);
+    for (int i = 0; i < 2; ++i) {
+      PixelBuffer again(20, 12, kWhite);
+      canvas.Retargeted(again.View()).FillShape(Touching(), {}, &second);
+      ExpectSame(again, fresh, "past the budget, draw " + std::to_string(i + 1));
+    }
+    EXPECT_EQ(second.state, KeptCoverage::State::TooLarge);
+    EXPECT_EQ(canvas.KeptCoverageBytes(), one);
+  }
+  first.Forget();
+  EXPECT_EQ(canvas.KeptCoverageBytes(), 0u);
+  auto third = std::make_unique<KeptCoverage>();
+  canvas.FillShape(Touching(), {}, third.get());
+  EXPECT_EQ(third->state, KeptCoverage::State::Held);
+  KeptCoverage moved = std::move(*third);
+  third.reset();
+  EXPECT_EQ(canvas.KeptCoverageBytes(), one) << "moved, still counted once";
+  moved = KeptCoverage{};
+  EXPECT_EQ(canvas.KeptCoverageBytes(), 0u) << "given back when the group goes";
 }
 
 }  // namespace
