@@ -102,15 +102,18 @@ size_t DeviceShapeCache::KeyHash::operator()(const Key& k) const {
   return h;
 }
 
-const DeviceShape& DeviceShapeCache::Place(Entry& entry, raster::Point at) {
+DeviceShape& DeviceShapeCache::Place(Entry& entry, raster::Point at) {
   entry.frame = frame_;
   if (Same(at, entry.builtAt)) return entry.built;
   if (entry.hasPlaced && Same(at, entry.placedAt)) return entry.placed;
   const raster::Point shift{at.x - entry.builtAt.x, at.y - entry.builtAt.y};
   entry.placed.groups.resize(entry.built.groups.size());
   for (size_t g = 0; g < entry.built.groups.size(); ++g) {
-    Shifted(entry.built.groups[g].fills, shift, entry.placed.groups[g].fills);
-    Shifted(entry.built.groups[g].lines, shift, entry.placed.groups[g].lines);
+    DeviceGroup& placed = entry.placed.groups[g];
+    Shifted(entry.built.groups[g].fills, shift, placed.fills);
+    Shifted(entry.built.groups[g].lines, shift, placed.lines);
+    placed.fillsKept.Forget();
+    for (raster::KeptCoverage& kept : placed.linesKept) kept.Forget();
   }
   entry.placedAt = at;
   entry.hasPlaced = true;
@@ -120,8 +123,7 @@ const DeviceShape& DeviceShapeCache::Place(Entry& entry, raster::Point at) {
 // The entry already at `world`'s translation, else one this frame has not
 // used yet (moved there), else a new one (copied from one of the same
 // scale and rotation when there is one).
-const DeviceShape& DeviceShapeCache::Get(uint16_t id, const raster::Matrix& world,
-                                         const Build& build) {
+DeviceShape& DeviceShapeCache::Get(uint16_t id, const raster::Matrix& world, const Build& build) {
   std::vector<Entry>& list = entries_[Key{id, world.a, world.b, world.c, world.d}];
   const raster::Point at{world.tx, world.ty};
   for (Entry& entry : list)

@@ -11,15 +11,19 @@
 
 #include "movie/player/paint.h"
 #include "movie/player/shape_paths.h"
+#include "movie/raster/kept_coverage.h"
 #include "movie/raster/raster.h"
 
 namespace kestrova::movie {
 
 // One new-style group: fills drawn as one, then lines (outlines filled
-// non-zero with the line's paint).
+// non-zero with the line's paint). Their coverage is kept for as long as
+// the group stays where it is; whoever changes a path forgets it.
 struct DeviceGroup {
   std::vector<raster::ShapeFill> fills;
   std::vector<raster::ShapeFill> lines;
+  raster::KeptCoverage fillsKept{};
+  std::vector<raster::KeptCoverage> linesKept{};  // one per line once drawn
 };
 
 struct DeviceShape {
@@ -39,8 +43,9 @@ DeviceShape BuildDeviceShape(const swf::Shape& shape, const ShapePaths& paths,
 class DeviceShapeCache {
  public:
   using Build = std::function<DeviceShape()>;
-  // The shape at `world`; valid until the next call.
-  const DeviceShape& Get(uint16_t id, const raster::Matrix& world, const Build& build);
+  // The shape at `world`; valid until the next call. Its groups keep
+  // their coverage between frames while it stays there.
+  DeviceShape& Get(uint16_t id, const raster::Matrix& world, const Build& build);
   void EndFrame();
   size_t Size() const;
 
@@ -61,7 +66,7 @@ class DeviceShapeCache {
     bool hasPlaced = false;
     uint64_t frame = 0;
   };
-  const DeviceShape& Place(Entry& entry, raster::Point at);
+  DeviceShape& Place(Entry& entry, raster::Point at);
 
   std::unordered_map<Key, std::vector<Entry>, KeyHash> entries_;
   uint64_t frame_ = 0;

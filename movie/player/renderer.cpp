@@ -208,7 +208,8 @@ void Renderer::DrawContent(const DisplayObject& object, const raster::Matrix& pa
               cx, context);
   } else if (const auto* morph = std::get_if<swf::MorphShape>(character)) {
     swf::Shape now = Interpolate(*morph, object.ratio / 65535.0f);
-    DrawShape(BuildDeviceShape(now, BuildShapePaths(now), world, images), cx, context);
+    DeviceShape device = BuildDeviceShape(now, BuildShapePaths(now), world, images);
+    DrawShape(device, cx, context);
   } else if (const auto* text = std::get_if<swf::Text>(character)) {
     DrawText(object.characterId, *text, world, cx, context);
   }
@@ -256,9 +257,9 @@ bool Renderer::DrawScale9(const DisplayObject& object, const raster::Matrix& par
       continue;
     }
     context.canvas.SetMask(mask);
-    DrawShape(BuildScale9Shape(*shape, PathsOf(child.characterId, *shape), ToRaster(child.matrix),
-                               world, *map, images),
-              cx * ToRaster(child.colorTransform), context);
+    DeviceShape device = BuildScale9Shape(*shape, PathsOf(child.characterId, *shape),
+                                          ToRaster(child.matrix), world, *map, images);
+    DrawShape(device, cx * ToRaster(child.colorTransform), context);
     context.canvas.SetMask(nullptr);
   }
   return true;
@@ -287,12 +288,12 @@ void Renderer::DrawDrawing(const Drawing& drawing, const raster::Matrix& world,
 }
 
 // A group's fills are drawn as one, so edges they share show no seam.
-void Renderer::DrawShape(const DeviceShape& shape, const raster::ColorTransform& cx,
-                         Context& context) {
-  for (const DeviceGroup& group : shape.groups) {
-    context.canvas.FillShape(group.fills, cx);
-    for (const raster::ShapeFill& line : group.lines)
-      context.canvas.Fill(line.path, line.rule, line.paint, cx);
+void Renderer::DrawShape(DeviceShape& shape, const raster::ColorTransform& cx, Context& context) {
+  for (DeviceGroup& group : shape.groups) {
+    context.canvas.FillShape(group.fills, cx, &group.fillsKept);
+    group.linesKept.resize(group.lines.size());
+    for (size_t i = 0; i < group.lines.size(); ++i)
+      context.canvas.FillShape({&group.lines[i], 1}, cx, &group.linesKept[i]);
   }
 }
 

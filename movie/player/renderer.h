@@ -44,7 +44,7 @@ class Renderer {
                   const raster::Mask* mask, Context& context);
   void DrawDrawing(const Drawing& drawing, const raster::Matrix& world,
                    const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
-  void DrawShape(const DeviceShape& shape, const raster::ColorTransform& cx, Context& context);
+  void DrawShape(DeviceShape& shape, const raster::ColorTransform& cx, Context& context);
   DeviceShape TextShape(const swf::Text& text, const raster::Matrix& world);
   void DrawText(uint16_t id, const swf::Text& text, const raster::Matrix& world,
                 const raster::ColorTransform& cx, Context& context);

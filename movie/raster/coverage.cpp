@@ -15,11 +15,18 @@ void CoverageRasterizer::Reset(int width, int height) {
 }
 
 void CoverageRasterizer::AddContours(const std::vector<Contour>& contours) {
-  for (const Contour& contour : contours) {
-    const std::vector<Point>& p = contour.points;
-    for (size_t i = 0; i + 1 < p.size(); ++i) AddLine(p[i], p[i + 1]);
-    AddLine(p.back(), p.front());
-  }
+  for (const Contour& contour : contours) Add(contour.points, contour.closed);
+}
+
+void CoverageRasterizer::AddPath(const Path& path, float tolerance) {
+  const ClipBox clip = Clip();
+  FlattenEach(path, tolerance, &clip, flat_, *this);
+}
+
+// Every contour is filled closed, whether or not its path closed it.
+void CoverageRasterizer::Add(const std::vector<Point>& p, bool) {
+  for (size_t i = 0; i + 1 < p.size(); ++i) AddLine(p[i], p[i + 1]);
+  AddLine(p.back(), p.front());
 }
 
 void CoverageRasterizer::AddLine(Point a, Point b) {
@@ -40,6 +47,11 @@ void CoverageRasterizer::AddClipped(double x0, double y0, double x1, double y1) 
   const double h = height_, w = width_;
   if (y1 <= 0 || y0 >= h) return;
   const double dxdy = (x1 - x0) / (y1 - y0);
+  // Inside the target: one piece, worked out as the split below would.
+  if (y0 >= 0 && y1 <= h && x0 >= 0 && x1 >= 0 && x0 < w && x1 < w) {
+    AddEdge(x0, y0, x0 + (y1 - y0) * dxdy, y1, dir);
+    return;
+  }
   if (y0 < 0) x0 += (0 - y0) * dxdy, y0 = 0;
   if (y1 > h) x1 -= (y1 - h) * dxdy, y1 = h;
   if (x0 >= w && x1 >= w) return;
@@ -55,18 +67,23 @@ void CoverageRasterizer::AddClipped(double x0, double y0, double x1, double y1) 
   for (int i = 0; i + 1 < n; ++i) {
     double ya = std::clamp(ys[i], y0, y1), yb = std::clamp(ys[i + 1], y0, y1);
     if (yb <= ya) continue;
-    double xa = x0 + (ya - y0) * dxdy, xb = x0 + (yb - y0) * dxdy;
-    double xm = 0.5 * (xa + xb);
-    if (xm >= w) continue;
-    if (xm <= 0) xa = xb = 0;
-    Edge e{float(std::clamp(xa, 0.0, w)), float(ya), float(std::clamp(xb, 0.0, w)), float(yb), dir};
-    if (e.y1 <= e.y0) continue;
-    minX_ = std::min({minX_, e.x0, e.x1});
-    maxX_ = std::max({maxX_, e.x0, e.x1});
-    minY_ = std::min(minY_, e.y0);
-    maxY_ = std::max(maxY_, e.y1);
-    edges_.push_back(e);
+    AddEdge(x0 + (ya - y0) * dxdy, ya, x0 + (yb - y0) * dxdy, yb, dir);
   }
+}
+
+// One piece of an edge within the target's rows, its ends' x found.
+void CoverageRasterizer::AddEdge(double xa, double ya, double xb, double yb, float dir) {
+  const double w = width_;
+  const double xm = 0.5 * (xa + xb);
+  if (xm >= w) return;
+  if (xm <= 0) xa = xb = 0;
+  Edge e{float(std::clamp(xa, 0.0, w)), float(ya), float(std::clamp(xb, 0.0, w)), float(yb), dir};
+  if (e.y1 <= e.y0) return;
+  minX_ = std::min({minX_, e.x0, e.x1});
+  maxX_ = std::max({maxX_, e.x0, e.x1});
+  minY_ = std::min(minY_, e.y0);
+  maxY_ = std::max(maxY_, e.y1);
+  edges_.push_back(e);
 }
 
 // The font-rs accumulation: the area right of the edge within each cell of

@@ -37,10 +37,13 @@ inline uint8_t FoldCoverage(float area, FillRule rule) {
 }
 
 // Reusable between fills (its buffers keep their capacity).
-class CoverageRasterizer {
+class CoverageRasterizer final : private ContourSink {
  public:
   void Reset(int width, int height);
   void AddContours(const std::vector<Contour>& contours);
+  // The path flattened for the target (as AddContours of FlattenContours
+  // with Clip(), without building the contours).
+  void AddPath(const Path& path, float tolerance);
   void AddLine(Point a, Point b);
   // Emits the coverage of everything added, then forgets the edges.
   void Sweep(FillRule rule, SpanSink& sink);
@@ -56,7 +59,9 @@ class CoverageRasterizer {
   };
   static constexpr int kBandRows = 16;
 
+  void Add(const std::vector<Point>& points, bool closed) override;
   void AddClipped(double x0, double y0, double x1, double y1);
+  void AddEdge(double xa, double ya, double xb, double yb, float dir);
   void SortIntoBands(int top, int bottom);
   void Accumulate(const Edge& e, float top, float bottom, int bandTop);
   void EmitRow(int y, float* cells, std::vector<Run>& runs, FillRule rule, SpanSink& sink);
@@ -71,6 +76,7 @@ class CoverageRasterizer {
   std::vector<size_t> active_;
   std::vector<Edge> sorted_;
   std::vector<size_t> bandStart_;  // first edge of each band after sorting
+  std::vector<Point> flat_;        // the contour AddPath is flattening
 };
 
 }  // namespace kestrova::raster

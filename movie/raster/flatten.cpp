@@ -44,45 +44,56 @@ void AppendCurve(std::vector<Point>& out, Point p0, Point p1, Point p2, float to
 
 class ContourBuilder {
  public:
-  explicit ContourBuilder(std::vector<Contour>& out) : out_(out) {}
+  ContourBuilder(std::vector<Point>& points, ContourSink& sink) : points_(points), sink_(sink) {
+    points_.clear();
+  }
 
   void Start(Point p) {
     Finish(false);
-    current_.points.assign(1, p);
+    points_.assign(1, p);
     start_ = p;
     finite_ = Finite(p);
   }
-  Point Last() const { return current_.points.empty() ? start_ : current_.points.back(); }
+  Point Last() const { return points_.empty() ? start_ : points_.back(); }
   std::vector<Point>& Points() {
-    if (current_.points.empty()) Start(start_);
-    return current_.points;
+    if (points_.empty()) Start(start_);
+    return points_;
   }
   void Check(Point p) { finite_ = finite_ && Finite(p); }
   void Finish(bool closed) {
-    if (current_.points.size() >= 2 && finite_) {
-      current_.closed = closed;
-      if (closed && current_.points.size() > 2 &&
-          current_.points.back().x == current_.points.front().x &&
-          current_.points.back().y == current_.points.front().y)
-        current_.points.pop_back();
-      out_.push_back(std::move(current_));
+    if (points_.size() >= 2 && finite_) {
+      if (closed && points_.size() > 2 && points_.back().x == points_.front().x &&
+          points_.back().y == points_.front().y)
+        points_.pop_back();
+      sink_.Add(points_, closed);
     }
-    current_ = Contour{};
+    points_.clear();
     finite_ = true;
   }
 
  private:
-  std::vector<Contour>& out_;
-  Contour current_;
+  std::vector<Point>& points_;
+  ContourSink& sink_;
   Point start_{};
   bool finite_ = true;
 };
 
+class ContourList final : public ContourSink {
+ public:
+  explicit ContourList(std::vector<Contour>& out) : out_(out) {}
+  void Add(const std::vector<Point>& points, bool closed) override {
+    out_.push_back({points, closed});
+  }
+
+ private:
+  std::vector<Contour>& out_;
+};
+
 }  // namespace
 
-std::vector<Contour> FlattenContours(const Path& path, float tolerance, const ClipBox* clip) {
-  std::vector<Contour> contours;
-  ContourBuilder builder(contours);
+void FlattenEach(const Path& path, float tolerance, const ClipBox* clip, std::vector<Point>& points,
+                 ContourSink& sink) {
+  ContourBuilder builder(points, sink);
   const std::vector<Point>& pts = path.Points();
   size_t i = 0;
   for (Path::Verb verb : path.Verbs()) {
@@ -115,6 +126,13 @@ std::vector<Contour> FlattenContours(const Path& path, float tolerance, const Cl
     }
   }
   builder.Finish(false);
+}
+
+std::vector<Contour> FlattenContours(const Path& path, float tolerance, const ClipBox* clip) {
+  std::vector<Contour> contours;
+  std::vector<Point> points;
+  ContourList list(contours);
+  FlattenEach(path, tolerance, clip, points, list);
   return contours;
 }
 

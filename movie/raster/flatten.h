@@ -30,4 +30,16 @@ constexpr int kMaxCurveSegments = 256;
 std::vector<Contour> FlattenContours(const Path& path, float tolerance,
                                      const ClipBox* clip = nullptr);
 
+// Receives the contours FlattenContours returns, one at a time.
+class ContourSink {
+ public:
+  virtual ~ContourSink() = default;
+  virtual void Add(const std::vector<Point>& points, bool closed) = 0;
+};
+
+// FlattenContours without its vectors: each contour is built in `points`
+// (whose memory serves every call) and handed to `sink`.
+void FlattenEach(const Path& path, float tolerance, const ClipBox* clip, std::vector<Point>& points,
+                 ContourSink& sink);
+
 }  // namespace kestrova::raster

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "common/pixels.h"
@@ -147,6 +148,8 @@ struct ShapeFill {
 
 class CoverageRasterizer;
 class ShapeLayer;
+struct KeptCoverage;
+struct CoverageBudget;
 
 class Canvas {
  public:
@@ -159,11 +162,18 @@ class Canvas {
   // Fills that tile one shape, drawn as one: a pixel split between fills
   // takes each fill's share, so an edge two fills share shows no seam of
   // what lies below (as it does when they are drawn one by one). Where
-  // fills overlap, later ones go over earlier ones.
-  void FillShape(const std::vector<ShapeFill>& fills, const ColorTransform& cx = {});
+  // fills overlap, later ones go over earlier ones. With `kept`, the
+  // fills' coverage is kept there and reused while the fills and the
+  // target's size stay the same (kept_coverage.h).
+  void FillShape(std::span<const ShapeFill> fills, const ColorTransform& cx = {},
+                 KeptCoverage* kept = nullptr);
   // Coverage of a path (union with what the mask holds) for clip layers.
   void FillMask(Mask& mask, const Path& path, FillRule rule) const;
   void StrokeMask(Mask& mask, const Path& path, const StrokeStyle& style) const;
+  // What the coverage kept through this canvas (and the canvases sharing
+  // its buffers) may take at most, and takes now.
+  void LimitKeptCoverage(size_t bytes);
+  size_t KeptCoverageBytes() const;
   // While set, every Fill/Stroke is multiplied by the mask (nullptr: none).
   void SetMask(const Mask* mask) { mask_ = mask; }
 
@@ -178,11 +188,18 @@ class Canvas {
   }
 
  private:
+  struct Geometry;
+  Geometry Measure(std::span<const ShapeFill> fills);
+  bool Keep(std::span<const ShapeFill> fills, KeptCoverage& kept);
+  void PaintKept(std::span<const ShapeFill> fills, const ColorTransform& cx,
+                 const KeptCoverage& kept);
+
   PixelView target_;
   const Mask* mask_ = nullptr;
   // Scratch buffers kept between fills (copies of a canvas share them).
   std::shared_ptr<CoverageRasterizer> rasterizer_;
   std::shared_ptr<ShapeLayer> layer_;
+  std::shared_ptr<CoverageBudget> budget_;
 };
 
 // Converts a stroke to the polygon outline filled non-zero (exposed for tests

@@ -96,6 +96,77 @@ TEST(DeviceShapes, KeptShapesDrawTheSampleMovieAsFreshOnes) {
   }
 }
 
+// A bordered square that stays put while its colour transform changes,
+// one scaled on frame 4, and a morph whose ratio changes on frames 2 and 4
+// (frame 3 keeps it): shapes that stay draw from their kept coverage.
+std::shared_ptr<const Movie> StayingShapes() {
+  SwfWriter swf(8, Stage(40, 20), 12);
+  ShapeBuilder s;
+  LineStyle line;
+  line.width = {30};
+  line.color = 0xFF00AA00;
+  s.Rect(0, 0, 210, 190, s.AddFill(Solid(0xFFCC3366)), s.AddLine(line));
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(1, s, 3));
+  ShapeBuilder start, end;
+  start.AddFill(Solid(0xFF3366CC));
+  end.AddFill(Solid(0xFFEEAA00));
+  start.Rect(0, 0, 100, 100, 1);
+  end.Rect(30, 10, 190, 170, 1);
+  swf.Tag(tag::kDefineMorphShape, DefineMorphShapeBody(2, start, end));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1, 21, 33));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(2, 1, 417, 101));
+  PlaceObject morph;
+  morph.depth = 3;
+  morph.character = 2;
+  morph.ratio = 0;
+  Matrix at;
+  at.tx = {233}, at.ty = {187};
+  morph.matrix = at;
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(morph));
+  swf.ShowFrame();
+  morph = {};
+  morph.depth = 3;
+  morph.move = true;
+  morph.ratio = 30000;
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(morph));
+  swf.ShowFrame();
+  PlaceObject tint;
+  tint.depth = 1;
+  tint.move = true;
+  ColorTransform cx;
+  cx.mr = 0.25f, cx.ab = 120, cx.ma = 0.5f;
+  tint.colorTransform = cx;
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(tint));
+  swf.ShowFrame();
+  PlaceObject scale;
+  scale.depth = 2;
+  scale.move = true;
+  Matrix bigger;
+  bigger.a = 1.375f, bigger.d = 0.8125f;
+  bigger.tx = {417}, bigger.ty = {101};
+  scale.matrix = bigger;
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(scale));
+  morph.ratio = 65535;
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(morph));
+  swf.ShowFrame();
+  swf.ShowFrame();
+  return std::make_shared<const Movie>(DecodeMovie(swf.Finish(false)));
+}
+
+TEST(DeviceShapes, ShapesThatStayChangeWithTheirColourScaleAndRatio) {
+  auto movie = StayingShapes();
+  Player player(movie);
+  Renderer kept(movie);
+  PixelBuffer out(80, 40);
+  for (int frame = 0; frame < 6; ++frame) {
+    if (frame) player.Advance();
+    kept.Render(player, out.View());
+    PixelBuffer fresh(80, 40);
+    Renderer(movie).Render(player, fresh.View());
+    EXPECT_EQ(MaxDifference(out, fresh), 0) << "frame " << frame + 1;
+  }
+}
+
 TEST(DeviceShapes, CacheHoldsWhatOneFrameDraws) {
   DeviceShapeCache cache;
   int builds = 0;

@@ -5,4 +5,5 @@ kestrova_test(raster_test
     ${CMAKE_CURRENT_LIST_DIR}/raster_paint_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/raster_scene_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/raster_shape_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/raster_kept_test.cpp
   LIBS kestrova_raster kestrova_png kestrova_testing)

@@ -6,6 +6,8 @@
 #include <numbers>
 #include <random>
 
+#include "movie/raster/compositor.h"
+#include "movie/raster/coverage.h"
 #include "movie/raster/flatten.h"
 #include "movie/raster/reference.h"
 #include "tests/movie/raster_test_util.h"
@@ -254,6 +256,43 @@ TEST(RasterCoverage, DrawsOnlyInsideAViewWithALongerStride) {
       bool inside = x >= 5 && x < 13 && y >= 2 && y < 7;
       ASSERT_EQ(big.At(x, y), inside ? kWhite : 0xFF000000u) << x << "," << y;
     }
+}
+
+// A path fed to the rasterizer as it is flattened covers what its
+// flattened contours cover: curves, open and closed contours, a contour
+// with a non-finite point (dropped whole), edges past every side.
+TEST(RasterCoverage, PathFlattenedOnTheWayCoversWhatItsContoursDo) {
+  Path path = testing::Circle(7.3f, 6.1f, 9.5f);
+  path.MoveTo({-3, 2});  // open: filled as if closed
+  path.QuadTo({9, -6}, {21, 13});
+  path.LineTo({4, 19});
+  path.MoveTo({2, 2});
+  path.LineTo({std::numeric_limits<float>::quiet_NaN(), 5});
+  path.LineTo({6, 9});
+  path.Close();
+  path.MoveTo({3.5f, 3.25f});
+  path.QuadTo({12, 1}, {10.5f, 11.75f});
+  path.Close();
+  for (FillRule rule : {FillRule::NonZero, FillRule::EvenOdd}) {
+    CoverageRasterizer streamed, listed;
+    Mask fromPath(16, 14), fromContours(16, 14);
+    streamed.Reset(16, 14);
+    streamed.AddPath(path, kFillTolerance);
+    MaskSink pathSink(fromPath);
+    streamed.Sweep(rule, pathSink);
+    listed.Reset(16, 14);
+    const ClipBox clip = listed.Clip();
+    listed.AddContours(FlattenContours(path, kFillTolerance, &clip));
+    MaskSink contourSink(fromContours);
+    listed.Sweep(rule, contourSink);
+    int covered = 0;
+    for (int y = 0; y < 14; ++y)
+      for (int x = 0; x < 16; ++x) {
+        ASSERT_EQ(fromPath.Row(y)[x], fromContours.Row(y)[x]) << x << "," << y;
+        covered += fromPath.Row(y)[x] > 0;
+      }
+    EXPECT_GT(covered, 60);
+  }
 }
 
 TEST(RasterGeometry, MatrixInverseAndTransform) {
