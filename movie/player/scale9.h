@@ -3,8 +3,10 @@
 // only and the centre takes up the rest. Its shapes are mapped region by
 // region, piecewise linear along each axis.
 //
-//   if (auto map = MakeScale9(bounds, grid, parentWorld, world))
-//     DrawShape(BuildScale9Shape(shape, paths, child, world, *map, images));
+//   if (auto map = MakeScale9(bounds, grid, parentWorld, world)) {
+//     DeviceShape mapped = BuildScale9Shape(shape, paths, child, world, *map, images);
+//     DrawShape(mapped, cx, context);
+//   }
 #pragma once
 
 #include <optional>
