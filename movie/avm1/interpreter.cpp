@@ -57,6 +57,12 @@ Value Interpreter::Pop() {
   return v;
 }
 
+const std::string& Interpreter::NameText(const Value& name, std::string& scratch) {
+  if (name.IsString()) return name.string();
+  scratch = vm_.ToString(name);
+  return scratch;
+}
+
 Value& Interpreter::Top() {
   if (stack_.size() <= base_) stack_.emplace_back();
   return stack_.back();
@@ -76,6 +82,7 @@ Args Interpreter::PopArgs() {
 void Interpreter::RunBlock(std::span<const uint8_t> code, Object* target, int version) {
   Activation a;
   a.code = code;
+  a.pushes = pushCache_.Block(code);
   a.target = a.base = target;
   a.self = target;
   a.hasThis = true;
@@ -140,6 +147,7 @@ Value Interpreter::CallScript(Object* fn, const Value& self, const Args& args, O
   DepthGuard depth(vm_.depth);
   Activation a;
   a.code = f.code;
+  a.pushes = pushCache_.Block(f.code);
   a.version = f.version;
   a.pool = f.pool;
   a.callee = fn;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string_view>
 #include <unordered_set>
 
 #include "movie/avm1/builtins.h"
@@ -257,7 +258,7 @@ Value Vm::Get(const Value& target, const std::string& name) {
 
 Value Vm::GetOf(Object* o, const std::string& name, const Value& self) {
   if (!o) return Value();
-  if (name == "__proto__") {
+  if (std::string_view(name) == "__proto__") {
     Object* proto =
         o->kind == Kind::Super ? (o->superProto ? o->superProto->proto : nullptr) : o->proto;
     return proto ? Value(proto) : Value();
@@ -317,7 +318,7 @@ void Vm::Set(const Value& target, const std::string& name, const Value& value) {
 
 void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
   if (!o || name.empty()) return;
-  if (name == "__proto__") {
+  if (std::string_view(name) == "__proto__") {
     o->proto = value.object();
     o->Define("__proto__", value, kDontEnum);
     o->Remove("__proto__");
@@ -348,7 +349,7 @@ void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
       if (own->setter && depth < kMaxCallDepth) Call(own->setter, o, {v});
       return;
     }
-    own = o->Find(name);  // a watcher may have changed the object
+    if (!o->watches.empty()) own = o->Find(name);  // a watcher may have changed the object
     if (!own) own = &o->Put(name);
     own->value = v;
   } else {
@@ -384,8 +385,18 @@ bool Vm::Has(Object* o, const std::string& name) {
 
 bool Vm::TryGet(Object* o, const std::string& name, Value& out) {
   if (!o) return false;
+  // A clip's own variable comes before its children and properties of its
+  // kind: one lookup for the common case of a timeline variable.
+  if (o->kind == Kind::MovieClip && !name.empty() && name[0] != '_') {
+    Property* own = o->Find(name);
+    if (own && Visible(*own)) {
+      out = own->IsAccessor() ? (depth >= kMaxCallDepth ? Value() : Call(own->getter, o, {}))
+                              : own->value;
+      return true;
+    }
+  }
   if (IsDisplayObject(o) && getClipProperty && getClipProperty(o, name, out)) return true;
-  if (o->kind == Kind::Super || name == "__proto__" ||
+  if (o->kind == Kind::Super || std::string_view(name) == "__proto__" ||
       (o->kind == Kind::String && name == "length")) {
     if (!Has(o, name)) return false;
     out = GetOf(o, name, o);
@@ -491,8 +502,7 @@ bool Vm::InstanceOf(const Value& v, Object* ctor) {
   return false;
 }
 
-void Vm::CountAction() {
-  if (++actionsThisFrame_ <= kMaxActionsPerFrame) return;
+void Vm::ActionLimitReached() {
   WarnOnce(2, "a script ran too long in one frame; its frame was cut short");
   throw ScriptAbort{};
 }

@@ -103,7 +103,9 @@ class Vm {
   double Random() { return std::uniform_real_distribution<double>(0, 1)(rng_); }
 
   // Limits
-  void CountAction();
+  void CountAction() {
+    if (++actionsThisFrame_ > kMaxActionsPerFrame) ActionLimitReached();
+  }
   void ResetFrameBudget() { actionsThisFrame_ = 0; }
   void WarnOnce(int which, const std::string& message);
 
@@ -130,6 +132,7 @@ class Vm {
  private:
   Value CallWatch(Object* o, Property* p, const std::string& name, const Value& value);
   Value Resolve(Object* o, const std::string& name, const Value& self);
+  [[noreturn]] void ActionLimitReached();
 
   int version_;
   VmHost& host_;
