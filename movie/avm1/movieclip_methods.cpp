@@ -186,6 +186,7 @@ Object* Runtime::DuplicateClip(movie::Clip& source, const std::string& name, int
     made->colorTransform = copy.colorTransform;
     made->visible = copy.visible;
   }
+  if (!source.Drawn().Empty()) clip->ChangeDrawing().CopyFrom(source.Drawn());
   clips_[clip].events = events;
   Object* o = ObjectOf(*clip);
   if (init)
