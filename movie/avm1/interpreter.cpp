@@ -141,7 +141,7 @@ Value Interpreter::CallScript(Object* fn, const Value& self, const Args& args, O
   bool constructs = vm_.constructNext;
   vm_.constructNext = false;
   if (vm_.depth >= kMaxCallDepth) {
-    vm_.WarnOnce(1, "256 levels of recursion were exceeded");
+    vm_.WarnOnce(LimitWarning::kRecursion, "256 levels of recursion were exceeded");
     throw ScriptAbort{};
   }
   DepthGuard depth(vm_.depth);

@@ -37,9 +37,8 @@ Vm::~Vm() = default;
 
 Object* Vm::Make(Kind kind, Object* proto) {
   if (heap_.size() >= kMaxObjects) {
-    if (!overHeap_)
-      host_.Warn("more than " + std::to_string(kMaxObjects) + " objects; scripts stopped");
-    overHeap_ = true;
+    WarnOnce(LimitWarning::kObjects,
+             "more than " + std::to_string(kMaxObjects) + " objects; scripts stopped");
     throw ScriptAbort{};
   }
   heap_.push_back(std::make_unique<Object>(kind, proto, CaseSensitive()));
@@ -228,7 +227,7 @@ constexpr int kMaxPrototypeChain = 256;
 Property* Vm::FindInChain(Object* o, const std::string& name, Object** owner) {
   for (int hops = 0; o; ++hops, o = o->proto) {
     if (hops >= kMaxPrototypeChain) {
-      WarnOnce(3, "a prototype chain loops; the script was stopped");
+      WarnOnce(LimitWarning::kPrototypeLoop, "a prototype chain loops; the script was stopped");
       throw ScriptAbort{};
     }
     Property* p = o->Find(name);
@@ -439,7 +438,7 @@ Value Vm::Call(const Value& fn, const Value& self, const Args& args) {
   if (!f || !f->IsFunction()) return Value();
   if (f->native) {
     if (depth >= kMaxCallDepth) {
-      WarnOnce(1, "256 levels of recursion were exceeded");
+      WarnOnce(LimitWarning::kRecursion, "256 levels of recursion were exceeded");
       throw ScriptAbort{};
     }
     ++depth;
@@ -503,13 +502,16 @@ bool Vm::InstanceOf(const Value& v, Object* ctor) {
 }
 
 void Vm::ActionLimitReached() {
-  WarnOnce(2, "a script ran too long in one frame; its frame was cut short");
+  WarnOnce(LimitWarning::kLongScript,
+           "a script ran too long in one frame; its frame was cut short");
   throw ScriptAbort{};
 }
 
-void Vm::WarnOnce(int which, const std::string& message) {
+void Vm::WarnOnce(LimitWarning kind, const std::string& message) {
+  const unsigned bit = 1u << static_cast<unsigned>(kind);
+  if (warned_ & bit) return;
+  warned_ |= bit;
   host_.Warn(message);
-  warned_ |= 1u << which;
 }
 
 }  // namespace kestrova::avm1

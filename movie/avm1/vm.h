@@ -24,6 +24,17 @@ constexpr int kMaxCallDepth = 256;
 constexpr uint64_t kMaxActionsPerFrame = 60'000'000;
 constexpr size_t kMaxObjects = 4'000'000;
 
+// The kinds of limit warnings: each is given once per movie.
+enum class LimitWarning : unsigned {
+  kRecursion,
+  kLongScript,
+  kPrototypeLoop,
+  kObjects,
+  kIntervals,
+  kTextFields,
+  kBitmaps,
+};
+
 // Raised by Throw and caught by Try; crosses native calls.
 struct ScriptThrow {
   Value value;
@@ -107,7 +118,8 @@ class Vm {
     if (++actionsThisFrame_ > kMaxActionsPerFrame) ActionLimitReached();
   }
   void ResetFrameBudget() { actionsThisFrame_ = 0; }
-  void WarnOnce(int which, const std::string& message);
+  // The first warning of its kind goes to the host; later ones are dropped.
+  void WarnOnce(LimitWarning kind, const std::string& message);
 
   Object* global = nullptr;
   Object* objectProto = nullptr;
@@ -140,7 +152,6 @@ class Vm {
   std::mt19937 rng_{20061};
   uint64_t actionsThisFrame_ = 0;
   unsigned warned_ = 0;
-  bool overHeap_ = false;
 };
 
 }  // namespace kestrova::avm1

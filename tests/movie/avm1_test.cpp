@@ -118,6 +118,30 @@ TEST(Avm1Limits, EndlessRecursionStopsTheScript) {
   EXPECT_NE(run.warnings[0].find("recursion"), std::string::npos);
 }
 
+size_t WarningsWith(const Outcome& run, const char* text) {
+  size_t n = 0;
+  for (const std::string& w : run.warnings) n += w.find(text) != std::string::npos;
+  return n;
+}
+
+TEST(Avm1Limits, EachKindOfLimitWarnsOncePerMovie) {
+  Code body;
+  body.Call("f");
+  Code recurse;
+  recurse.Function("f", body).Call("f");
+  Outcome run = Play(6, {recurse, recurse, recurse}, 3);
+  EXPECT_EQ(WarningsWith(run, "recursion"), 1u);
+  // 1002 intervals asked for: the last two are refused, with one warning
+  Code intervals;
+  intervals.Function("g", Code());
+  for (int i = 0; i < 1002; ++i)
+    intervals.Num(1000).Str("g").Op(0x1C).Num(2).Str("setInterval").Op(0x3D).Op(0x17);
+  intervals.Num(1000).Str("g").Op(0x1C).Num(2).Str("setInterval").Op(0x3D).Trace();
+  run = Play(6, {intervals}, 1);
+  EXPECT_EQ(run.lines, Lines({"undefined"}));
+  EXPECT_EQ(WarningsWith(run, "intervals"), 1u);
+}
+
 TEST(Avm1Clock, GetTimeFollowsTheFrameRateAndQuitStopsEarly) {
   Code time;
   time.Op(0x34).Trace();
