@@ -418,6 +418,11 @@ bool Vm::Delete(Object* o, const std::string& name) {
 std::vector<std::string> Vm::EnumerableNames(Object* o) {
   std::vector<std::string> names;
   std::unordered_set<std::string> seen;
+  // A clip's children are members of it: for..in lists them before its variables.
+  if (o && o->kind == Kind::MovieClip && clipChildNames)
+    for (std::string& name : clipChildNames(o))
+      if (seen.insert(CaseSensitive() ? name : LowerCase(name)).second)
+        names.push_back(std::move(name));
   for (int hops = 0; o && hops < 256; ++hops, o = o->proto) {
     const auto& props = o->Properties();
     for (size_t i = props.size(); i-- > 0;) {

@@ -138,6 +138,8 @@ class Vm {
   std::function<bool(Object*, const std::string&, Value&)> getClipProperty;
   std::function<bool(Object*, const std::string&, const Value&)> setClipProperty;
   std::function<std::string(Object*)> clipPath;  // "_level0.a": a clip as text
+  // The names of a clip's named children, as for..in lists them.
+  std::function<std::vector<std::string>(Object*)> clipChildNames;
   // For interpreter-side callbacks of built-ins (Function.call needs it).
   std::function<Value(Object* fn, const Value& self, const Args& args, Object* home)> callScript;
 

@@ -174,5 +174,75 @@ TEST(Avm1Idioms, KeyAndMouseListenersArePresentAndQuiet) {
   EXPECT_EQ(Play({c, Code(), Code()}, 3), (Lines{"true", "true", "false", "37", "0", "true"}));
 }
 
+// for (k in object) list.push(k), as compiled: Enumerate2, then a loop on register 0.
+Code ForInPush(const Code& object, const std::string& list) {
+  Code push = Statement(Method(Var(list), "push", {Code().Record(0x96, {4, 0})}));
+  Code loop;  // while ((register 0 = next name) != null) push
+  loop.Record(0x87, {0}).Record(0x96, {2}).Op(0x49).If(static_cast<int16_t>(push.Size() + 5));
+  loop.Append(push);
+  loop.Jump(static_cast<int16_t>(-(static_cast<int>(loop.Size()) + 5)));
+  return Code(object).Op(0x55).Append(loop);
+}
+
+TEST(Avm1Idioms, AttachedSymbolsClipEnumerationAndEnterFrameMotion) {
+  swf::SwfWriter swf(7, Stage(100, 100), 10);
+  swf::TagStream star;
+  star.ShowFrame();
+  swf.Tag(swf::tag::kDefineSprite, swf::DefineSpriteBody(1, star));
+  swf.Tag(56, {1, 0, 1, 0, 's', 't', 'a', 'r', 0});  // ExportAssets: 1 as "star"
+  Code c;
+  Code init = Code().Str("speed").Num(3).Str("_x").Num(20).Num(2).Op(0x43);
+  c.Append(
+      SetVar("s", Method(Var("_root"), "attachMovie", {Str("star"), Str("s1"), Num(5), init})));
+  c.Append(Trace(Code(Var("s")).Op(0x44)));
+  c.Append(Trace(Member(Var("s1"), "speed")));
+  c.Append(Trace(Member(Var("s1"), "_x")));
+  c.Append(Trace(Method(Var("s1"), "getDepth", {})));
+  c.Append(Trace(Member(Var("s"), "_name")));
+  // for (k in h) over a clip holding two clips and a variable
+  c.Append(SetVar("h", Method(Var("_root"), "createEmptyMovieClip", {Str("h"), Num(1)})));
+  c.Append(Statement(Method(Var("h"), "createEmptyMovieClip", {Str("a"), Num(1)})));
+  c.Append(Statement(Method(Var("h"), "createEmptyMovieClip", {Str("b"), Num(2)})));
+  c.Append(SetMember(Var("h"), "v", Num(1)));
+  c.Append(SetVar("names", Code().Num(0).Op(0x42)));
+  c.Append(ForInPush(Var("h"), "names"));
+  c.Append(Statement(Method(Var("names"), "sort", {})));
+  c.Append(Trace(Method(Var("names"), "join", {Str(",")})));
+  // a random speed of 1 to 3, then onEnterFrame moves the clip three steps
+  c.Append(SetVar("r", Method(Var("Math"), "random", {})));
+  c.Append(Trace(Code(Var("r")).Num(0).Op(0x48).Op(0x12)));  // !(r < 0)
+  c.Append(Trace(Code(Var("r")).Num(1).Op(0x48)));           // r < 1
+  c.Append(SetVar("p", Method(Var("_root"), "createEmptyMovieClip", {Str("p"), Num(3)})));
+  Code speed = Add(Method(Var("Math"), "floor", {Code(Var("r")).Num(3).Op(0x0C)}), Num(1));
+  c.Append(SetMember(Var("p"), "vx", speed));
+  Code done = Trace(Code(Member(This(), "_x")).Append(Member(This(), "vx")).Op(0x0D));
+  done.Append(This()).Str("onEnterFrame").Op(0x3A).Op(0x17);  // delete this.onEnterFrame
+  Code step = SetMember(This(), "_x", Add(Member(This(), "_x"), Member(This(), "vx")));
+  step.Append(Member(This(), "_x")).Append(Member(This(), "vx")).Num(3).Op(0x0C).Op(0x48);
+  step.If(static_cast<int16_t>(done.Size())).Append(done);
+  c.Append(SetMember(Var("p"), "onEnterFrame", Function({}, step))).Op(0x07);  // stop
+  swf.Tag(swf::tag::kDoAction, swf::DoActionBody(c.Bytes()));
+  swf.ShowFrame();
+  swf.ShowFrame();
+  auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
+  Lines lines;
+  RuntimeOutput output{[&](const std::string& l) { lines.push_back(l); }, nullptr};
+  Runtime runtime(movie, output);
+  for (int f = 1; f < 8; ++f) runtime.Advance();
+  EXPECT_EQ(lines, (Lines{"movieclip", "3", "20", "5", "s1", "a,b,v", "true", "true", "3"}));
+}
+
+TEST(Avm1Idioms, IntervalsCallAnObjectsMethodWithArguments) {
+  Code beat = Trace(Add(Str("beat "), Var("x")));
+  beat.Append(Trace(Code(This()).Append(Var("o")).Op(0x66)));  // this === o
+  beat.Append(Statement(CallF("clearInterval", {Member(Var("_root"), "bid")})));
+  Code c;
+  c.Append(SetVar("o", Code().Num(0).Op(0x43)));
+  c.Append(SetMember(Var("o"), "beat", Function({"x"}, beat)));
+  c.Append(SetVar("bid", CallF("setInterval", {Var("o"), Str("beat"), Num(100), Str("x")})));
+  c.Op(0x07);  // stop
+  EXPECT_EQ(Play({c, Code(), Code()}, 6), (Lines{"beat x", "true"}));
+}
+
 }  // namespace
 }  // namespace kestrova::avm1
