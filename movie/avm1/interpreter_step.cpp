@@ -221,7 +221,10 @@ void Interpreter::StepSwf4(Activation& a, uint8_t code) {
     case op::kGetVariable: {
       Value name = Pop();
       std::string scratch;
-      Push(GetVariable(a, NameText(name, scratch)));
+      Value v = GetVariable(a, NameText(name, scratch));
+      // SWF 4 has no clip values: a name or path that reaches a clip reads as undefined.
+      if (a.version < 5 && IsDisplayObject(v.object())) v = Value();
+      Push(std::move(v));
       break;
     }
     case op::kSetVariable: {
