@@ -212,6 +212,9 @@ Value Interpreter::CallScript(Object* fn, const Value& self, const Args& args, O
   StackFrame frame(stack_, base_);
   ConstructingScope constructing(vm_.constructing, constructs);
   Execute(a, 0, a.code.size());
+  // The locals are reachable only through this call's scope chain: unless a
+  // function defined in the call kept it, nothing refers to them now.
+  if (!a.madeFunction) vm_.Recycle(locals);
   return a.result;
 }
 

@@ -33,6 +33,7 @@ struct Activation {
   Object* home = nullptr;  // the prototype the running method was found on
   Object* callee = nullptr;
   bool returned = false;
+  bool madeFunction = false;  // a function defined here keeps the scope chain
   Value result;
   size_t stackBase = 0;
 };

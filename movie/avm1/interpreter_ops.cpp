@@ -453,6 +453,7 @@ Value Interpreter::DefineFunction(Activation& a, std::span<const uint8_t> body, 
   Object* fn = vm_.NewFunction(nullptr);
   fn->script = f;
   fn->scope = a.scope;
+  a.madeFunction = true;
   fn->scope.insert(fn->scope.begin(), a.target ? a.target : a.base);
   Object* proto = vm_.NewObject();
   proto->Define("constructor", fn, kDontEnum);

@@ -36,6 +36,12 @@ Vm::Vm(int swfVersion, VmHost& host) : codeVersion(swfVersion), version_(swfVers
 Vm::~Vm() = default;
 
 Object* Vm::Make(Kind kind, Object* proto) {
+  if (!free_.empty()) {
+    Object* o = free_.back();
+    free_.pop_back();
+    *o = Object(kind, proto, CaseSensitive());
+    return o;
+  }
   if (heap_.size() >= kMaxObjects) {
     WarnOnce(LimitWarning::kObjects,
              "more than " + std::to_string(kMaxObjects) + " objects; scripts stopped");
@@ -43,6 +49,11 @@ Object* Vm::Make(Kind kind, Object* proto) {
   }
   heap_.push_back(std::make_unique<Object>(kind, proto, CaseSensitive()));
   return heap_.back().get();
+}
+
+void Vm::Recycle(Object* o) {
+  *o = Object(Kind::Plain, nullptr, CaseSensitive());  // lets go of what it held
+  free_.push_back(o);
 }
 
 Object* Vm::NewArray(const std::vector<Value>& items) {

@@ -73,7 +73,10 @@ class Vm {
   Object* NewFunction(NativeFn fn, Object* proto = nullptr);
   // A built-in method on `target`, not enumerable.
   Object* Method(Object* target, const std::string& name, NativeFn fn);
-  size_t ObjectCount() const { return heap_.size(); }
+  size_t ObjectCount() const { return heap_.size() - free_.size(); }
+  // Takes back an object nothing can reach any more (a call's locals when
+  // the call made no closure over them); Make hands it out again.
+  void Recycle(Object* o);
 
   // Coercion
   double ToNumber(const Value& v);
@@ -151,6 +154,7 @@ class Vm {
   int version_;
   VmHost& host_;
   std::vector<std::unique_ptr<Object>> heap_;
+  std::vector<Object*> free_;  // recycled objects of heap_
   std::mt19937 rng_{20061};
   uint64_t actionsThisFrame_ = 0;
   unsigned warned_ = 0;

@@ -103,5 +103,60 @@ TEST(Avm1PushCache, LoopsPushTheSameValuesAndPoolEntriesFollowThePool) {
   EXPECT_EQ(Play(7, code), (std::vector<std::string>{"nx", "ny", "nx"}));
 }
 
+// function NAME() { body } as DefineFunction2 with this, arguments and super
+// suppressed, as the AS2 compiler emits a method that uses none of them.
+Code Function2(const std::string& name, const Code& body) {
+  std::vector<uint8_t> rec(name.begin(), name.end());
+  rec.insert(rec.end(), {0, 0, 0, 1, 0x2A, 0});
+  rec.insert(rec.end(), {uint8_t(body.Size()), uint8_t(body.Size() >> 8)});
+  return Code().Record(0x8E, rec).Append(body);
+}
+
+struct Counted {
+  std::vector<std::string> lines;
+  size_t objects = 0;
+};
+
+Counted PlayCounting(const Code& code) {
+  swf::SwfWriter swf(7, Stage(100, 100), 10);
+  swf.Tag(swf::tag::kDoAction, swf::DoActionBody(code.Bytes()));
+  swf.ShowFrame();
+  auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
+  Counted out;
+  Runtime runtime(movie,
+                  RuntimeOutput{[&](const std::string& l) { out.lines.push_back(l); }, nullptr});
+  out.objects = runtime.Machine().ObjectCount();
+  return out;
+}
+
+// i = 0; while (i < n) { call; i = i + 1 }
+Code Repeat(double n, const Code& call) {
+  Code body = Code(call).Str("i").Str("i").Op(0x1C).Num(1).Op(0x47).Op(0x1D);
+  Code cond = Code().Str("i").Op(0x1C).Num(n).Op(0x48).Op(0x12);
+  Code loop = Code(cond).If(static_cast<int16_t>(body.Size() + 5)).Append(body);
+  loop.Jump(static_cast<int16_t>(-(static_cast<int>(loop.Size()) + 5)));
+  return Code().Str("i").Num(0).Op(0x1D).Append(loop);
+}
+
+TEST(Avm1Heap, CallsGiveBackTheirLocalsUnlessAClosureKeepsThem) {
+  Code method = Function2("m", Code().Str("x").Num(1).Op(0x3C));  // var x = 1
+  Code once = Code(method).Call("m").Op(0x17);
+  Code many = Code(method).Append(Repeat(10000, Code().Call("m").Op(0x17)));
+  size_t base = PlayCounting(once).objects;
+  EXPECT_LE(PlayCounting(many).objects, base + 10) << "a long-running movie must not fill the heap";
+  // function f() { var x = 5; return function () { return x } }: x outlives f
+  Code inner;
+  inner.Str("x").Op(0x1C).Op(0x3E);
+  Code outer;
+  outer.Str("x").Num(5).Op(0x3C);
+  std::vector<uint8_t> anonymous = {0, 0, 0, uint8_t(inner.Size()), uint8_t(inner.Size() >> 8)};
+  outer.Record(0x9B, anonymous).Append(inner).Op(0x3E);
+  Code closure = Function2("f", outer);
+  closure.Str("g").Call("f").Op(0x1D);
+  closure.Append(Repeat(100, Code(method).Call("m").Op(0x17)));  // reuse any freed objects
+  closure.Call("g").Trace();
+  EXPECT_EQ(PlayCounting(closure).lines, (std::vector<std::string>{"5"}));
+}
+
 }  // namespace
 }  // namespace kestrova::avm1
