@@ -214,7 +214,16 @@ Value Interpreter::CallScript(Object* fn, const Value& self, const Args& args, O
   Execute(a, 0, a.code.size());
   // The locals are reachable only through this call's scope chain: unless a
   // function defined in the call kept it, nothing refers to them now.
-  if (!a.madeFunction) vm_.Recycle(locals);
+  if (!a.madeFunction) {
+    // So are the arguments and super objects the code never named (nor
+    // found in a register).
+    auto unseen = [&](const Value& v, uint16_t preload) {
+      return v.object() && !a.namedSpecial && !(f.flags & preload);
+    };
+    if (unseen(argumentsObject, kPreloadArguments)) vm_.Recycle(argumentsObject.object());
+    if (unseen(superObject, kPreloadSuper)) vm_.Recycle(superObject.object());
+    vm_.Recycle(locals);
+  }
   return a.result;
 }
 

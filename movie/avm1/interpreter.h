@@ -34,6 +34,7 @@ struct Activation {
   Object* callee = nullptr;
   bool returned = false;
   bool madeFunction = false;  // a function defined here keeps the scope chain
+  bool namedSpecial = false;  // the code read `arguments` or `super` by name
   Value result;
   size_t stackBase = 0;
 };

@@ -384,6 +384,7 @@ Value Interpreter::GetVariable(Activation& a, const std::string& name) {
   }
   auto is = [&](std::string_view word) { return IsWord(name, word, vm_.CaseSensitive()); };
   if (is("this")) return a.hasThis ? a.self : (a.target ? Value(a.target) : Value());
+  if (is("arguments") || is("super")) a.namedSpecial = true;
   Value out;
   for (size_t i = a.scope.size(); i-- > 0;)
     if (vm_.TryGet(a.scope[i], name, out)) return out;

@@ -144,6 +144,18 @@ TEST(Avm1Heap, CallsGiveBackTheirLocalsUnlessAClosureKeepsThem) {
   Code many = Code(method).Append(Repeat(10000, Code().Call("m").Op(0x17)));
   size_t base = PlayCounting(once).objects;
   EXPECT_LE(PlayCounting(many).objects, base + 10) << "a long-running movie must not fill the heap";
+  // The same with DefineFunction, whose calls make arguments and super too.
+  Code oldMethod = Code().Function("m", Code().Str("x").Num(1).Op(0x3C));
+  base = PlayCounting(Code(oldMethod).Call("m").Op(0x17)).objects;
+  Code oldMany = Code(oldMethod).Append(Repeat(10000, Code().Call("m").Op(0x17)));
+  EXPECT_LE(PlayCounting(oldMany).objects, base + 10);
+  // function h(a) { kept = arguments }: what the code named stays
+  Code keep;
+  keep.Str("kept").Str("arguments").Op(0x1C).Op(0x1D);
+  Code kept = Code().Function("h", keep).Str("b").Str("a").Num(2).Str("h").Op(0x3D).Op(0x17);
+  kept.Append(Repeat(100, Code(oldMethod).Call("m").Op(0x17)));
+  kept.Str("kept").Op(0x1C).Str("1").Op(0x4E).Trace();
+  EXPECT_EQ(PlayCounting(kept).lines, (std::vector<std::string>{"b"}));
   // function f() { var x = 5; return function () { return x } }: x outlives f
   Code inner;
   inner.Str("x").Op(0x1C).Op(0x3E);
