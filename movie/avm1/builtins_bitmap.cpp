@@ -157,7 +157,7 @@ void InstallBitmapData(Vm& vm, Object* display) {
       return Value();
     size_t count = static_cast<size_t>(w) * static_cast<size_t>(h);
     if (table->pixels + count > kMaxBitmapPixels) {
-      vm.WarnOnce(13, "bitmaps of more than 32 M pixels; no more were made");
+      vm.WarnOnce(LimitWarning::kBitmaps, "bitmaps of more than 32 M pixels; no more were made");
       return Value();
     }
     Pixels& p = table->bitmaps[self.object()];

@@ -78,23 +78,4 @@ void InstallGlobals(Vm& vm) {
   g->Define("Infinity", HUGE_VAL, kDontEnum);
 }
 
-void InstallDate(Vm& vm) {
-  vm.dateProto = vm.NewObject();
-  auto now = [](Vm& vm, const Value&, const Args& args) -> Value {
-    Object* d = vm.Make(Kind::Date, vm.dateProto);
-    d->primitive =
-        args.empty() ? Value(std::floor(vm.Host().Milliseconds())) : Value(vm.ToNumber(args[0]));
-    return d;
-  };
-  DefineClass(vm, "Date", now, now, vm.dateProto);
-  vm.Method(vm.dateProto, "getTime", [](Vm&, const Value& self, const Args&) {
-    Object* d = self.object();
-    return d && d->kind == Kind::Date ? d->primitive : Value(std::nan(""));
-  });
-  vm.Method(vm.dateProto, "valueOf", [](Vm&, const Value& self, const Args&) {
-    Object* d = self.object();
-    return d && d->kind == Kind::Date ? d->primitive : Value(std::nan(""));
-  });
-}
-
 }  // namespace kestrova::avm1

@@ -3,6 +3,7 @@
 // testing for them find them, and harmless: their methods do nothing.
 // Only names no other part of the player defined are filled in.
 #include <array>
+#include <utility>
 
 #include "movie/avm1/builtins.h"
 
@@ -101,6 +102,34 @@ void InstallError(Vm& vm) {
   });
 }
 
+// The key names movies compare with, and no key pressed yet (0).
+void InstallKeyCodes(Vm& vm, Object* key) {
+  static constexpr std::array<std::pair<const char*, int>, 18> kCodes = {{
+      {"BACKSPACE", 8},
+      {"TAB", 9},
+      {"ENTER", 13},
+      {"SHIFT", 16},
+      {"CONTROL", 17},
+      {"CAPSLOCK", 20},
+      {"ESCAPE", 27},
+      {"SPACE", 32},
+      {"PGUP", 33},
+      {"PGDN", 34},
+      {"END", 35},
+      {"HOME", 36},
+      {"LEFT", 37},
+      {"UP", 38},
+      {"RIGHT", 39},
+      {"DOWN", 40},
+      {"INSERT", 45},
+      {"DELETEKEY", 46},
+  }};
+  for (const auto& [name, code] : kCodes)
+    key->Define(name, static_cast<double>(code), kDontEnum | kDontDelete | kReadOnly);
+  vm.Method(key, "getCode", [](Vm&, const Value&, const Args&) { return Value(0); });
+  vm.Method(key, "getAscii", [](Vm&, const Value&, const Args&) { return Value(0); });
+}
+
 void InstallSystemObjects(Vm& vm) {
   Object* g = vm.global;
   StubObject(vm, g, "Accessibility", {"isActive", "updateProperties"});
@@ -109,6 +138,7 @@ void InstallSystemObjects(Vm& vm) {
     MakeBroadcaster(vm, key);
     vm.Method(key, "isDown", [](Vm&, const Value&, const Args&) { return Value(false); });
     vm.Method(key, "isToggled", [](Vm&, const Value&, const Args&) { return Value(false); });
+    InstallKeyCodes(vm, key);
   }
   Object* mouse = StubObject(vm, g, "Mouse", {"show", "hide"});
   if (mouse && !mouse->Find("addListener")) MakeBroadcaster(vm, mouse);

@@ -299,6 +299,7 @@ movie::Clip* Runtime::Resolve(movie::Clip* from, const std::string& path) {
     i = 1;
   }
   bool caseSensitive = vm_.CaseSensitive();
+  const bool swf4 = vm_.codeVersion < 5;
   while (clip && i < path.size()) {
     size_t end = path.find_first_of("/.", i);
     // ".." is a step up, not two separators
@@ -306,6 +307,8 @@ movie::Clip* Runtime::Resolve(movie::Clip* from, const std::string& path) {
     if (end == std::string::npos) end = path.size();
     std::string part = path.substr(i, end - i);
     i = end + 1;
+    // SWF 4 code takes an empty name inside a path ("//a") for no clip.
+    if (part.empty() && swf4 && end < path.size()) return nullptr;
     if (part.empty()) continue;
     std::string lower = LowerCase(part);
     if (lower == "_root" || lower == "_level0") {

@@ -57,6 +57,12 @@ Value Interpreter::Pop() {
   return v;
 }
 
+const std::string& Interpreter::NameText(const Value& name, std::string& scratch) {
+  if (name.IsString()) return name.string();
+  scratch = vm_.ToString(name);
+  return scratch;
+}
+
 Value& Interpreter::Top() {
   if (stack_.size() <= base_) stack_.emplace_back();
   return stack_.back();
@@ -76,6 +82,7 @@ Args Interpreter::PopArgs() {
 void Interpreter::RunBlock(std::span<const uint8_t> code, Object* target, int version) {
   Activation a;
   a.code = code;
+  a.pushes = pushCache_.Block(code);
   a.target = a.base = target;
   a.self = target;
   a.hasThis = true;
@@ -134,12 +141,13 @@ Value Interpreter::CallScript(Object* fn, const Value& self, const Args& args, O
   bool constructs = vm_.constructNext;
   vm_.constructNext = false;
   if (vm_.depth >= kMaxCallDepth) {
-    vm_.WarnOnce(1, "256 levels of recursion were exceeded");
+    vm_.WarnOnce(LimitWarning::kRecursion, "256 levels of recursion were exceeded");
     throw ScriptAbort{};
   }
   DepthGuard depth(vm_.depth);
   Activation a;
   a.code = f.code;
+  a.pushes = pushCache_.Block(f.code);
   a.version = f.version;
   a.pool = f.pool;
   a.callee = fn;
@@ -204,6 +212,18 @@ Value Interpreter::CallScript(Object* fn, const Value& self, const Args& args, O
   StackFrame frame(stack_, base_);
   ConstructingScope constructing(vm_.constructing, constructs);
   Execute(a, 0, a.code.size());
+  // The locals are reachable only through this call's scope chain: unless a
+  // function defined in the call kept it, nothing refers to them now.
+  if (!a.madeFunction) {
+    // So are the arguments and super objects the code never named (nor
+    // found in a register).
+    auto unseen = [&](const Value& v, uint16_t preload) {
+      return v.object() && !a.namedSpecial && !(f.flags & preload);
+    };
+    if (unseen(argumentsObject, kPreloadArguments)) vm_.Recycle(argumentsObject.object());
+    if (unseen(superObject, kPreloadSuper)) vm_.Recycle(superObject.object());
+    vm_.Recycle(locals);
+  }
   return a.result;
 }
 

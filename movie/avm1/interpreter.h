@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "movie/avm1/display_host.h"
+#include "movie/avm1/push_cache.h"
 #include "movie/avm1/script_function.h"
 #include "movie/avm1/vm.h"
 
@@ -19,10 +20,11 @@ namespace kestrova::avm1 {
 // One running block or function call.
 struct Activation {
   std::span<const uint8_t> code;
-  Object* target = nullptr;    // timeline of timeline actions and unscoped variables
-  Object* base = nullptr;      // the target SetTarget("") returns to
-  std::vector<Object*> scope;  // innermost last; the global object is below them all
-  Object* locals = nullptr;    // DefineLocal's object (functions)
+  std::shared_ptr<PushBlock> pushes;  // the code's decoded Push actions
+  Object* target = nullptr;           // timeline of timeline actions and unscoped variables
+  Object* base = nullptr;             // the target SetTarget("") returns to
+  std::vector<Object*> scope;         // innermost last; the global object is below them all
+  Object* locals = nullptr;           // DefineLocal's object (functions)
   Value self;
   bool hasThis = false;
   std::vector<Value> registers;
@@ -31,6 +33,8 @@ struct Activation {
   Object* home = nullptr;  // the prototype the running method was found on
   Object* callee = nullptr;
   bool returned = false;
+  bool madeFunction = false;  // a function defined here keeps the scope chain
+  bool namedSpecial = false;  // the code read `arguments` or `super` by name
   Value result;
   size_t stackBase = 0;
 };
@@ -52,12 +56,14 @@ class Interpreter {
   void StepSwf5(Activation& a, uint8_t code);
 
   Value Pop();
+  // A name's text: a string value's own, or its conversion kept in `scratch`.
+  const std::string& NameText(const Value& name, std::string& scratch);
   void Push(Value v) { stack_.push_back(std::move(v)); }
   Value& Top();
   Args PopArgs();
   size_t base_ = 0;  // stack entries below this belong to callers
 
-  void PushValues(Activation& a, std::span<const uint8_t> body);
+  void PushValues(Activation& a, size_t pc, std::span<const uint8_t> body);
   Value GetVariable(Activation& a, const std::string& name);
   void SetVariable(Activation& a, const std::string& name, const Value& value);
   bool LookupPath(Activation& a, const std::string& path, Object*& owner, std::string& name);
@@ -79,6 +85,7 @@ class Interpreter {
   Vm& vm_;
   DisplayHost& display_;
   std::vector<Value> stack_;
+  PushCache pushCache_;
 };
 
 }  // namespace kestrova::avm1

@@ -1,6 +1,7 @@
 // The SWF 5-7 actions: objects, functions, scopes, exceptions.
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 #include "movie/avm1/action_codes.h"
 #include "movie/avm1/interpreter.h"
@@ -258,7 +259,18 @@ void Interpreter::ExtendsOp() {
 // ActionPush: U8 type, then 0 string, 1 float, 2 null, 3 undefined,
 // 4 register (U8), 5 boolean (U8), 6 double, 7 int32, 8 constant (U8
 // index), 9 constant (U16 index).
-void Interpreter::PushValues(Activation& a, std::span<const uint8_t> body) {
+void Interpreter::PushValues(Activation& a, size_t pc, std::span<const uint8_t> body) {
+  if (const auto* items = a.pushes ? a.pushes->Items(pc, body) : nullptr) {
+    for (const PushItem& item : *items) {
+      if (item.kind == PushItem::kConstant)
+        Push(item.value);
+      else if (item.kind == PushItem::kRegister)
+        Push(item.index < a.registers.size() ? a.registers[item.index] : Value());
+      else
+        Push(a.pool && item.index < a.pool->size() ? (*a.pool)[item.index] : Value());
+    }
+    return;
+  }
   swf::Reader in(body);
   while (!in.AtEnd()) {
     uint8_t type = in.U8();
@@ -293,7 +305,7 @@ void Interpreter::PushValues(Activation& a, std::span<const uint8_t> body) {
       case 9: {
         size_t i = type == 8 ? in.U8() : in.U16();
         if (a.pool && i < a.pool->size())
-          Push(Value((*a.pool)[i]));
+          Push((*a.pool)[i]);
         else
           Push(Value());
         break;
@@ -336,8 +348,31 @@ bool Interpreter::LookupPath(Activation& a, const std::string& path, Object*& ow
   return false;
 }
 
+namespace {
+
+// Whether a name can be a path ("a.b", "/a:c"): most names are not.
+bool MayBePath(const std::string& name) {
+  for (char c : name)
+    if (c == ':' || c == '/' || c == '.') return true;
+  return false;
+}
+
+// `name` is `word` (lower case), without case when asked; no copies.
+bool IsWord(std::string_view name, std::string_view word, bool caseSensitive) {
+  if (name.size() != word.size()) return false;
+  if (caseSensitive) return name == word;
+  for (size_t i = 0; i < name.size(); ++i) {
+    char c = name[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != word[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 Value Interpreter::GetVariable(Activation& a, const std::string& name) {
-  if (name.find_first_of(":/.") != std::string::npos && name != "." && name != "..") {
+  if (MayBePath(name) && name != "." && name != "..") {
     // paths
     Object* owner = nullptr;
     std::string last;
@@ -347,10 +382,9 @@ Value Interpreter::GetVariable(Activation& a, const std::string& name) {
       return vm_.GetOf(owner, last, owner);
     }
   }
-  auto is = [&](const char* word) {
-    return vm_.CaseSensitive() ? name == word : LowerCase(name) == word;
-  };
+  auto is = [&](std::string_view word) { return IsWord(name, word, vm_.CaseSensitive()); };
   if (is("this")) return a.hasThis ? a.self : (a.target ? Value(a.target) : Value());
+  if (is("arguments") || is("super")) a.namedSpecial = true;
   Value out;
   for (size_t i = a.scope.size(); i-- > 0;)
     if (vm_.TryGet(a.scope[i], name, out)) return out;
@@ -362,7 +396,7 @@ Value Interpreter::GetVariable(Activation& a, const std::string& name) {
 }
 
 void Interpreter::SetVariable(Activation& a, const std::string& name, const Value& value) {
-  if (name.find_first_of(":/.") != std::string::npos) {
+  if (MayBePath(name)) {
     Object* owner = nullptr;
     std::string last;
     if (LookupPath(a, name, owner, last)) {
@@ -420,6 +454,7 @@ Value Interpreter::DefineFunction(Activation& a, std::span<const uint8_t> body, 
   Object* fn = vm_.NewFunction(nullptr);
   fn->script = f;
   fn->scope = a.scope;
+  a.madeFunction = true;
   fn->scope.insert(fn->scope.begin(), a.target ? a.target : a.base);
   Object* proto = vm_.NewObject();
   proto->Define("constructor", fn, kDontEnum);

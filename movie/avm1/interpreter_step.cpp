@@ -83,14 +83,14 @@ size_t Interpreter::Step(Activation& a, uint8_t code, size_t pc, size_t next,
       return next;
     }
     case op::kConstantPool: {
-      auto pool = std::make_shared<std::vector<std::string>>();
+      auto pool = std::make_shared<std::vector<Value>>();
       uint16_t count = in.U16();
-      for (uint16_t i = 0; i < count && !in.AtEnd(); ++i) pool->push_back(in.String());
+      for (uint16_t i = 0; i < count && !in.AtEnd(); ++i) pool->emplace_back(in.String());
       a.pool = pool;
       return next;
     }
     case op::kPush:
-      PushValues(a, body);
+      PushValues(a, pc, body);
       return next;
     case op::kJump: {
       int16_t offset = static_cast<int16_t>(in.U16());
@@ -132,7 +132,6 @@ size_t Interpreter::Step(Activation& a, uint8_t code, size_t pc, size_t next,
     default:
       break;
   }
-  (void)pc;
   if (code < 0x3A) return StepSwf4(a, code), next;
   return StepSwf5(a, code), next;
 }
@@ -220,14 +219,19 @@ void Interpreter::StepSwf4(Activation& a, uint8_t code) {
       Push(vm_.ToInteger(Pop()));
       break;
     case op::kGetVariable: {
-      std::string name = vm_.ToString(Pop());
-      Push(GetVariable(a, name));
+      Value name = Pop();
+      std::string scratch;
+      Value v = GetVariable(a, NameText(name, scratch));
+      // SWF 4 has no clip values: a name or path that reaches a clip reads as undefined.
+      if (a.version < 5 && IsDisplayObject(v.object())) v = Value();
+      Push(std::move(v));
       break;
     }
     case op::kSetVariable: {
       Value v = Pop();
-      std::string name = vm_.ToString(Pop());
-      SetVariable(a, name, v);
+      Value name = Pop();
+      std::string scratch;
+      SetVariable(a, NameText(name, scratch), v);
       break;
     }
     case op::kGetProperty: {

@@ -32,6 +32,16 @@ void Runtime::InstallMovieClip() {
     if (o->kind == Kind::TextField) return textFields_.Path(o);
     return ClipOf(o) ? TargetPath(o, false) : std::string();
   };
+  vm_.clipChildNames = [this](Object* o) {
+    std::vector<std::string> names;
+    movie::Clip* clip = ClipOf(o);
+    if (!clip) return names;
+    const auto& children = clip->Objects();
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+      if ((it->second.clip || it->second.field) && !it->second.name.empty())
+        names.push_back(it->second.name);
+    return names;
+  };
   InstallClipMethods(vm_.movieClipProto);
 }
 
@@ -214,6 +224,7 @@ Object* Runtime::DuplicateClip(movie::Clip& source, const std::string& name, int
     made->colorTransform = copy.colorTransform;
     made->visible = copy.visible;
   }
+  if (!source.Drawn().Empty()) clip->ChangeDrawing().CopyFrom(source.Drawn());
   clips_[clip].events = events;
   Object* o = ObjectOf(*clip);
   if (init)

@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "movie/avm1/value.h"
+
 namespace kestrova::avm1 {
 
-using ConstantPool = std::shared_ptr<const std::vector<std::string>>;
+// Made once per ConstantPool action: pushing an entry shares its text.
+using ConstantPool = std::shared_ptr<const std::vector<Value>>;
 
 // DefineFunction2 flags.
 enum FunctionFlag : uint16_t {

@@ -381,7 +381,8 @@ void TextFields::InstallCreate(Object* movieClipProto) {
 Value TextFields::Create(movie::Clip& clip, const Args& args) {
   if (entries_.size() >= kMaxFieldObjects) SyncVariables();  // forgets the fields that went
   if (entries_.size() >= kMaxFieldObjects) {
-    vm_.WarnOnce(12, "more than " + std::to_string(kMaxFieldObjects) + " text fields");
+    vm_.WarnOnce(LimitWarning::kTextFields,
+                 "more than " + std::to_string(kMaxFieldObjects) + " text fields");
     return Value();
   }
   auto number = [&](size_t i) {

@@ -26,7 +26,11 @@ void Runtime::InstallTimers() {
 }
 
 int Runtime::SetInterval(const Args& args) {
-  if (intervals_.size() >= kMaxIntervals) return 0;
+  if (intervals_.size() >= kMaxIntervals) {
+    vm_.WarnOnce(LimitWarning::kIntervals,
+                 "more than " + std::to_string(kMaxIntervals) + " intervals; no more were set");
+    return 0;
+  }
   Interval interval;
   size_t rest;
   Object* first = Arg(args, 0).object();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string_view>
 #include <unordered_set>
 
 #include "movie/avm1/builtins.h"
@@ -35,14 +36,24 @@ Vm::Vm(int swfVersion, VmHost& host) : codeVersion(swfVersion), version_(swfVers
 Vm::~Vm() = default;
 
 Object* Vm::Make(Kind kind, Object* proto) {
+  if (!free_.empty()) {
+    Object* o = free_.back();
+    free_.pop_back();
+    *o = Object(kind, proto, CaseSensitive());
+    return o;
+  }
   if (heap_.size() >= kMaxObjects) {
-    if (!overHeap_)
-      host_.Warn("more than " + std::to_string(kMaxObjects) + " objects; scripts stopped");
-    overHeap_ = true;
+    WarnOnce(LimitWarning::kObjects,
+             "more than " + std::to_string(kMaxObjects) + " objects; scripts stopped");
     throw ScriptAbort{};
   }
   heap_.push_back(std::make_unique<Object>(kind, proto, CaseSensitive()));
   return heap_.back().get();
+}
+
+void Vm::Recycle(Object* o) {
+  *o = Object(Kind::Plain, nullptr, CaseSensitive());  // lets go of what it held
+  free_.push_back(o);
 }
 
 Object* Vm::NewArray(const std::vector<Value>& items) {
@@ -227,7 +238,7 @@ constexpr int kMaxPrototypeChain = 256;
 Property* Vm::FindInChain(Object* o, const std::string& name, Object** owner) {
   for (int hops = 0; o; ++hops, o = o->proto) {
     if (hops >= kMaxPrototypeChain) {
-      WarnOnce(3, "a prototype chain loops; the script was stopped");
+      WarnOnce(LimitWarning::kPrototypeLoop, "a prototype chain loops; the script was stopped");
       throw ScriptAbort{};
     }
     Property* p = o->Find(name);
@@ -257,7 +268,7 @@ Value Vm::Get(const Value& target, const std::string& name) {
 
 Value Vm::GetOf(Object* o, const std::string& name, const Value& self) {
   if (!o) return Value();
-  if (name == "__proto__") {
+  if (std::string_view(name) == "__proto__") {
     Object* proto =
         o->kind == Kind::Super ? (o->superProto ? o->superProto->proto : nullptr) : o->proto;
     return proto ? Value(proto) : Value();
@@ -317,7 +328,7 @@ void Vm::Set(const Value& target, const std::string& name, const Value& value) {
 
 void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
   if (!o || name.empty()) return;
-  if (name == "__proto__") {
+  if (std::string_view(name) == "__proto__") {
     o->proto = value.object();
     o->Define("__proto__", value, kDontEnum);
     o->Remove("__proto__");
@@ -348,7 +359,7 @@ void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
       if (own->setter && depth < kMaxCallDepth) Call(own->setter, o, {v});
       return;
     }
-    own = o->Find(name);  // a watcher may have changed the object
+    if (!o->watches.empty()) own = o->Find(name);  // a watcher may have changed the object
     if (!own) own = &o->Put(name);
     own->value = v;
   } else {
@@ -384,8 +395,18 @@ bool Vm::Has(Object* o, const std::string& name) {
 
 bool Vm::TryGet(Object* o, const std::string& name, Value& out) {
   if (!o) return false;
+  // A clip's own variable comes before its children and properties of its
+  // kind: one lookup for the common case of a timeline variable.
+  if (o->kind == Kind::MovieClip && !name.empty() && name[0] != '_') {
+    Property* own = o->Find(name);
+    if (own && Visible(*own)) {
+      out = own->IsAccessor() ? (depth >= kMaxCallDepth ? Value() : Call(own->getter, o, {}))
+                              : own->value;
+      return true;
+    }
+  }
   if (IsDisplayObject(o) && getClipProperty && getClipProperty(o, name, out)) return true;
-  if (o->kind == Kind::Super || name == "__proto__" ||
+  if (o->kind == Kind::Super || std::string_view(name) == "__proto__" ||
       (o->kind == Kind::String && name == "length")) {
     if (!Has(o, name)) return false;
     out = GetOf(o, name, o);
@@ -408,6 +429,11 @@ bool Vm::Delete(Object* o, const std::string& name) {
 std::vector<std::string> Vm::EnumerableNames(Object* o) {
   std::vector<std::string> names;
   std::unordered_set<std::string> seen;
+  // A clip's children are members of it: for..in lists them before its variables.
+  if (o && o->kind == Kind::MovieClip && clipChildNames)
+    for (std::string& name : clipChildNames(o))
+      if (seen.insert(CaseSensitive() ? name : LowerCase(name)).second)
+        names.push_back(std::move(name));
   for (int hops = 0; o && hops < 256; ++hops, o = o->proto) {
     const auto& props = o->Properties();
     for (size_t i = props.size(); i-- > 0;) {
@@ -428,7 +454,7 @@ Value Vm::Call(const Value& fn, const Value& self, const Args& args) {
   if (!f || !f->IsFunction()) return Value();
   if (f->native) {
     if (depth >= kMaxCallDepth) {
-      WarnOnce(1, "256 levels of recursion were exceeded");
+      WarnOnce(LimitWarning::kRecursion, "256 levels of recursion were exceeded");
       throw ScriptAbort{};
     }
     ++depth;
@@ -491,15 +517,17 @@ bool Vm::InstanceOf(const Value& v, Object* ctor) {
   return false;
 }
 
-void Vm::CountAction() {
-  if (++actionsThisFrame_ <= kMaxActionsPerFrame) return;
-  WarnOnce(2, "a script ran too long in one frame; its frame was cut short");
+void Vm::ActionLimitReached() {
+  WarnOnce(LimitWarning::kLongScript,
+           "a script ran too long in one frame; its frame was cut short");
   throw ScriptAbort{};
 }
 
-void Vm::WarnOnce(int which, const std::string& message) {
+void Vm::WarnOnce(LimitWarning kind, const std::string& message) {
+  const unsigned bit = 1u << static_cast<unsigned>(kind);
+  if (warned_ & bit) return;
+  warned_ |= bit;
   host_.Warn(message);
-  warned_ |= 1u << which;
 }
 
 }  // namespace kestrova::avm1

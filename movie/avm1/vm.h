@@ -24,6 +24,17 @@ constexpr int kMaxCallDepth = 256;
 constexpr uint64_t kMaxActionsPerFrame = 60'000'000;
 constexpr size_t kMaxObjects = 4'000'000;
 
+// The kinds of limit warnings: each is given once per movie.
+enum class LimitWarning : unsigned {
+  kRecursion,
+  kLongScript,
+  kPrototypeLoop,
+  kObjects,
+  kIntervals,
+  kTextFields,
+  kBitmaps,
+};
+
 // Raised by Throw and caught by Try; crosses native calls.
 struct ScriptThrow {
   Value value;
@@ -62,7 +73,10 @@ class Vm {
   Object* NewFunction(NativeFn fn, Object* proto = nullptr);
   // A built-in method on `target`, not enumerable.
   Object* Method(Object* target, const std::string& name, NativeFn fn);
-  size_t ObjectCount() const { return heap_.size(); }
+  size_t ObjectCount() const { return heap_.size() - free_.size(); }
+  // Takes back an object nothing can reach any more (a call's locals when
+  // the call made no closure over them); Make hands it out again.
+  void Recycle(Object* o);
 
   // Coercion
   double ToNumber(const Value& v);
@@ -103,9 +117,12 @@ class Vm {
   double Random() { return std::uniform_real_distribution<double>(0, 1)(rng_); }
 
   // Limits
-  void CountAction();
+  void CountAction() {
+    if (++actionsThisFrame_ > kMaxActionsPerFrame) ActionLimitReached();
+  }
   void ResetFrameBudget() { actionsThisFrame_ = 0; }
-  void WarnOnce(int which, const std::string& message);
+  // The first warning of its kind goes to the host; later ones are dropped.
+  void WarnOnce(LimitWarning kind, const std::string& message);
 
   Object* global = nullptr;
   Object* objectProto = nullptr;
@@ -124,20 +141,23 @@ class Vm {
   std::function<bool(Object*, const std::string&, Value&)> getClipProperty;
   std::function<bool(Object*, const std::string&, const Value&)> setClipProperty;
   std::function<std::string(Object*)> clipPath;  // "_level0.a": a clip as text
+  // The names of a clip's named children, as for..in lists them.
+  std::function<std::vector<std::string>(Object*)> clipChildNames;
   // For interpreter-side callbacks of built-ins (Function.call needs it).
   std::function<Value(Object* fn, const Value& self, const Args& args, Object* home)> callScript;
 
  private:
   Value CallWatch(Object* o, Property* p, const std::string& name, const Value& value);
   Value Resolve(Object* o, const std::string& name, const Value& self);
+  [[noreturn]] void ActionLimitReached();
 
   int version_;
   VmHost& host_;
   std::vector<std::unique_ptr<Object>> heap_;
+  std::vector<Object*> free_;  // recycled objects of heap_
   std::mt19937 rng_{20061};
   uint64_t actionsThisFrame_ = 0;
   unsigned warned_ = 0;
-  bool overHeap_ = false;
 };
 
 }  // namespace kestrova::avm1

@@ -68,6 +68,20 @@ void Drawing::Clear() {
   Changed();
 }
 
+void Drawing::CopyFrom(const Drawing& other) {
+  if (&other == this) return;
+  Clear();
+  if (edges_ + other.shape_.edges.size() > kMaxDrawnEdges) return;
+  shape_ = other.shape_;
+  edges_ += shape_.edges.size();
+  pen_ = other.pen_;
+  contourStart_ = other.contourStart_;
+  fill_ = other.fill_;
+  line_ = other.line_;
+  group_ = other.group_;
+  Changed();
+}
+
 // The straight edge back to the contour's start bounds the fill; it is
 // not stroked.
 void Drawing::CloseContour() {

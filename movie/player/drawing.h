@@ -32,6 +32,9 @@ class Drawing {
   void LineTo(swf::TwipsPoint to);
   void CurveTo(swf::TwipsPoint control, swf::TwipsPoint to);
   void Clear();
+  // What `other` drew, with its pen and styles, in place of this drawing's
+  // (duplicateMovieClip); nothing when the copy would pass the edge budget.
+  void CopyFrom(const Drawing& other);
 
   bool Empty() const { return shape_.edges.empty(); }
   // Fills and lines so far; an open fill counts as closed.

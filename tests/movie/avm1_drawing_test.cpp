@@ -453,6 +453,25 @@ TEST(Avm1Drawing, OneRendererFollowsDrawingsThatMoveAndChange) {
   EXPECT_EQ(at(60, 10), kBlue);
 }
 
+TEST(Avm1Drawing, DuplicatesCopyTheDrawingAndDrawOnByThemselves) {
+  Code c = NewClip("c", 1, 10);
+  Call(c, "c", "beginFill", {double(0xFF0000)});
+  Rect(c, "c", 0, 0, 30, 30);
+  Call(c, "c", "endFill", {});
+  Call(c, "c", "lineStyle", {2.0, double(0x0000FF)});
+  Call(c, "c", "moveTo", {0.0, 40.0});
+  Call(c, "c", "duplicateMovieClip", {"d", 2.0});
+  Clip(c, "d").Str("_x").Num(60).Op(0x4F);
+  TraceMember(c, "d", "_width");
+  Call(c, "d", "lineTo", {30.0, 40.0});  // the copy keeps the pen and the line style
+  Call(c, "c", "clear", {});             // and is not cleared with its source
+  Played p = Play({c});
+  EXPECT_EQ(p.lines, (std::vector<std::string>{"30"}));
+  EXPECT_EQ(At(p, 75, 15), kRed);
+  EXPECT_EQ(At(p, 75, 40), kBlue);
+  EXPECT_EQ(At(p, 20, 15), kWhite) << "the source was cleared";
+}
+
 TEST(Avm1Drawing, AllDrawingsShareOneBudgetOfEdges) {
   size_t edges = movie::kMaxDrawnEdges - 1;
   {
@@ -470,6 +489,19 @@ TEST(Avm1Drawing, AllDrawingsShareOneBudgetOfEdges) {
     EXPECT_EQ(edges, movie::kMaxDrawnEdges);
   }
   EXPECT_EQ(edges, movie::kMaxDrawnEdges - 1) << "a drawing gone gives its edges back";
+  {
+    movie::Drawing source(edges), copy(edges);
+    source.SetLine(swf::LineStyle{});
+    source.LineTo({{20}, {0}});
+    copy.CopyFrom(source);  // would pass the budget: nothing copied
+    EXPECT_TRUE(copy.Empty());
+    edges -= 10;
+    copy.CopyFrom(source);
+    EXPECT_EQ(copy.Shape().edges.size(), 1u);
+    EXPECT_EQ(edges, movie::kMaxDrawnEdges - 9);
+    edges += 10;
+  }
+  EXPECT_EQ(edges, movie::kMaxDrawnEdges - 1) << "a copy gives its edges back too";
 }
 
 }  // namespace

@@ -118,6 +118,52 @@ TEST(Avm1Limits, EndlessRecursionStopsTheScript) {
   EXPECT_NE(run.warnings[0].find("recursion"), std::string::npos);
 }
 
+size_t WarningsWith(const Outcome& run, const char* text) {
+  size_t n = 0;
+  for (const std::string& w : run.warnings) n += w.find(text) != std::string::npos;
+  return n;
+}
+
+TEST(Avm1Limits, EachKindOfLimitWarnsOncePerMovie) {
+  Code body;
+  body.Call("f");
+  Code recurse;
+  recurse.Function("f", body).Call("f");
+  Outcome run = Play(6, {recurse, recurse, recurse}, 3);
+  EXPECT_EQ(WarningsWith(run, "recursion"), 1u);
+  // 1002 intervals asked for: the last two are refused, with one warning
+  Code intervals;
+  intervals.Function("g", Code());
+  for (int i = 0; i < 1002; ++i)
+    intervals.Num(1000).Str("g").Op(0x1C).Num(2).Str("setInterval").Op(0x3D).Op(0x17);
+  intervals.Num(1000).Str("g").Op(0x1C).Num(2).Str("setInterval").Op(0x3D).Trace();
+  run = Play(6, {intervals}, 1);
+  EXPECT_EQ(run.lines, Lines({"undefined"}));
+  EXPECT_EQ(WarningsWith(run, "intervals"), 1u);
+}
+
+TEST(Avm1Swf4, ClipsAreNoValuesAndEmptyNamesInPathsReachNoClip) {
+  swf::SwfWriter swf(4, Stage(100, 100), 10);
+  swf::TagStream sprite;
+  sprite.ShowFrame();
+  swf.Tag(swf::tag::kDefineSprite, swf::DefineSpriteBody(1, sprite));
+  swf::PlaceObject place;
+  place.depth = 1;
+  place.character = 1;
+  place.name = "a";
+  swf.Tag(swf::tag::kPlaceObject2, swf::PlaceObject2Body(place));
+  Code code;
+  code.Str("a").Op(0x1C).Trace();              // trace(a): a clip is not a value
+  for (const char* path : {"/a", "//a", "a"})  // "n:" add getProperty(path, _name)
+    code.Str("n:").Str(path).Num(13).Op(0x22).Op(0x21).Trace();
+  swf.Tag(swf::tag::kDoAction, swf::DoActionBody(code.Bytes()));
+  swf.ShowFrame();
+  auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
+  std::vector<std::string> lines;
+  Runtime runtime(movie, RuntimeOutput{[&](const std::string& l) { lines.push_back(l); }, nullptr});
+  EXPECT_EQ(lines, Lines({"undefined", "n:a", "n:", "n:a"}));
+}
+
 TEST(Avm1Clock, GetTimeFollowsTheFrameRateAndQuitStopsEarly) {
   Code time;
   time.Op(0x34).Trace();

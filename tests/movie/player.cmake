@@ -33,11 +33,11 @@ if(WIN32)
 endif()
 
 kestrova_test(avm1_test
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_test.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_test.cpp ${CMAKE_CURRENT_LIST_DIR}/avm1_values_test.cpp
   LIBS kestrova_avm1 kestrova_swf_writer kestrova_testing)
 
 kestrova_test(avm1_classes_test
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_classes_test.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_classes_test.cpp ${CMAKE_CURRENT_LIST_DIR}/avm1_idioms_test.cpp
   LIBS kestrova_avm1 kestrova_swf_writer kestrova_testing)
 
 kestrova_test(flash_state_test
