@@ -150,6 +150,12 @@ void InstallBitmapMethods(Vm& vm, Object* proto, std::shared_ptr<PixelTable> tab
 
 void InstallBitmapData(Vm& vm, Object* display) {
   auto table = std::make_shared<PixelTable>();
+  vm.AddForget([table](const Object* o) {
+    auto it = table->find(o);
+    if (it == table->end()) return;
+    table->pixels -= it->second.argb.size();
+    table->bitmaps.erase(it);
+  });
   Object* proto = vm.NewObject();
   auto construct = [table](Vm& vm, const Value& self, const Args& args) {
     double w = vm.ToInteger(Arg(args, 0)), h = vm.ToInteger(Arg(args, 1));

@@ -47,6 +47,10 @@ class Interpreter {
   void RunBlock(std::span<const uint8_t> code, Object* target, int version);
   // Calls a script function; `home` is the prototype it was found on.
   Value CallScript(Object* fn, const Value& self, const Args& args, Object* home);
+  // Values left on the stack between frames (none, when scripts balance).
+  void MarkStack(Marker& m) const {
+    for (const Value& v : stack_) m.Mark(v);
+  }
 
  private:
   // Runs [begin, end); returns where control left the range.

@@ -99,6 +99,7 @@ class Object {
   };
   std::unordered_map<std::string, Watch> watches;
   std::vector<Object*> interfaces;  // ImplementsOp
+  bool marked = false;              // reached in the collection under way
 
  private:
   std::string KeyOf(const std::string& name) const;

@@ -20,7 +20,8 @@ enum ClipEvent : uint32_t {
 
 }  // namespace
 
-Runtime::Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output)
+Runtime::Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output,
+                 Collection collection)
     : movie_(std::move(movie)),
       output_(std::move(output)),
       vm_(movie_->header.version, *this),
@@ -35,6 +36,11 @@ Runtime::Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output)
   });
   InstallColor();
   InstallPlayerStubs(vm_);
+  vm_.AddRoots([this](Marker& m) { MarkRoots(m); });
+  vm_.AddForget([this](const Object* o) { Forget(o); });
+  vm_.KeepAllMade();
+  vm_.collectAlways = collection == Collection::kEveryFrame;
+  vm_.collectNever = collection == Collection::kNever;
   player_ = std::make_unique<movie::Player>(movie_, this);
 }
 
@@ -135,6 +141,7 @@ void Runtime::AfterFrame() {
   }
   FireIntervals();
   textFields_.SyncVariables();
+  vm_.CollectIfDue();  // no script runs now
 }
 
 void Runtime::RunClipEvent(movie::Clip& clip, uint32_t event) {

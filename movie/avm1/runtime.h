@@ -28,9 +28,14 @@ struct RuntimeOutput {
   std::function<void(const std::string&)> warn;
 };
 
+// How the Vm's collector runs: when the heap has grown (the default), after
+// every frame (a check that every root is known), or never.
+enum class Collection { kWhenGrown, kEveryFrame, kNever };
+
 class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
  public:
-  Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output);
+  Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output,
+          Collection collection = Collection::kWhenGrown);
   ~Runtime() override;
 
   void Advance();
@@ -111,6 +116,8 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   void InstallColor();                      // color_class.cpp
   movie::DisplayObject* ColorTarget(const Value& self, bool change = false);
   void InstallTimers();
+  void MarkRoots(Marker& m);  // runtime_roots.cpp
+  void Forget(const Object* o);
   bool GetClipProperty(Object* o, const std::string& name, Value& out);
   bool SetClipProperty(Object* o, const std::string& name, const Value& value);
   int PropertyIndex(const std::string& name) const;

@@ -406,4 +406,21 @@ Value TextFields::Create(movie::Clip& clip, const Args& args) {
   return vm_.Version() >= 8 ? Value(o) : Value();
 }
 
+void TextFields::MarkRoots(Marker& m) const {
+  for (const auto& [o, entry] : entries_)
+    if (!entry.field.expired() && !entry.parent.expired()) m.Mark(const_cast<Object*>(o));
+  for (const auto& [o, values] : held_)
+    for (const auto& [name, value] : values) m.Mark(value);
+}
+
+void TextFields::Forget(const Object* o) {
+  auto it = entries_.find(o);
+  if (it != entries_.end()) {
+    auto field = objects_.find(it->second.raw);
+    if (field != objects_.end() && field->second == o) objects_.erase(field);
+    entries_.erase(it);
+  }
+  held_.erase(o);
+}
+
 }  // namespace kestrova::avm1

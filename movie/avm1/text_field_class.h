@@ -59,6 +59,9 @@ class TextFields {
   // the same place.
   void Duplicate(Object* o, const std::string& name, int depth);
   void Remove(Object* o);
+  // The objects of fields on the stage, and the values held for any.
+  void MarkRoots(Marker& m) const;
+  void Forget(const Object* o);
 
  private:
   struct Entry {

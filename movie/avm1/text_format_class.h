@@ -23,6 +23,7 @@ class TextFormats {
   Object* Make(const text::TextFormat& format);
   // The format a TextFormat object holds; null for any other value.
   const text::TextFormat* Of(const Value& value) const;
+  void Forget(const Object* o) { formats_.erase(o); }
 
  private:
   void Construct(Object* self, const Args& args);

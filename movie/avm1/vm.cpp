@@ -31,6 +31,7 @@ bool IndexName(const std::string& name, uint32_t& index) {
 
 Vm::Vm(int swfVersion, VmHost& host) : codeVersion(swfVersion), version_(swfVersion), host_(host) {
   InstallBuiltins(*this);
+  KeepAllMade();
 }
 
 Vm::~Vm() = default;

@@ -35,6 +35,31 @@ enum class LimitWarning : unsigned {
   kBitmaps,
 };
 
+// A collection runs once the live objects have grown past the larger of
+// this and twice the count the last collection left: small movies never
+// collect.
+constexpr size_t kCollectMinimum = 50'000;
+
+// Marks the objects a collection keeps; roots hand theirs to Mark and the
+// collector follows what each one reaches.
+class Marker {
+ public:
+  void Mark(Object* o) {
+    if (o && !o->marked) {
+      o->marked = true;
+      pending_.push_back(o);
+    }
+  }
+  void Mark(const Value& v) { Mark(v.object()); }
+
+ private:
+  friend class Vm;
+  std::vector<Object*> pending_;
+};
+using RootFn = std::function<void(Marker&)>;
+// Told of each object a collection frees, so tables keyed by it let go.
+using ForgetFn = std::function<void(const Object*)>;
+
 // Raised by Throw and caught by Try; crosses native calls.
 struct ScriptThrow {
   Value value;
@@ -77,6 +102,24 @@ class Vm {
   // Takes back an object nothing can reach any more (a call's locals when
   // the call made no closure over them); Make hands it out again.
   void Recycle(Object* o);
+
+  // Collection (vm_collect.cpp). Only between frames: nothing may hold an
+  // object on the C++ stack then. Whoever keeps objects outside the heap
+  // (tables, queues, captures) adds a root function; whoever keys a table
+  // by object adds a forget function.
+  void AddRoots(RootFn roots) { roots_.push_back(std::move(roots)); }
+  void AddForget(ForgetFn forget) { forgets_.push_back(std::move(forget)); }
+  // Everything made so far stays for the movie's life: the built-ins, and
+  // the objects their native closures hold in captures the collector
+  // cannot see.
+  void KeepAllMade() { kept_ = heap_.size(); }
+  // Collects when the count has grown past the threshold, or every time
+  // when `collectAlways` (a check for missed roots). Returns the objects freed.
+  size_t CollectIfDue();
+  size_t Collect();
+  bool collectAlways = false;
+  bool collectNever = false;
+  size_t collections = 0;
 
   // Coercion
   double ToNumber(const Value& v);
@@ -155,6 +198,10 @@ class Vm {
   VmHost& host_;
   std::vector<std::unique_ptr<Object>> heap_;
   std::vector<Object*> free_;  // recycled objects of heap_
+  size_t kept_ = 0;            // heap_[0, kept_) are never collected
+  size_t collectAt_ = kCollectMinimum;
+  std::vector<RootFn> roots_;
+  std::vector<ForgetFn> forgets_;
   std::mt19937 rng_{20061};
   uint64_t actionsThisFrame_ = 0;
   unsigned warned_ = 0;

@@ -26,6 +26,17 @@ if(NOT WIN32)
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/movie-corpus)
 endif()
 
+kestrova_test(avm1_collector_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_collector_test.cpp
+  LIBS kestrova_avm1 kestrova_swf_writer kestrova_testing)
+if(NOT WIN32)
+  set(KESTROVA_AVM1_CORPUS "${CMAKE_SOURCE_DIR}/../shared/corpus/avm1")
+  if(NOT EXISTS ${KESTROVA_AVM1_CORPUS})
+    set(KESTROVA_AVM1_CORPUS "${CMAKE_SOURCE_DIR}/../../shared/corpus/avm1")
+  endif()
+  target_compile_definitions(avm1_collector_test PRIVATE KESTROVA_AVM1_CORPUS="${KESTROVA_AVM1_CORPUS}")
+endif()
+
 if(WIN32)
   kestrova_test(shockwave_flash_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/shockwave_flash_test.cpp

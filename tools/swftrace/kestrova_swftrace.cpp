@@ -20,6 +20,9 @@ int main(int argc, char** argv) {
   app.add_option("MOVIE", input, "the movie (.swf)")->required();
   app.add_option("--frames", frames, "frames to run (frame 1 is the first shown)")
       ->check(CLI::Range(1l, 10000000l));
+  bool collectEveryFrame = false;
+  app.add_flag("--collect-every-frame", collectEveryFrame,
+               "collect the script heap after every frame (a check for the collector)");
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -41,7 +44,9 @@ int main(int argc, char** argv) {
     output.warn = [](const std::string& message) {
       std::fprintf(stderr, "kestrova-swftrace: warning: %s\n", message.c_str());
     };
-    avm1::Runtime runtime(movie, output);
+    avm1::Runtime runtime(
+        movie, output,
+        collectEveryFrame ? avm1::Collection::kEveryFrame : avm1::Collection::kWhenGrown);
     for (long f = 1; f < frames && !runtime.QuitRequested(); ++f) runtime.Advance();
   } catch (const Error& e) {
     std::fprintf(stderr, "kestrova-swftrace: %s\n", e.what());
