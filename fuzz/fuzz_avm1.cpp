@@ -1,7 +1,9 @@
 // Feeds arbitrary byte code to the ActionScript interpreter: the first
 // byte picks the SWF version (4-8), the rest is the DoAction of two frames
 // played for four. No input may crash, read out of bounds or hang past the
-// interpreter's limits.
+// interpreter's limits. The heap is collected after every frame, so an
+// object the collector frees while scripts can still reach it shows up as
+// a use after free.
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -21,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     swf.ShowFrame();
   }
   auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
-  avm1::Runtime runtime(movie, {[](const std::string&) {}, [](const std::string&) {}});
+  avm1::Runtime runtime(movie, {[](const std::string&) {}, [](const std::string&) {}},
+                        avm1::Collection::kEveryFrame);
   for (int frame = 1; frame < 4 && !runtime.QuitRequested(); ++frame) runtime.Advance();
   return 0;
 }
