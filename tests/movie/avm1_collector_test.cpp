@@ -21,8 +21,8 @@ using swf::testing::Stage;
 using testing::Code;
 using Lines = std::vector<std::string>;
 
-std::shared_ptr<const swf::Movie> MovieOf(const std::vector<Code>& frames) {
-  swf::SwfWriter swf(7, Stage(100, 100), 10);
+std::shared_ptr<const swf::Movie> MovieOf(const std::vector<Code>& frames, uint8_t version = 7) {
+  swf::SwfWriter swf(version, Stage(100, 100), 10);
   for (const Code& code : frames) {
     swf.Tag(swf::tag::kDoAction, swf::DoActionBody(code.Bytes()));
     swf.ShowFrame();
@@ -214,6 +214,32 @@ TEST(Avm1Collector, ARemovedClipsObjectAndWhatItHeldAreFreed) {
   Playing remade(MovieOf({make, remove, Churn(200), again}), Collection::kEveryFrame);
   remade.Frames(4);
   EXPECT_EQ(remade.lines, Lines{"12"});
+}
+
+TEST(Avm1Collector, AFreedBitmapsSlotIsNoBitmapWhenMadeAgain) {
+  // a 2880 x 2880 bitmap a frame, dropped again: a quarter of all the
+  // pixels bitmaps may hold
+  Code frame;
+  Code opaque = Code().Record(0x96, {5, 0});  // false
+  frame.Append(SetVar("bmp", Code(Args({Num(2880), Num(2880), opaque, Num(0)}))
+                                 .Append(Member(Var("flash"), "display"))
+                                 .Str("BitmapData")
+                                 .Op(0x53)));
+  frame.Append(Trace(Member(Var("bmp"), "width")));
+  frame.Append(SetVar("bmp", Num(0)));
+  // the slot the bitmap left is made again as a plain object: no pixels
+  Code reuse;
+  reuse.Append(SetVar("o", New("Object", {})));
+  reuse.Append(Trace(
+      Method(Member(Member(Member(Member(Var("flash"), "display"), "BitmapData"), "prototype"),
+                    "getPixel"),
+             "call", {Var("o"), Num(0), Num(0)})));
+  std::vector<Code> frames(6, frame);
+  frames.push_back(reuse);
+  frames.push_back(Code().Op(0x07));
+  Playing run(MovieOf(frames, 8), Collection::kEveryFrame);  // a SWF 8 class
+  run.Frames(8);
+  EXPECT_EQ(run.lines, (Lines{"2880", "2880", "2880", "2880", "2880", "2880", "undefined"}));
 }
 
 // Each reference movie traces the same when the heap is collected after
