@@ -242,6 +242,23 @@ TEST(Avm1Collector, AFreedBitmapsSlotIsNoBitmapWhenMadeAgain) {
   EXPECT_EQ(run.lines, (Lines{"2880", "2880", "2880", "2880", "2880", "2880", "undefined"}));
 }
 
+TEST(Avm1Collector, AFreedTextFormatsSlotIsNoTextFormatWhenMadeAgain) {
+  Code make;
+  make.Append(SetVar("tf", New("TextFormat", {})));
+  make.Append(SetMember(Var("tf"), "size", Num(33)));
+  make.Append(Trace(Member(Var("tf"), "size")));
+  make.Append(SetVar("tf", Num(0)));
+  Code reuse;
+  reuse.Append(SetVar("o", New("Object", {})));
+  reuse.Append(SetMember(Var("o"), "__proto__", Member(Var("TextFormat"), "prototype")));
+  reuse.Append(Trace(Member(Var("o"), "size")));
+  Playing run(MovieOf({make, reuse, Code().Op(0x07)}), Collection::kEveryFrame);
+  run.Frames(3);
+  ASSERT_EQ(run.lines.size(), 2u);
+  EXPECT_EQ(run.lines[0], "33");
+  EXPECT_NE(run.lines[1], "33");
+}
+
 // Each reference movie traces the same when the heap is collected after
 // every frame: a root the collector missed would lose an object scripts
 // still use. The runs go a few frames past the recorded count.
