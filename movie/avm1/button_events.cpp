@@ -1,6 +1,8 @@
 // The mouse for scripts: button condition actions, the handlers of button
 // objects and of clips acting as buttons (onPress ... or on(press) clip
 // actions), every clip's mouse events, and the Button class.
+#include <optional>
+
 #include "movie/avm1/builtins.h"
 #include "movie/avm1/runtime.h"
 #include "movie/player/hit_test.h"
@@ -82,7 +84,20 @@ bool Runtime::ActsAsButton(movie::Clip& clip) {
   return movie_->header.version >= 6 && it->second.object && HasButtonHandlers(it->second.object);
 }
 
+// A clip acting as a button shows its frames labelled _up, _over and
+// _down as a button shows its states (held and dragged away: _over).
+void Runtime::ShowButtonFrame(movie::Clip& clip) {
+  const char* label = clip.Mouse() == movie::MouseState::Idle       ? "_up"
+                      : clip.Mouse() == movie::MouseState::OverDown ? "_down"
+                                                                    : "_over";
+  std::optional<uint32_t> frame = clip.Timeline().FindLabel(label);
+  if (!frame) return;
+  clip.Stop();
+  clip.GotoFrame(*frame);
+}
+
 void Runtime::MouseTransition(movie::Clip& clip, uint16_t condition) {
+  if (!clip.ButtonDefinition()) ShowButtonFrame(clip);
   for (const TransitionEvent& e : kTransitionEvents) {
     if (e.condition != condition) continue;
     auto keep = clip.shared_from_this();

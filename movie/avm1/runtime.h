@@ -117,6 +117,7 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   void InstallTimers();
   void InstallButtonClass();  // button_events.cpp
   bool HasButtonHandlers(Object* o);
+  void ShowButtonFrame(movie::Clip& clip);
   double MouseIn(movie::Clip& clip, bool y);
   bool GetClipProperty(Object* o, const std::string& name, Value& out);
   bool SetClipProperty(Object* o, const std::string& name, const Value& value);

@@ -3,6 +3,7 @@
 // act as buttons, every clip's mouse events, _xmouse, enabled, key presses.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,41 @@ TEST(Avm1Buttons, ClipsActAsButtonsOnlyWithAHandler) {
   vm.Set(Value(mc), "onPress", Value(1.0));
   player.MouseMove(Px(21, 70));
   EXPECT_FALSE(player.OverButton()) << "a number is no handler";
+}
+
+// A clip acting as a button goes to (and stops on) its frames labelled
+// _up, _over and _down.
+TEST(Avm1Buttons, ClipsShowTheirButtonFramesByLabel) {
+  swf::SwfWriter swf(6, Stage(100, 100), 10);
+  swf::ShapeBuilder square;
+  square.Rect(0, 0, 800, 800, square.AddFill(Solid(0xFF336699)));
+  swf.Tag(swf::tag::kDefineShape3, swf::DefineShapeBody(1, square, 3));
+  swf::TagStream states;
+  states.Tag(swf::tag::kPlaceObject2, swf::testing::PlaceBody(1, 1));
+  for (const char* label : {"_up", "_over", "_down", "other"}) {
+    std::vector<uint8_t> body(label, label + std::strlen(label) + 1);
+    states.Tag(swf::tag::kFrameLabel, body);
+    states.ShowFrame();
+  }
+  swf.Tag(swf::tag::kDefineSprite, swf::DefineSpriteBody(2, states));
+  swf.Tag(swf::tag::kPlaceObject2, swf::PlaceObject2Body(Place(1, 2, "lab", 0, 0)));
+  Code script;
+  script.Str("lab").Op(0x1C).Str("onRelease").Function("", Code()).Op(0x4F);
+  swf.Tag(swf::tag::kDoAction, swf::DoActionBody(script.Bytes()));
+  swf.ShowFrame();
+  Runtime runtime(std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false))), {});
+  movie::Player& player = runtime.Player();
+  const movie::Clip& lab = *player.Root().Objects().at(1).clip;
+  player.MouseMove(Px(20, 20));
+  EXPECT_EQ(lab.CurrentFrame(), 1u);
+  runtime.Advance();
+  EXPECT_EQ(lab.CurrentFrame(), 1u) << "stopped there";
+  player.MouseDown(Px(20, 20));
+  EXPECT_EQ(lab.CurrentFrame(), 2u);
+  player.MouseMove(Px(90, 90));
+  EXPECT_EQ(lab.CurrentFrame(), 1u) << "held and dragged away";
+  player.MouseUp(Px(90, 90));
+  EXPECT_EQ(lab.CurrentFrame(), 0u);
 }
 
 }  // namespace
