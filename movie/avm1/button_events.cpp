@@ -96,6 +96,14 @@ void Runtime::ShowButtonFrame(movie::Clip& clip) {
   clip.GotoFrame(*frame);
 }
 
+// useHandCursor = false (on the object or its prototype) keeps the arrow.
+bool Runtime::HandCursor(movie::Clip& clip) {
+  auto it = clips_.find(&clip);
+  if (it == clips_.end() || !it->second.object) return true;
+  Property* p = vm_.FindInChain(it->second.object, "useHandCursor");
+  return !p || p->IsAccessor() || vm_.ToBoolean(p->value);
+}
+
 void Runtime::MouseTransition(movie::Clip& clip, uint16_t condition) {
   if (!clip.ButtonDefinition()) ShowButtonFrame(clip);
   for (const TransitionEvent& e : kTransitionEvents) {

@@ -49,6 +49,7 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   void MouseTransition(movie::Clip& clip, uint16_t condition) override;
   void ButtonActionDue(movie::Clip& button, const swf::ButtonAction& action) override;
   bool ActsAsButton(movie::Clip& clip) override;
+  bool HandCursor(movie::Clip& clip) override;
   void MouseMoved(MouseEvent event) override;
   void AfterMouse() override;
 

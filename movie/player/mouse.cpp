@@ -181,10 +181,12 @@ void Player::QueueKeyActions(Clip& clip, uint8_t code) {
 
 bool Player::OverButton() const {
   if (!mouse_.inside) return false;
-  std::shared_ptr<Clip> hovered = Live(mouse_.hovered);
-  if (hovered && hovered->Enabled()) return true;
-  std::shared_ptr<Clip> pressed = Live(mouse_.pressed);
-  return pressed && pressed->Enabled() && pressed->Mouse() == MouseState::OverDown;
+  std::shared_ptr<Clip> target = Live(mouse_.hovered);
+  if (!target || !target->Enabled()) {
+    target = Live(mouse_.pressed);
+    if (target && (!target->Enabled() || target->Mouse() != MouseState::OverDown)) target.reset();
+  }
+  return target && (!context_.host || context_.host->HandCursor(*target));
 }
 
 }  // namespace kestrova::movie

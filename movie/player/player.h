@@ -45,8 +45,8 @@ class Player {
   void KeyPress(uint8_t code);
   swf::TwipsPoint MousePosition() const { return mouse_.at; }
   bool MouseInside() const { return mouse_.inside; }
-  // Whether an enabled button (or a clip acting as one) is under the mouse:
-  // the hand cursor.
+  // Whether an enabled button (or a clip acting as one) is under the mouse
+  // and wants the hand cursor (scripts may keep the arrow).
   bool OverButton() const;
 
  private:

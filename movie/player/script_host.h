@@ -39,6 +39,8 @@ class ScriptHost {
   virtual void ButtonActionDue(Clip& /*button*/, const swf::ButtonAction& /*action*/) {}
   // Whether a clip (not a button) takes the mouse as a button does.
   virtual bool ActsAsButton(Clip& /*clip*/) { return false; }
+  // Whether the hand cursor shows over a button or clip acting as one.
+  virtual bool HandCursor(Clip& /*clip*/) { return true; }
   // Mouse moves and presses anywhere on the stage, before the transitions
   // they cause.
   enum class MouseEvent : uint8_t { Move, Down, Up };

@@ -118,6 +118,10 @@ TEST(Avm1Buttons, ClipsActAsButtonsOnlyWithAHandler) {
   ASSERT_NE(mc, nullptr);
   player.MouseMove(Px(20, 70));
   EXPECT_TRUE(player.OverButton());
+  vm.Set(Value(mc), "useHandCursor", Value(false));
+  EXPECT_FALSE(player.OverButton()) << "useHandCursor false keeps the arrow";
+  vm.Set(Value(mc), "useHandCursor", Value(true));
+  EXPECT_TRUE(player.OverButton());
   vm.Set(Value(mc), "onPress", Value(1.0));
   player.MouseMove(Px(21, 70));
   EXPECT_FALSE(player.OverButton()) << "a number is no handler";
