@@ -119,6 +119,9 @@ Value Runtime::GetProperty(Object* o, int index) {
       return soundBufferTime_;
     case 19:
       return Value(quality_);
+    case 20:
+    case 21:
+      return MouseIn(*clip, index == 21);
     default:
       return 0.0;
   }
@@ -266,6 +269,8 @@ bool Runtime::SetClipProperty(Object* o, const std::string& name, const Value& v
   if (o->kind == Kind::TextField) return textFields_.SetDisplayProperty(o, name, value);
   movie::Clip* clip = ClipOf(o);
   if (!clip) return false;
+  // Kept as a variable too, so that it reads back as it was set.
+  if (name == "enabled") clip->SetEnabled(vm_.ToBoolean(value));
   int index = PropertyIndex(name);
   if (index < 0) return false;
   SetProperty(o, index, value);

@@ -35,6 +35,7 @@ Runtime::Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output,
     return clip ? StaticTextOf(*movie_, *clip) : std::string();
   });
   InstallColor();
+  InstallButtonClass();
   InstallPlayerStubs(vm_);
   vm_.AddRoots([this](Marker& m) { MarkRoots(m); });
   vm_.AddForget([this](const Object* o) { Forget(o); });
@@ -206,7 +207,8 @@ Object* Runtime::ObjectOf(movie::Clip& clip) {
     scripts = ClipScripts{};
     scripts.clip = clip.weak_from_this();
   }
-  Object* o = vm_.Make(Kind::MovieClip, vm_.movieClipProto);
+  const bool button = clip.ButtonDefinition() && movie_->header.version >= 6;
+  Object* o = vm_.Make(Kind::MovieClip, button ? buttonProto_ : vm_.movieClipProto);
   o->clip = clip.weak_from_this();
   scripts.object = o;
   clipOf_[o] = &clip;

@@ -51,6 +51,12 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   void BeforeTick() override;
   void AfterTick() override;
   void AfterFrame() override;
+  void MouseTransition(movie::Clip& clip, uint16_t condition) override;
+  void ButtonActionDue(movie::Clip& button, const swf::ButtonAction& action) override;
+  bool ActsAsButton(movie::Clip& clip) override;
+  bool HandCursor(movie::Clip& clip) override;
+  void MouseMoved(MouseEvent event) override;
+  void AfterMouse() override;
 
   // VmHost
   void Trace(const std::string& line) override;
@@ -118,6 +124,10 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   void InstallTimers();
   void MarkRoots(Marker& m);  // runtime_roots.cpp
   void Forget(const Object* o);
+  void InstallButtonClass();  // button_events.cpp
+  bool HasButtonHandlers(Object* o);
+  void ShowButtonFrame(movie::Clip& clip);
+  double MouseIn(movie::Clip& clip, bool y);
   bool GetClipProperty(Object* o, const std::string& name, Value& out);
   bool SetClipProperty(Object* o, const std::string& name, const Value& value);
   int PropertyIndex(const std::string& name) const;
@@ -155,6 +165,7 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   double focusRect_ = 1;
   double soundBufferTime_ = 5;  // the root's own placement, set by scripts  // known from its
                                 // placement, before the player is fully built
+  Object* buttonProto_ = nullptr;
   std::unique_ptr<movie::Player> player_;
 };
 

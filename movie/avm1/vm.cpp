@@ -335,8 +335,10 @@ void Vm::SetOf(Object* o, const std::string& name, const Value& value) {
     o->Remove("__proto__");
     return;
   }
-  // Only "_x"-like names are clip properties.
-  if (IsDisplayObject(o) && name[0] == '_' && setClipProperty && setClipProperty(o, name, value))
+  // Only "_x"-like names are clip properties; "enabled" is also kept as
+  // a variable, the clip told of it.
+  if (IsDisplayObject(o) && (name[0] == '_' || name == "enabled") && setClipProperty &&
+      setClipProperty(o, name, value))
     return;
   if (o->kind == Kind::Super) o = o->superThis.object();
   if (!o) return;

@@ -44,6 +44,7 @@ void TShockwaveFlash::ShowMovie(std::shared_ptr<const swf::Movie> movie) {
   runtime_.reset();
   timeline_only_.reset();
   script_warnings_ = 0;
+  mouse_held_ = false;
   drawn_changes_ = kNothingDrawn;
   frames_rendered_ = 0;
   movie_ = std::move(movie);
@@ -104,16 +105,9 @@ void TShockwaveFlash::NextFrame() {
   while (due-- > 0) Advance();
   // Frames that changed nothing (a stopped movie, empty frames) keep the
   // picture on screen as it is.
-  if (player_->Changes() == drawn_changes_) return;
-  if (HandleAllocated()) {
-    // Drawn at once rather than through WM_PAINT, so that a busy queue does
-    // not drop frames of the preview.
-    HDC dc = GetDC(Handle());
-    if (dc) {
-      PaintWindow(dc);
-      ReleaseDC(Handle(), dc);
-    }
-  }
+  // Drawn at once rather than through WM_PAINT, so that a busy queue does
+  // not drop frames of the preview.
+  RedrawIfChanged();
 }
 
 // The frame (or the background when there is no movie) into the DIB.
@@ -146,6 +140,7 @@ void TShockwaveFlash::WndProc(TMessage& message) {
     message.result = 1;
     return;
   }
+  if (HandleMovieMouse(message)) return;
   TWinControl::WndProc(message);
 }
 

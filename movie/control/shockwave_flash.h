@@ -3,8 +3,9 @@
 // gone from today's Windows). It keeps the stored initial state it is
 // created with as an opaque block, loads the movie named by Movie, and plays
 // it at the movie's frame rate with its scripts, each frame drawn into a
-// DIB and copied to the window in one blit. Script warnings are dropped:
-// the preview has no one to tell.
+// DIB and copied to the window in one blit. The mouse reaches the movie's
+// buttons (hover, press, release; the hand cursor over them). Script
+// warnings are dropped: the preview has no one to tell.
 //
 //   auto* flash = new TShockwaveFlash(form);
 //   flash->SetParent(form);
@@ -82,6 +83,12 @@ class TShockwaveFlash : public framework::TWinControl {
   void StartPlayer();
   void PlayTimelineOnly();
   void Advance();
+  // The mouse (shockwave_flash_mouse.cpp); true when the message is done.
+  bool HandleMovieMouse(framework::TMessage& message);
+  swf::TwipsPoint StagePoint(LPARAM lparam) const;
+  template <typename F>
+  void MouseToPlayer(F&& f);
+  void RedrawIfChanged();
 
   std::vector<uint8_t> control_data_;
   FlashSettings settings_;
@@ -100,6 +107,7 @@ class TShockwaveFlash : public framework::TWinControl {
   static constexpr uint64_t kNothingDrawn = ~uint64_t(0);
   uint64_t drawn_changes_ = kNothingDrawn;
   unsigned frames_rendered_ = 0;
+  bool mouse_held_ = false;  // the left button went down on the preview
 };
 
 }  // namespace kestrova::movie

@@ -6,7 +6,7 @@ namespace kestrova::movie {
 
 Clip::Clip(PlayerContext& context, const swf::Timeline& timeline, Clip* parent, int nesting)
     : context_(context),
-      timeline_(timeline),
+      timeline_(&timeline),
       parent_(parent),
       nesting_(nesting),
       drawing_(context.drawnEdges) {
@@ -24,7 +24,7 @@ void Clip::Start() {
   if (started_) return;
   started_ = true;
   ApplyFrame(0, objects_);
-  context_.queue.push_back({weak_from_this(), 0});
+  context_.queue.push_back({weak_from_this(), 0, nullptr});
 }
 
 void Clip::Tick() {
@@ -38,7 +38,7 @@ void Clip::Tick() {
   if (!playing_ || FrameCount() <= 1) return;
   if (frame_ + 1 < FrameCount())
     GotoFrame(frame_ + 1);
-  else if (timeline_.loops)
+  else if (timeline_->loops)
     GotoFrame(0);
 }
 
@@ -55,36 +55,44 @@ void Clip::GotoFrame(uint32_t target) {
     rebuiltPlaces_.clear();
     for (uint32_t f = 0; f <= target; ++f) ApplyFrame(f, rebuilt);
     rebuilding_ = false;
-    for (auto& [depth, object] : rebuilt) {
-      auto old = objects_.find(depth);
-      if (old != objects_.end() && old->second.characterId == object.characterId &&
-          old->second.clip && object.clip) {
-        object.clip = old->second.clip;
-        old->second.clip.reset();
-        rebuiltPlaces_.erase(depth);
-      }
-      if (old != objects_.end() && old->second.characterId == object.characterId &&
-          old->second.field && object.field)
-        object.field = old->second.field;
-    }
-    // Clips made by scripts stay; timeline ones not rebuilt are removed.
-    for (auto& [depth, object] : objects_) {
-      if (depth >= kScriptDepthBase && !rebuilt.count(depth)) {
-        rebuilt.emplace(depth, object);
-        continue;
-      }
-      Drop(object);
-    }
-    objects_ = std::move(rebuilt);
+    KeepAndReplace(rebuilt, true);
     AnnounceRebuilt();
   }
   frame_ = target;
-  context_.queue.push_back({weak_from_this(), target});
+  context_.queue.push_back({weak_from_this(), target, nullptr});
+}
+
+void Clip::KeepAndReplace(DisplayList& rebuilt, bool keepScriptClips) {
+  for (auto& [depth, object] : rebuilt) {
+    auto old = objects_.find(depth);
+    if (old != objects_.end() && old->second.characterId == object.characterId &&
+        old->second.clip && object.clip) {
+      object.clip = old->second.clip;
+      old->second.clip.reset();
+      rebuiltPlaces_.erase(depth);
+    }
+    if (old != objects_.end() && old->second.characterId == object.characterId &&
+        old->second.field && object.field)
+      object.field = old->second.field;
+  }
+  // Clips made by scripts stay; timeline ones not rebuilt are removed.
+  for (auto& [depth, object] : objects_) {
+    if (keepScriptClips && depth >= kScriptDepthBase && !rebuilt.count(depth)) {
+      rebuilt.emplace(depth, object);
+      continue;
+    }
+    Drop(object);
+  }
+  objects_ = std::move(rebuilt);
+}
+
+void Clip::RunTimelineActions(const std::vector<swf::Action>& actions) {
+  for (const swf::Action& action : actions) Run(action);
 }
 
 void Clip::ApplyFrame(uint32_t frame, DisplayList& objects) {
-  if (!timeline_.frames[frame].tags.empty()) ++context_.changes;
-  for (const swf::DisplayTag& tag : timeline_.frames[frame].tags) {
+  if (!timeline_->frames[frame].tags.empty()) ++context_.changes;
+  for (const swf::DisplayTag& tag : timeline_->frames[frame].tags) {
     if (const auto* place = std::get_if<swf::PlaceObject>(&tag)) {
       Place(*place, objects);
     } else {
@@ -211,11 +219,12 @@ void Clip::SetCharacter(DisplayObject& object, uint16_t id) {
     return;
   }
   const auto* sprite = character ? std::get_if<swf::Timeline>(character) : nullptr;
-  // A button runs as a clip of the state it shows: the up state.
-  if (const auto* button = character ? std::get_if<swf::Button>(character) : nullptr)
-    sprite = &button->up;
+  // A button runs as a clip of the state it shows, the up state first.
+  const auto* button = character ? std::get_if<swf::Button>(character) : nullptr;
+  if (button) sprite = &button->up;
   if (!sprite || nesting_ + 1 > kMaxClipNesting || context_.liveClips >= kMaxLiveClips) return;
   object.clip = std::make_shared<Clip>(context_, *sprite, this, nesting_ + 1);
+  object.clip->button_ = button;
   object.clip->Start();
 }
 
@@ -225,7 +234,7 @@ void Clip::RunActions(uint32_t frame) {
     context_.host->FrameReached(*this, frame);
     return;
   }
-  for (const swf::Action& action : timeline_.frames[frame].actions) Run(action);
+  for (const swf::Action& action : timeline_->frames[frame].actions) Run(action);
 }
 
 // "/a/b", "a.b", "_root.a", "_parent", "../a": the clip a tellTarget names.
@@ -279,7 +288,7 @@ void Clip::Run(const swf::Action& action) {
     case Kind::GotoLabel: {
       std::optional<uint32_t> frame = action.kind == Kind::GotoFrame
                                           ? std::optional<uint32_t>(action.frame)
-                                          : clip->timeline_.FindLabel(action.label);
+                                          : clip->timeline_->FindLabel(action.label);
       if (!frame) break;
       if (action.andStop) clip->Stop();
       if (action.andPlay) clip->Play();

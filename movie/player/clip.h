@@ -36,6 +36,12 @@ struct DisplayObject {
   bool isMask = false;
 };
 
+// Where the mouse is for a button (or a clip acting as one): away, over it
+// with the mouse button up or down, or pressed on it and dragged away.
+enum class MouseState : uint8_t { Idle, OverUp, OverDown, OutDown };
+// The state a button shows.
+enum class ButtonState : uint8_t { Up, Over, Down };
+
 // By depth: timeline depths 1..65535; scripts place clips from 16384 up.
 using DisplayList = std::map<int, DisplayObject>;
 
@@ -49,9 +55,11 @@ struct PlayerContext {
   uint64_t changes = 0;
   ScriptHost* host = nullptr;
   swf::Timeline emptyTimeline{std::vector<swf::Frame>(1)};  // createEmptyMovieClip
+  // A frame's actions, or (with `button`) a button's actions, due in order.
   struct QueuedActions {
     std::weak_ptr<Clip> clip;
     uint32_t frame;
+    const swf::ButtonAction* button = nullptr;
   };
   std::vector<QueuedActions> queue;
   size_t drawnEdges = 0;  // in all clips' drawings (drawing.h)
@@ -73,7 +81,7 @@ class Clip : public std::enable_shared_from_this<Clip> {
   Clip& operator=(const Clip&) = delete;
 
   uint32_t CurrentFrame() const { return frame_; }
-  uint32_t FrameCount() const { return static_cast<uint32_t>(timeline_.frames.size()); }
+  uint32_t FrameCount() const { return static_cast<uint32_t>(timeline_->frames.size()); }
   bool Playing() const { return playing_; }
   const DisplayList& Objects() const { return objects_; }
 
@@ -85,12 +93,29 @@ class Clip : public std::enable_shared_from_this<Clip> {
   void Play() { playing_ = true; }
   void Stop() { playing_ = false; }
   void RunActions(uint32_t frame);
+  // Timeline actions with this clip as their target (tellTarget paths
+  // from here).
+  void RunTimelineActions(const std::vector<swf::Action>& actions);
+
+  // Buttons (button.cpp): a button instance plays the state it shows as a
+  // one-frame timeline. Objects of the new state on the depth and with the
+  // character of the old one stay as they are; the others come new (a
+  // sprite restarts) or go.
+  const swf::Button* ButtonDefinition() const { return button_; }
+  ButtonState ShownState() const { return shown_; }
+  void ShowButtonState(ButtonState state);
+  // The mouse's state for this button or clip; `enabled` false takes it
+  // off the mouse.
+  MouseState Mouse() const { return mouse_; }
+  void SetMouse(MouseState state) { mouse_ = state; }
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled) { enabled_ = enabled; }
 
   // For scripts: the clip's place in its parent, and changes to it.
   Clip* Parent() const { return parent_; }
   DisplayObject* Self();
   DisplayList& MutableObjects() { return objects_; }
-  const swf::Timeline& Timeline() const { return timeline_; }
+  const swf::Timeline& Timeline() const { return *timeline_; }
   PlayerContext& Context() { return context_; }
   int Nesting() const { return nesting_; }
   // A new sprite instance at `depth` (a free one), of `timeline`.
@@ -108,6 +133,9 @@ class Clip : public std::enable_shared_from_this<Clip> {
 
  private:
   void ApplyFrame(uint32_t frame, DisplayList& objects);
+  // Moves the state of `objects_` that `rebuilt` keeps (same depth and
+  // character) into it and drops the rest; the result is the new list.
+  void KeepAndReplace(DisplayList& rebuilt, bool keepScriptClips);
   void Place(const swf::PlaceObject& place, DisplayList& objects);
   void SetCharacter(DisplayObject& object, uint16_t id);
   bool IsSprite(uint16_t id) const;
@@ -117,7 +145,7 @@ class Clip : public std::enable_shared_from_this<Clip> {
   void Run(const swf::Action& action);
 
   PlayerContext& context_;
-  const swf::Timeline& timeline_;
+  const swf::Timeline* timeline_;
   Clip* parent_;
   int nesting_;
   uint32_t frame_ = 0;
@@ -125,6 +153,10 @@ class Clip : public std::enable_shared_from_this<Clip> {
   bool started_ = false;
   DisplayList objects_;
   Drawing drawing_;
+  const swf::Button* button_ = nullptr;
+  ButtonState shown_ = ButtonState::Up;
+  MouseState mouse_ = MouseState::Idle;
+  bool enabled_ = true;
   // While going back rebuilds the list, sprites placed on the way are told
   // to the host only if they are new when it is done (the others keep
   // their old clip); these are their placements, by depth.

@@ -21,6 +21,11 @@ void Player::Advance() {
   if (context_.host) context_.host->AfterTick();
   RunQueuedActions();
   if (context_.host) context_.host->AfterFrame();
+  // What moved may have brought a button under the mouse, or taken one away.
+  if (mouse_.inside) {
+    UpdateMouseTarget();
+    RunQueuedActions();
+  }
 }
 
 void Player::RunQueuedActions() {
@@ -31,7 +36,15 @@ void Player::RunQueuedActions() {
     batch.swap(context_.queue);
     for (auto& entry : batch) {
       if (++runs > kMaxActionRunsPerFrame) break;
-      if (auto clip = entry.clip.lock()) clip->RunActions(entry.frame);
+      auto clip = entry.clip.lock();
+      if (!clip) continue;
+      if (!entry.button) {
+        clip->RunActions(entry.frame);
+      } else if (context_.host) {
+        context_.host->ButtonActionDue(*clip, *entry.button);
+      } else if (clip->Parent()) {
+        clip->Parent()->RunTimelineActions(entry.button->actions);
+      }
     }
   }
   context_.queue.clear();

@@ -30,6 +30,23 @@ class ScriptHost {
   // frame scripts run next.
   virtual void AfterTick() {}
   virtual void AfterFrame() = 0;
+
+  // The mouse (player.h): a button, or a clip acting as one, went through
+  // a transition (one swf::ButtonCondition bit); its handlers are due.
+  virtual void MouseTransition(Clip& /*clip*/, uint16_t /*condition*/) {}
+  // A button's action list, queued at a transition or key press, is due;
+  // its target is the button's parent.
+  virtual void ButtonActionDue(Clip& /*button*/, const swf::ButtonAction& /*action*/) {}
+  // Whether a clip (not a button) takes the mouse as a button does.
+  virtual bool ActsAsButton(Clip& /*clip*/) { return false; }
+  // Whether the hand cursor shows over a button or clip acting as one.
+  virtual bool HandCursor(Clip& /*clip*/) { return true; }
+  // Mouse moves and presses anywhere on the stage, before the transitions
+  // they cause.
+  enum class MouseEvent : uint8_t { Move, Down, Up };
+  virtual void MouseMoved(MouseEvent /*event*/) {}
+  // The actions a mouse event or key press caused have run.
+  virtual void AfterMouse() {}
 };
 
 }  // namespace kestrova::movie

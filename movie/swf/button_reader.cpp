@@ -1,6 +1,8 @@
 #include "movie/swf/button_reader.h"
 
+#include "movie/swf/action_reader.h"
 #include "movie/swf/filter_reader.h"
+#include "movie/swf/swf_error.h"
 
 namespace kestrova::swf {
 
@@ -20,31 +22,77 @@ bool ReadRecord(Reader& in, int version, Button& button) {
   if (version == 2) place.colorTransform = in.CxForm(true);
   if (version == 2 && (flags & 0x10)) place.filters = ReadFilters(in);
   if (version == 2 && (flags & 0x20)) place.blendMode = in.U8();
-  Timeline* states[] = {&button.up, &button.over, &button.down};
-  for (int i = 0; i < 3; ++i)
+  Timeline* states[] = {&button.up, &button.over, &button.down, &button.hit};
+  for (int i = 0; i < 4; ++i)
     if (flags & (1 << i)) states[i]->frames[0].tags.emplace_back(place);
   return true;
 }
 
+ButtonAction MakeAction(uint16_t conditions, uint8_t keyCode, std::span<const uint8_t> code) {
+  ButtonAction action;
+  action.conditions = conditions;
+  action.keyCode = keyCode;
+  action.code.assign(code.begin(), code.end());
+  // Code the timeline reduction cannot follow to its end still runs in
+  // the interpreter; the reduced actions are then left out.
+  try {
+    Reader reduced(code);
+    action.actions = ReadActions(reduced);
+  } catch (const SwfError&) {
+  }
+  return action;
+}
+
+// BUTTONCONDACTION: U16 size (to the next one; 0 for the last, which runs
+// to the end of the tag), U8 transition bits, U8 (key code << 1 |
+// OverDownToIdle), then actions up to ActionEnd.
+void ReadConditionActions(Reader& in, Button& button) {
+  while (in.Remaining() >= 4) {
+    const uint16_t size = in.U16();
+    Reader body = size == 0 ? in.Sub(in.Remaining()) : in.Sub(size >= 2 ? size - 2 : 0);
+    const uint8_t transitions = body.U8();
+    const uint8_t second = body.U8();
+    const uint16_t conditions = static_cast<uint16_t>(transitions | (second & 1) << 8);
+    button.actions.push_back(MakeAction(conditions, second >> 1, body.Rest()));
+    if (size == 0) break;
+  }
+}
+
 }  // namespace
 
-// DefineButton: records, then actions. DefineButton2: U8 flags (track as
-// menu), U16 offset to the condition actions, then records. A button is
-// drawn in one of its states; each state is a one-frame timeline of the
-// records it shows.
+// DefineButton: records, then actions run on release. DefineButton2: U8
+// flags (track as menu), U16 offset from itself to the condition actions
+// (0: none), then records and the condition actions. A button is drawn in
+// one of its states; each state is a one-frame timeline of the records it
+// shows.
 Button ReadDefineButton(Reader& in, int version) {
   Button button;
-  for (Timeline* state : {&button.up, &button.over, &button.down}) state->frames.resize(1);
-  if (version == 2) {
-    in.U8();
-    in.U16();
+  for (Timeline* state : {&button.up, &button.over, &button.down, &button.hit})
+    state->frames.resize(1);
+  if (version == 1) {
+    while (!in.AtEnd() && ReadRecord(in, version, button)) {
+    }
+    const std::span<const uint8_t> code = in.Rest();
+    if (!code.empty() && code[0] != 0)
+      button.actions.push_back(MakeAction(kOverDownToOverUp, 0, code));
+    return button;
   }
-  while (!in.AtEnd() && ReadRecord(in, version, button)) {
+  button.trackAsMenu = in.U8() & 1;
+  const uint16_t offset = in.U16();
+  if (offset == 0) {
+    while (!in.AtEnd() && ReadRecord(in, version, button)) {
+    }
+    return button;
   }
+  // The records lie between the offset field and the actions it points to.
+  Reader records = in.Sub(offset >= 2 ? offset - 2 : 0);
+  while (!records.AtEnd() && ReadRecord(records, version, button)) {
+  }
+  ReadConditionActions(in, button);
   return button;
 }
 
-// U16 button, CXFORM (no alpha).
+// U16 button, CXFORM (no alpha): the colour of the states drawn.
 void ApplyButtonCxform(Reader& in, Movie& movie) {
   const uint16_t id = in.U16();
   const ColorTransform cx = in.CxForm(false);

@@ -202,9 +202,36 @@ struct Timeline {
   std::optional<uint32_t> FindLabel(const std::string& label) const;
 };
 
-// A button's states, each a one-frame timeline of the records it shows.
+// The mouse transitions of a button, as DefineButton2's condition bits
+// (the first byte's eight bits, then the second byte's lowest one).
+enum ButtonCondition : uint16_t {
+  kIdleToOverUp = 0x001,
+  kOverUpToIdle = 0x002,
+  kOverUpToOverDown = 0x004,
+  kOverDownToOverUp = 0x008,
+  kOverDownToOutDown = 0x010,
+  kOutDownToOverDown = 0x020,
+  kOutDownToIdle = 0x040,
+  kIdleToOverDown = 0x080,
+  kOverDownToIdle = 0x100,
+};
+
+// One of a button's action lists: the transitions it answers (any one of
+// them runs it), or a key press (a key code of 1..127, 0 for none).
+struct ButtonAction {
+  uint16_t conditions = 0;
+  uint8_t keyCode = 0;
+  std::vector<uint8_t> code;    // AVM1 byte code
+  std::vector<Action> actions;  // the timeline actions it reduces to
+};
+
+// A button's states, each a one-frame timeline of the records it shows;
+// `hit` holds the shapes that answer the mouse. DefineButton's one action
+// list is a release (OverDownToOverUp).
 struct Button {
-  Timeline up, over, down;
+  Timeline up, over, down, hit;
+  std::vector<ButtonAction> actions;
+  bool trackAsMenu = false;
 };
 
 using Character = std::variant<Shape, MorphShape, Bitmap, Font, Text, Timeline, Button, EditText>;

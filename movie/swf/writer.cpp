@@ -359,7 +359,7 @@ std::vector<uint8_t> PlaceObject2Body(const PlaceObject& p) {
   BitWriter out;
   uint8_t flags = (p.move ? 0x01 : 0) | (p.character ? 0x02 : 0) | (p.matrix ? 0x04 : 0) |
                   (p.colorTransform ? 0x08 : 0) | (p.ratio ? 0x10 : 0) | (p.name ? 0x20 : 0) |
-                  (p.clipDepth ? 0x40 : 0);
+                  (p.clipDepth ? 0x40 : 0) | (p.clipActions.empty() ? 0 : 0x80);
   out.U8(flags);
   out.U16(p.depth);
   if (p.character) out.U16(*p.character);
@@ -368,6 +368,69 @@ std::vector<uint8_t> PlaceObject2Body(const PlaceObject& p) {
   if (p.ratio) out.U16(*p.ratio);
   if (p.name) out.String(*p.name);
   if (p.clipDepth) out.U16(*p.clipDepth);
+  if (!p.clipActions.empty()) {
+    uint32_t all = 0;
+    for (const ClipAction& action : p.clipActions) all |= action.events;
+    out.U16(0);
+    out.U32(all);
+    for (const ClipAction& action : p.clipActions) {
+      out.U32(action.events);
+      const bool key = action.events & 0x20000;
+      out.U32(static_cast<uint32_t>(action.code.size() + 1 + (key ? 1 : 0)));
+      if (key) out.U8(action.keyCode);
+      out.Bytes(action.code);
+      out.U8(0);
+    }
+    out.U32(0);
+  }
+  return out.Data();
+}
+
+namespace {
+
+void WriteButtonRecord(BitWriter& out, const ButtonRecord& r, int version) {
+  const bool blend = version == 2 && r.blendMode;
+  out.U8(static_cast<uint8_t>((r.states & 0x0F) | (blend ? 0x20 : 0)));
+  out.U16(r.character);
+  out.U16(r.depth);
+  out.WriteMatrix(r.matrix);
+  if (version == 2) out.CxForm(r.colorTransform.value_or(ColorTransform{}), true);
+  if (blend) out.U8(*r.blendMode);
+}
+
+}  // namespace
+
+std::vector<uint8_t> DefineButtonBody(uint16_t id, const std::vector<ButtonRecord>& records,
+                                      const std::vector<uint8_t>& releaseCode) {
+  BitWriter out;
+  out.U16(id);
+  for (const ButtonRecord& r : records) WriteButtonRecord(out, r, 1);
+  out.U8(0);
+  out.Bytes(releaseCode);
+  out.U8(0);
+  return out.Data();
+}
+
+std::vector<uint8_t> DefineButton2Body(uint16_t id, const std::vector<ButtonRecord>& records,
+                                       const std::vector<ButtonAction>& actions, bool trackAsMenu) {
+  BitWriter recordBytes;
+  for (const ButtonRecord& r : records) WriteButtonRecord(recordBytes, r, 2);
+  recordBytes.U8(0);
+  const std::vector<uint8_t>& list = recordBytes.Data();
+  BitWriter out;
+  out.U16(id);
+  out.U8(trackAsMenu ? 1 : 0);
+  out.U16(actions.empty() ? 0 : static_cast<uint16_t>(list.size() + 2));
+  out.Bytes(list);
+  for (size_t i = 0; i < actions.size(); ++i) {
+    const ButtonAction& a = actions[i];
+    const bool last = i + 1 == actions.size();
+    out.U16(last ? 0 : static_cast<uint16_t>(a.code.size() + 5));
+    out.U8(static_cast<uint8_t>(a.conditions & 0xFF));
+    out.U8(static_cast<uint8_t>(a.keyCode << 1 | (a.conditions >> 8 & 1)));
+    out.Bytes(a.code);
+    out.U8(0);
+  }
   return out.Data();
 }
 

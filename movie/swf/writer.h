@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,7 +92,24 @@ std::vector<uint8_t> DefineShapeBody(uint16_t id, const ShapeBuilder& shape, int
 // the same styles (colours and matrices may differ).
 std::vector<uint8_t> DefineMorphShapeBody(uint16_t id, const ShapeBuilder& start,
                                           const ShapeBuilder& end);
+// Clip actions are written in the SWF 6 layout (32-bit event flags).
 std::vector<uint8_t> PlaceObject2Body(const PlaceObject& place);
+// One button record: the states it shows (1 up, 2 over, 4 down, 8 hit).
+struct ButtonRecord {
+  uint8_t states = 0;
+  uint16_t character = 0;
+  uint16_t depth = 1;
+  Matrix matrix;
+  std::optional<ColorTransform> colorTransform;  // DefineButton2 only
+  std::optional<uint8_t> blendMode;              // DefineButton2 only
+};
+// DefineButton: the records and the actions run on release.
+std::vector<uint8_t> DefineButtonBody(uint16_t id, const std::vector<ButtonRecord>& records,
+                                      const std::vector<uint8_t>& releaseCode);
+// DefineButton2 with condition actions (their `actions` are not written).
+std::vector<uint8_t> DefineButton2Body(uint16_t id, const std::vector<ButtonRecord>& records,
+                                       const std::vector<ButtonAction>& actions,
+                                       bool trackAsMenu = false);
 std::vector<uint8_t> RemoveObject2Body(uint16_t depth);
 // 32-bit premultiplied pixels in a stored zlib stream (DefineBitsLossless2).
 std::vector<uint8_t> DefineBitsLossless2Body(uint16_t id, const PixelBuffer& pixels);

@@ -5,12 +5,13 @@ kestrova_test(swf_decoder_test
     ${CMAKE_CURRENT_LIST_DIR}/swf_tags_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/swf_actions_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/swf_bitmap_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/swf_button_test.cpp
   LIBS kestrova_swf kestrova_swf_writer kestrova_inflate kestrova_testing kestrova_stb)
 kestrova_test(player_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/player_test.cpp ${CMAKE_CURRENT_LIST_DIR}/renderer_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame_clock_test.cpp ${CMAKE_CURRENT_LIST_DIR}/filter_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/device_shapes_test.cpp ${CMAKE_CURRENT_LIST_DIR}/scale9_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/clip_events_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/clip_events_test.cpp ${CMAKE_CURRENT_LIST_DIR}/button_test.cpp
   LIBS kestrova_player kestrova_swf_writer kestrova_sample_movies kestrova_testing)
 
 # The reference corpus lives beside the repository (not in it).
@@ -45,6 +46,7 @@ endif()
 
 kestrova_test(avm1_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_test.cpp ${CMAKE_CURRENT_LIST_DIR}/avm1_values_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/avm1_button_test.cpp
   LIBS kestrova_avm1 kestrova_swf_writer kestrova_testing)
 
 kestrova_test(avm1_classes_test

@@ -188,6 +188,76 @@ TEST_F(ShockwaveFlashTest, RunsTheMoviesScriptsAndDrawsWhatTheyChange) {
   EXPECT_EQ(PixelOnScreen(flash->Handle(), 20, 60), RGB(0x11, 0x22, 0x33));
 }
 
+// A 200 x 100 stage, shown at 1.69 times its size from x 27.5 in the
+// 393 x 169 window; button squares at 50..90 x 30..70 stage pixels: red
+// up, green over, blue down. The movie is never played: what the mouse
+// changes is drawn all the same.
+std::string ButtonMovie() {
+  using namespace swf;
+  using namespace swf::testing;
+  SwfWriter swf(6, Stage(200, 100), 20);
+  swf.Tag(tag::kSetBackgroundColor, {0xFF, 0xFF, 0xFF});
+  const Pixel colours[] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF};
+  for (uint16_t id = 1; id <= 3; ++id) {
+    ShapeBuilder shape;
+    shape.Rect(0, 0, 800, 800, shape.AddFill(Solid(colours[id - 1])));
+    swf.Tag(tag::kDefineShape3, DefineShapeBody(id, shape, 3));
+  }
+  swf.Tag(tag::kDefineButton2,
+          DefineButton2Body(
+              10, {{1 | 8, 1, 1, {}, {}, {}}, {2, 2, 1, {}, {}, {}}, {4, 3, 1, {}, {}, {}}}, {}));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 10, 1000, 600));
+  swf.ShowFrame();
+  auto bytes = swf.Finish(false);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+TEST_F(ShockwaveFlashTest, ButtonsAnswerTheMouseInTheShowAllMapping) {
+  std::string bytes = ButtonMovie();
+  std::string path = dir.File("button.swf");
+  kestrova::testing::WriteFile(path, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+  flash->SetMovie(path);
+  UpdateWindow(flash->Handle());
+  HWND h = flash->Handle();
+  auto send = [&](UINT msg, int x, int y) {
+    SendMessageW(h, msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
+  };
+  auto cursorIsHand = [&] {
+    SendMessageW(h, WM_SETCURSOR, WPARAM(h), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor() == LoadCursorW(nullptr, MAKEINTRESOURCEW(32649) /* IDC_HAND */);
+  };
+  EXPECT_EQ(PixelOnScreen(h, 145, 84), RGB(255, 0, 0));
+  send(WM_MOUSEMOVE, 100, 84);  // left of the button once mapped (stage x 43)
+  EXPECT_EQ(PixelOnScreen(h, 145, 84), RGB(255, 0, 0));
+  EXPECT_FALSE(cursorIsHand());
+  send(WM_MOUSEMOVE, 145, 84);  // stage (70, 50)
+  EXPECT_EQ(PixelOnScreen(h, 145, 84), RGB(0, 255, 0)) << "over";
+  EXPECT_TRUE(cursorIsHand());
+  send(WM_LBUTTONDOWN, 145, 84);
+  EXPECT_EQ(GetCapture(), h);
+  EXPECT_EQ(PixelOnScreen(h, 145, 84), RGB(0, 0, 255)) << "down";
+  send(WM_MOUSEMOVE, 300, 150);  // dragged away: the over state
+  EXPECT_EQ(PixelOnScreen(h, 145, 84), RGB(0, 255, 0));
+  send(WM_LBUTTONUP, 300, 150);
+  EXPECT_NE(GetCapture(), h);
+  EXPECT_EQ(PixelOnScreen(h, 145, 84), RGB(255, 0, 0)) << "released outside";
+  send(WM_MOUSEMOVE, 145, 84);
+  EXPECT_EQ(PixelOnScreen(h, 145, 84), RGB(0, 255, 0));
+  SendMessageW(h, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(PixelOnScreen(h, 145, 84), RGB(255, 0, 0)) << "the mouse left the preview";
+  EXPECT_FALSE(flash->Playing());
+
+  // The capture taken by another window while held ends the press.
+  send(WM_MOUSEMOVE, 145, 84);
+  send(WM_LBUTTONDOWN, 145, 84);
+  EXPECT_EQ(PixelOnScreen(h, 145, 84), RGB(0, 0, 255));
+  SetCapture(form->Handle());
+  EXPECT_EQ(PixelOnScreen(h, 145, 84), RGB(0, 255, 0)) << "released where it was";
+  ReleaseCapture();
+  send(WM_LBUTTONUP, 145, 84);
+  EXPECT_EQ(PixelOnScreen(h, 145, 84), RGB(0, 255, 0)) << "a later release changes nothing";
+}
+
 TEST_F(ShockwaveFlashTest, RightButtonPressesDoNothing) {
   flash->SetMovie(WriteSample("sprite"));
   flash->Play();

@@ -7,7 +7,7 @@ swf2png=$2
 . "$(dirname "$0")/cli_checks.sh"
 
 kinds=$("$mkswf" --list | cut -d' ' -f1 | tr '\n' ' ')
-check "kinds" "shapes gradients tween sprite morph bitmap sample text particles drawing " "$kinds"
+check "kinds" "shapes gradients tween sprite morph bitmap sample text particles drawing buttons " "$kinds"
 for kind in $kinds; do
   "$mkswf" "$kind" -o "$dir/$kind.swf" || { echo "FAIL mkswf $kind"; failures=$((failures + 1)); }
   "$swf2png" "$dir/$kind.swf" --frame 10 --size 393x169 -o "$dir/$kind.png" ||
@@ -20,8 +20,14 @@ check "uncompressed" "FWS" "$(head -c 3 "$dir/plain.swf")"
 check "png size" "00000189 000000a9" "$(od -An -tx1 -j16 -N8 "$dir/sample.png" | tr -d ' \n' |
   sed 's/^\(........\)\(........\)$/\1 \2/')"
 "$swf2png" "$dir/shapes.swf" -o "$dir/stage.png"
+"$swf2png" "$dir/buttons.swf" -o "$dir/buttons-1.png"
 check "stage size" "00000189 000000a9" "$(od -An -tx1 -j16 -N8 "$dir/stage.png" | tr -d ' \n' |
   sed 's/^\(........\)\(........\)$/\1 \2/')"
+# The mouse pressed on the round button shows its down state.
+"$swf2png" "$dir/buttons.swf" --mouse 290,130 --press -o "$dir/pressed.png"
+"$swf2png" "$dir/buttons.swf" --mouse 10,10 -o "$dir/away.png"
+check "mouse away" "same" "$(cmp -s "$dir/away.png" "$dir/buttons-1.png" && echo same)"
+check "mouse pressed" "differs" "$(cmp -s "$dir/pressed.png" "$dir/buttons-1.png" || echo differs)"
 
 fails_with "unknown kind" 'unknown kind "circus"' "$mkswf" circus -o "$dir/x.swf"
 fails_with "no output" "-o is required" "$mkswf" sample

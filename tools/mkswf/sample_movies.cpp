@@ -330,6 +330,8 @@ const std::vector<MovieKind>& MovieKinds() {
       {"particles", "bubbles a script makes with duplicateMovieClip and moves each frame",
        Particles},
       {"drawing", "a scene a script draws with the drawing API, one part turning", DrawingMovie},
+      {"buttons", "two buttons with over and down states; releases turn a star, change a lamp",
+       ButtonsMovie},
   };
   return kinds;
 }

@@ -15,7 +15,7 @@ struct MovieKind {
 };
 
 // shapes, gradients, tween, sprite, morph, bitmap, sample, text, particles,
-// drawing.
+// drawing, buttons.
 const std::vector<MovieKind>& MovieKinds();
 const MovieKind* FindMovieKind(const std::string& name);
 
@@ -27,5 +27,7 @@ constexpr int kStageHeight = 169;
 std::vector<uint8_t> Particles(bool compress);
 // Drawn by a script with the drawing API (drawing_movie.cpp).
 std::vector<uint8_t> DrawingMovie(bool compress);
+// Two buttons that answer the mouse (buttons_movie.cpp).
+std::vector<uint8_t> ButtonsMovie(bool compress);
 
 }  // namespace kestrova::mkswf

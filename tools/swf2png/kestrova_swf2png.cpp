@@ -1,10 +1,13 @@
-// kestrova-swf2png MOVIE.swf [--frame N] [--size WxH] -o OUT.png
+// kestrova-swf2png MOVIE.swf [--frame N] [--size WxH] [--mouse X,Y
+// [--press]] -o OUT.png
 // Renders frame N (1-based: N-1 frames of playback after loading; default
-// 1) at WxH (default: the stage size), "show all", and writes a PNG.
+// 1) at WxH (default: the stage size), "show all", and writes a PNG. With
+// --mouse the mouse is then moved to stage pixel X,Y (and pressed there).
 #include <cmath>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/error.h"
 #include "common/png.h"
@@ -22,6 +25,8 @@ struct Options {
   std::string input, output, size;
   long frame = 1;
   bool scripts = false;
+  std::vector<int> mouse;  // stage pixels x, y
+  bool press = false;
 };
 
 bool ParseSize(const std::string& text, int& width, int& height) {
@@ -79,6 +84,12 @@ int Render(const Options& o) {
     else
       player.Advance();
   }
+  if (o.mouse.size() == 2) {
+    const swf::TwipsPoint at{swf::Twips::FromPixels(o.mouse[0]),
+                             swf::Twips::FromPixels(o.mouse[1])};
+    player.MouseMove(at);
+    if (o.press) player.MouseDown(at);
+  }
   PixelBuffer pixels(width, height);
   movie::Renderer(movie).Render(player, pixels.View());
   Unpremultiply(pixels);
@@ -100,6 +111,11 @@ int main(int argc, char** argv) {
       ->type_name("WxH")
       ->check(CLI::Validator(SizeError, ""));
   app.add_flag("--scripts", o.scripts, "run the movie's ActionScript, as the preview does");
+  app.add_option("--mouse", o.mouse, "move the mouse to stage pixel X,Y after playback")
+      ->type_name("X,Y")
+      ->delimiter(',')
+      ->expected(2);
+  app.add_flag("--press", o.press, "press the mouse button there");
   app.add_option("-o,--output", o.output, "the PNG file to write")->type_name("FILE")->required();
   return kestrova::cli::Run(app, argc, argv, [&] { return Render(o); });
 }
