@@ -12,6 +12,7 @@
 #include "movie/avm1/runtime.h"
 #include "movie/swf/decoder.h"
 #include "tests/movie/action_code.h"
+#include "tests/movie/action_expressions.h"
 #include "tests/movie/swf_test_movies.h"
 
 namespace kestrova::avm1 {
@@ -19,6 +20,7 @@ namespace {
 
 using swf::testing::Stage;
 using testing::Code;
+using namespace testing::expr;
 using Lines = std::vector<std::string>;
 
 std::shared_ptr<const swf::Movie> MovieOf(const std::vector<Code>& frames, uint8_t version = 7) {
@@ -44,46 +46,6 @@ struct Playing {
   size_t Objects() { return runtime.Machine().ObjectCount(); }
 };
 
-// Small pieces of compiled code: each pushes one value unless it says not.
-Code Var(const std::string& name) { return Code().Str(name).Op(0x1C); }
-Code Str(const std::string& s) { return Code().Str(s); }
-Code Num(double n) { return Code().Num(n); }
-Code Member(const Code& object, const std::string& name) { return Code(object).Str(name).Op(0x4E); }
-Code Args(const std::vector<Code>& args) {
-  Code c;
-  for (auto it = args.rbegin(); it != args.rend(); ++it) c.Append(*it);
-  return c.Num(static_cast<double>(args.size()));
-}
-Code Method(const Code& object, const std::string& name, const std::vector<Code>& args) {
-  return Args(args).Append(object).Str(name).Op(0x52);
-}
-Code CallF(const std::string& name, const std::vector<Code>& args) {
-  return Args(args).Str(name).Op(0x3D);
-}
-Code New(const std::string& name, const std::vector<Code>& args) {
-  return Args(args).Str(name).Op(0x40);
-}
-Code Trace(const Code& value) { return Code(value).Trace(); }
-Code SetVar(const std::string& name, const Code& value) {
-  return Code().Str(name).Append(value).Op(0x1D);
-}
-Code SetLocal(const std::string& name, const Code& value) {
-  return Code().Str(name).Append(value).Op(0x3C);
-}
-Code SetMember(const Code& object, const std::string& name, const Code& value) {
-  return Code(object).Str(name).Append(value).Op(0x4F);
-}
-Code Statement(const Code& value) { return Code(value).Op(0x17); }
-Code Function(const std::vector<std::string>& params, const Code& body) {
-  std::vector<uint8_t> rec = {0, static_cast<uint8_t>(params.size()), 0};
-  for (const std::string& p : params) {
-    rec.insert(rec.end(), p.begin(), p.end());
-    rec.push_back(0);
-  }
-  rec.insert(rec.end(), {uint8_t(body.Size()), uint8_t(body.Size() >> 8)});
-  return Code().Record(0x9B, rec).Append(body);
-}
-Code Return(const Code& value) { return Code(value).Op(0x3E); }
 // { v: text }
 Code Holder(const std::string& text) { return Code().Str("v").Append(Str(text)).Num(1).Op(0x43); }
 // Garbage that takes the slots a missed root would leave: objects whose
@@ -221,7 +183,7 @@ TEST(Avm1Collector, AFreedBitmapsSlotIsNoBitmapWhenMadeAgain) {
   // pixels bitmaps may hold
   Code frame;
   Code opaque = Code().Record(0x96, {5, 0});  // false
-  frame.Append(SetVar("bmp", Code(Args({Num(2880), Num(2880), opaque, Num(0)}))
+  frame.Append(SetVar("bmp", Code(Arguments({Num(2880), Num(2880), opaque, Num(0)}))
                                  .Append(Member(Var("flash"), "display"))
                                  .Str("BitmapData")
                                  .Op(0x53)));

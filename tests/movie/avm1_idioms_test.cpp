@@ -10,6 +10,7 @@
 #include "movie/avm1/runtime.h"
 #include "movie/swf/decoder.h"
 #include "tests/movie/action_code.h"
+#include "tests/movie/action_expressions.h"
 #include "tests/movie/swf_test_movies.h"
 
 namespace kestrova::avm1 {
@@ -17,6 +18,7 @@ namespace {
 
 using swf::testing::Stage;
 using testing::Code;
+using namespace testing::expr;
 using Lines = std::vector<std::string>;
 
 Lines Play(const std::vector<Code>& frames, int run, float rate = 10) {
@@ -33,47 +35,6 @@ Lines Play(const std::vector<Code>& frames, int run, float rate = 10) {
   for (int f = 1; f < run; ++f) runtime.Advance();
   return lines;
 }
-
-// Small pieces of compiled code: each pushes one value unless it says not.
-Code Var(const std::string& name) { return Code().Str(name).Op(0x1C); }
-Code Str(const std::string& s) { return Code().Str(s); }
-Code Num(double n) { return Code().Num(n); }
-Code Member(const Code& object, const std::string& name) { return Code(object).Str(name).Op(0x4E); }
-Code Args(const std::vector<Code>& args) {
-  Code c;
-  for (auto it = args.rbegin(); it != args.rend(); ++it) c.Append(*it);
-  return c.Num(static_cast<double>(args.size()));
-}
-Code Method(const Code& object, const std::string& name, const std::vector<Code>& args) {
-  return Args(args).Append(object).Str(name).Op(0x52);
-}
-Code CallF(const std::string& name, const std::vector<Code>& args) {
-  return Args(args).Str(name).Op(0x3D);
-}
-Code New(const std::string& name, const std::vector<Code>& args) {
-  return Args(args).Str(name).Op(0x40);
-}
-Code Trace(const Code& value) { return Code(value).Trace(); }
-Code SetVar(const std::string& name, const Code& value) {
-  return Code().Str(name).Append(value).Op(0x1D);
-}
-Code SetMember(const Code& object, const std::string& name, const Code& value) {
-  return Code(object).Str(name).Append(value).Op(0x4F);
-}
-Code Add(const Code& x, const Code& y) { return Code(x).Append(y).Op(0x47); }
-Code Statement(const Code& value) { return Code(value).Op(0x17); }  // value dropped
-// An anonymous function(params) { body } as DefineFunction pushes it.
-Code Function(const std::vector<std::string>& params, const Code& body) {
-  std::vector<uint8_t> rec = {0, static_cast<uint8_t>(params.size()), 0};
-  for (const std::string& p : params) {
-    rec.insert(rec.end(), p.begin(), p.end());
-    rec.push_back(0);
-  }
-  rec.insert(rec.end(), {uint8_t(body.Size()), uint8_t(body.Size() >> 8)});
-  return Code().Record(0x9B, rec).Append(body);
-}
-Code Return(const Code& value) { return Code(value).Op(0x3E); }
-Code This() { return Var("this"); }
 
 TEST(Avm1Idioms, StringsAndNumbersAsMoviesUseThem) {
   Code c;
@@ -137,7 +98,7 @@ TEST(Avm1Idioms, WithAndClassesAsTheAs2CompilerMakesThem) {
   c.Append(SetMember(baseProto, "describe",
                      Function({}, Return(Add(Str("base "), Member(This(), "n"))))));
   // pkg.Child = function(n) { super(n * 2) }; Child extends Base
-  Code superCall = Args({Code(Var("n")).Num(2).Op(0x0C)}).Str("super").Op(0x1C).Undefined();
+  Code superCall = Arguments({Code(Var("n")).Num(2).Op(0x0C)}).Str("super").Op(0x1C).Undefined();
   superCall.Op(0x52).Op(0x17);
   c.Append(SetMember(Var("pkg"), "Child", Function({"n"}, superCall)));
   c.Append(Member(Var("pkg"), "Child")).Append(Member(Var("pkg"), "Base")).Op(0x69);
@@ -152,7 +113,7 @@ TEST(Avm1Idioms, WithAndClassesAsTheAs2CompilerMakesThem) {
   c.Append(Statement(
       Method(childProto, "addProperty",
              {Str("size"), Member(childProto, "__get__size"), Member(childProto, "__set__size")})));
-  c.Append(SetVar("k", Args({Num(5)}).Append(Var("pkg")).Str("Child").Op(0x53)));
+  c.Append(SetVar("k", Arguments({Num(5)}).Append(Var("pkg")).Str("Child").Op(0x53)));
   c.Append(Trace(Method(Var("k"), "describe", {})));
   c.Append(SetMember(Var("k"), "size", Num(7)));
   c.Append(Trace(Member(Var("k"), "size")));
