@@ -10,6 +10,7 @@
 #include "framework/popup_menu.h"
 #include "framework/timer.h"
 #include "framework_test_support.h"
+#include "tests/testing/menu_items.h"
 
 namespace kestrova::framework {
 namespace {
@@ -53,11 +54,7 @@ class MenuTest : public ::testing::Test {
   }
   void TearDown() override { EXPECT_TRUE(errors.empty()) << errors.front(); }
   TMenuItem* Item(TMenuItem* parent, const std::string& caption) {
-    auto* item = new TMenuItem(form);
-    item->SetCaption(caption);
-    item->OnClick = [this, item](TComponent*) { clicked.push_back(item->Caption()); };
-    parent->Add(item);
-    return item;
+    return kestrova::testing::AddMenuItem(form, parent, caption, clicked);
   }
   static std::wstring Text(HMENU menu, UINT position) {
     wchar_t text[64] = {};

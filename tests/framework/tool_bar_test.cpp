@@ -9,6 +9,7 @@
 #include "framework/popup_menu.h"
 #include "framework/tool_bar.h"
 #include "framework_test_support.h"
+#include "tests/testing/menu_items.h"
 
 namespace kestrova::framework {
 namespace {
@@ -49,11 +50,7 @@ class ToolBarTest : public ::testing::Test {
   }
   void TearDown() override { EXPECT_TRUE(errors.empty()) << errors.front(); }
   TMenuItem* Item(TMenuItem* parent, const std::string& caption) {
-    auto* item = new TMenuItem(form);
-    item->SetCaption(caption);
-    item->OnClick = [this, item](TComponent*) { clicked.push_back(item->Caption()); };
-    parent->Add(item);
-    return item;
+    return kestrova::testing::AddMenuItem(form, parent, caption, clicked);
   }
   // One button per top-level item, made from the last item to the first.
   void BindButtons() {

@@ -19,6 +19,7 @@
 #include "skin/styles.h"
 #include "skin/titlebar/titlebar.h"
 #include "tests/skin/open_menu.h"
+#include "tests/testing/menu_items.h"
 
 namespace kestrova::skin {
 namespace {
@@ -104,11 +105,7 @@ class MenuBarTest : public ::testing::Test {
   }
   void TearDown() override { EXPECT_TRUE(errors.empty()) << errors.front(); }
   TMenuItem* Item(TMenuItem* parent, const std::string& caption) {
-    auto* item = new TMenuItem(form);
-    item->SetCaption(caption);
-    item->OnClick = [this, item](TComponent*) { clicked.push_back(item->Caption()); };
-    parent->Add(item);
-    return item;
+    return kestrova::testing::AddMenuItem(form, parent, caption, clicked);
   }
   void Show() {
     form->Show();
