@@ -19,8 +19,6 @@ namespace {
 
 constexpr TColor kCaptionWhite = 0xFFFFFF;
 constexpr TColor kCaptionBlack = 0x000000;
-// The part of the section row that runs under the top of a skinned frame.
-constexpr int kFrameTop = 3;
 constexpr int kMinimumFormHeight = 50;
 
 }  // namespace
@@ -110,7 +108,7 @@ void TsuiTitleBar::SetAutoSize(bool auto_size) {
     auto_size_ = false;
     return;
   }
-  int height = sections_.Items(0)->Picture().Height() - (OnSkinnedForm() ? kFrameTop : 0);
+  int height = sections_.Items(0)->Picture().Height() - FrameTopOverlap();
   SetHeight(std::max(height, 0));
 }
 
@@ -172,8 +170,7 @@ void TsuiTitleBar::ApplyBuiltInLayout(TsuiUIStyle style) {
   AddSection(picture(entry::kTitleClient), false, TsuiTitleBarAlign::suiClient);
   left_btn_x_offset_ = GetBuiltInInteger(style, entry::kLeftBtnXOffset);
   right_btn_x_offset_ = GetBuiltInInteger(style, entry::kRightBtnXOffset);
-  button_top_ =
-      GetBuiltInInteger(style, entry::kTitleButtonTop) - (OnSkinnedForm() ? kFrameTop : 0);
+  button_top_ = GetBuiltInInteger(style, entry::kTitleButtonTop) - FrameTopOverlap();
   icon_top_ = button_top_;
   SetFormMinimumSize(GetBuiltInInteger(style, entry::kMinimumWidth), kMinimumFormHeight);
   round_corner_ = GetBuiltInInteger(style, entry::kRoundCorner);
@@ -206,7 +203,7 @@ void TsuiTitleBar::ApplyFileThemeLayout() {
   }
   left_btn_x_offset_ = theme.GetInteger(kIconPosX);
   right_btn_x_offset_ = theme.GetInteger(kButtonPosX);
-  const int on_frame = OnSkinnedForm() ? kFrameTop : 0;
+  const int on_frame = FrameTopOverlap();
   button_top_ = theme.GetInteger(kButtonPosY) - on_frame;
   icon_top_ = theme.GetInteger(kIconPosY) - on_frame;
   caption_top_ = theme.GetInteger(kCaptionTop);

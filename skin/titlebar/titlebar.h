@@ -99,6 +99,10 @@ class TsuiTitleBar : public framework::TCustomPanel {
 
   // The parent is a skinned form frame.
   bool OnSkinnedForm() const;
+  // The rows of the section pictures that run under the top of a skinned
+  // frame (none elsewhere).
+  static constexpr int kFrameTopRows = 3;
+  int FrameTopOverlap() const { return OnSkinnedForm() ? kFrameTopRows : 0; }
   // Right-to-left reading: BiDiMode bdRightToLeft on a Middle-Eastern system.
   bool RightToLeftReading() const;
   // The title button under the mouse at the last paint, -1 for none.

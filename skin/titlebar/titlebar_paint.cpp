@@ -20,7 +20,6 @@ namespace {
 
 // Insets of the section row on a skinned form whose frame gives no width.
 constexpr int kDefaultFrameInset = 3;
-constexpr int kFrameTop = 3;
 // Room the caption section leaves around its text.
 constexpr int kCaptionSectionMargin = 21;
 constexpr int kCaptionSectionPadding = 17;
@@ -105,7 +104,7 @@ void TsuiTitleBar::DrawRightSection(TBitmap& b, TBitmap& picture, int left, int 
 POINT TsuiTitleBar::SectionInsets() const {
   if (!OnSkinnedForm()) return POINT{0, 0};
   const int reply = QueryFrameWidth();
-  return POINT{reply == 0 ? -kDefaultFrameInset : -reply, -kFrameTop};
+  return POINT{reply == 0 ? -kDefaultFrameInset : -reply, -FrameTopOverlap()};
 }
 
 // Fits the caption into the caption section at `index` and gives the
