@@ -49,11 +49,13 @@ swf::TwipsRect Transform(const swf::TwipsRect& r, const swf::Matrix& m) {
 std::optional<swf::TwipsRect> ClipContentBounds(movie::Clip& clip) {
   std::optional<swf::TwipsRect> out = clip.Drawn().Bounds();
   const swf::Movie& movie = clip.Context().movie;
-  for (auto& [depth, object] : clip.MutableObjects()) {
-    std::optional<swf::TwipsRect> inner =
-        object.clip ? ClipContentBounds(*object.clip) : CharacterBounds(movie, object.characterId);
-    if (inner) Extend(out, Transform(*inner, object.matrix));
-  }
+  for (auto& [depth, placed] : clip.MutableObjects())
+    movie::ForEachOnDepth(placed, [&](movie::DisplayObject& object) {
+      std::optional<swf::TwipsRect> inner = object.clip
+                                                ? ClipContentBounds(*object.clip)
+                                                : CharacterBounds(movie, object.characterId);
+      if (inner) Extend(out, Transform(*inner, object.matrix));
+    });
   return out;
 }
 

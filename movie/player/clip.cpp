@@ -1,6 +1,7 @@
 #include "movie/player/clip.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace kestrova::movie {
 
@@ -16,7 +17,9 @@ Clip::Clip(PlayerContext& context, const swf::Timeline& timeline, Clip* parent, 
 Clip::~Clip() {
   // A child kept alive by running actions must not reach a dead parent.
   for (auto& [depth, object] : objects_)
-    if (object.clip) object.clip->parent_ = nullptr;
+    ForEachOnDepth(object, [](DisplayObject& o) {
+      if (o.clip) o.clip->parent_ = nullptr;
+    });
   --context_.liveClips;
 }
 
@@ -33,7 +36,9 @@ void Clip::Tick() {
   // the original player.
   std::vector<std::shared_ptr<Clip>> children;
   for (auto& [depth, object] : objects_)
-    if (object.clip) children.push_back(object.clip);
+    ForEachOnDepth(object, [&](DisplayObject& o) {
+      if (o.clip) children.push_back(o.clip);
+    });
   for (auto it = children.rbegin(); it != children.rend(); ++it) (*it)->Tick();
   if (!playing_ || FrameCount() <= 1) return;
   if (frame_ + 1 < FrameCount())
@@ -98,20 +103,31 @@ void Clip::ApplyFrame(uint32_t frame, DisplayList& objects) {
     } else {
       auto it = objects.find(std::get<swf::RemoveObject>(tag).depth);
       if (it == objects.end()) continue;
-      Drop(it->second);
       if (rebuilding_) rebuiltPlaces_.erase(it->first);
-      objects.erase(it);
+      Erase(objects, it);
     }
   }
 }
 
-// A new object needs a free depth; `move` changes (and may replace the
-// character of) the object already there.
+// The object that takes the depth of `old`, beneath it.
+static DisplayObject Displacing(DisplayObject& old) {
+  DisplayObject fresh;
+  fresh.displaced = std::move(old.displaced);
+  old.displaced.clear();
+  fresh.displaced.insert(fresh.displaced.begin(), std::move(old));
+  return fresh;
+}
+
+// A new object takes the depth, beneath any object already there; `move`
+// changes (and may replace the character of) the object on the depth.
 void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
   auto it = objects.find(place.depth);
   if (!place.move) {
-    if (it != objects.end() || !place.character) return;
-    it = objects.emplace(place.depth, DisplayObject{}).first;
+    if (!place.character) return;
+    if (it == objects.end())
+      it = objects.emplace(place.depth, DisplayObject{}).first;
+    else
+      it->second = Displacing(it->second);
     SetCharacter(it->second, *place.character);
   } else {
     if (it == objects.end()) return;
@@ -137,7 +153,22 @@ void Clip::Place(const swf::PlaceObject& place, DisplayList& objects) {
 
 // A sprite placed and removed again while rebuilding was never told.
 void Clip::Drop(DisplayObject& object) {
-  if (object.clip && context_.host && !rebuilding_) context_.host->ClipRemoved(*object.clip);
+  ForEachOnDepth(object, [this](DisplayObject& o) {
+    if (o.clip && context_.host && !rebuilding_) context_.host->ClipRemoved(*o.clip);
+  });
+}
+
+void Clip::Erase(DisplayList& objects, DisplayList::iterator it) {
+  std::vector<DisplayObject> displaced = std::move(it->second.displaced);
+  it->second.displaced.clear();
+  Drop(it->second);
+  if (displaced.empty()) {
+    objects.erase(it);
+    return;
+  }
+  it->second = std::move(displaced.front());
+  it->second.displaced.assign(std::make_move_iterator(displaced.begin() + 1),
+                              std::make_move_iterator(displaced.end()));
 }
 
 // The sprites the rebuilt list holds that are new: their clip events
@@ -154,8 +185,11 @@ void Clip::AnnounceRebuilt() {
 
 DisplayObject* Clip::Self() {
   if (!parent_) return nullptr;
-  for (auto& [depth, object] : parent_->objects_)
+  for (auto& [depth, object] : parent_->objects_) {
     if (object.clip.get() == this) return &object;
+    for (DisplayObject& below : object.displaced)
+      if (below.clip.get() == this) return &below;
+  }
   return nullptr;
 }
 
@@ -181,8 +215,7 @@ Clip* Clip::AddChild(int depth, uint16_t characterId, const swf::Timeline& timel
 void Clip::RemoveChild(int depth) {
   auto it = objects_.find(depth);
   if (it == objects_.end()) return;
-  Drop(it->second);
-  objects_.erase(it);
+  Erase(objects_, it);
   ++context_.changes;
 }
 

@@ -34,6 +34,10 @@ struct DisplayObject {
   // shapes; a clip that masks another is not drawn itself.
   std::weak_ptr<Clip> maskClip;
   bool isMask = false;
+  // A placement on an occupied depth takes the depth and goes beneath the
+  // objects there, which stay drawn: these, the latest displaced first.
+  // Removing this object gives the depth back to the first of them.
+  std::vector<DisplayObject> displaced;
 };
 
 // Where the mouse is for a button (or a clip acting as one): away, over it
@@ -44,6 +48,13 @@ enum class ButtonState : uint8_t { Up, Over, Down };
 
 // By depth: timeline depths 1..65535; scripts place clips from 16384 up.
 using DisplayList = std::map<int, DisplayObject>;
+
+// The object on a depth, then the ones it displaced: in drawing order.
+template <typename Object, typename Visit>
+void ForEachOnDepth(Object& object, Visit&& visit) {
+  visit(object);
+  for (auto& below : object.displaced) visit(below);
+}
 
 // What every clip of one player shares: the movie, the limits that keep a
 // hostile movie from exhausting memory or time, and the queued frame
@@ -140,6 +151,8 @@ class Clip : public std::enable_shared_from_this<Clip> {
   void SetCharacter(DisplayObject& object, uint16_t id);
   bool IsSprite(uint16_t id) const;
   void Drop(DisplayObject& object);
+  // Removes the object at `it`: the one it displaced takes its depth.
+  void Erase(DisplayList& objects, DisplayList::iterator it);
   void AnnounceRebuilt();
   Clip* Resolve(const std::string& target);
   void Run(const swf::Action& action);

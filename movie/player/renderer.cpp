@@ -110,16 +110,26 @@ void Renderer::DrawList(const DisplayList& objects, const raster::Matrix& world,
         if (current) layer->Intersect(*current);
       }
       clips.push_back({object.clipDepth, std::move(layer)});
-      continue;
+    } else {
+      DrawPlaced(object, world, cx, current, context);
     }
-    if (object.clipDepth || !object.visible || object.isMask) continue;
-    std::unique_ptr<raster::Mask> scripted = ScriptMask(object, current, context);
-    context.liveMasks += scripted ? 1 : 0;
-    DrawObject(object, world, cx, scripted ? scripted.get() : current, context);
-    context.liveMasks -= scripted ? 1 : 0;
+    for (const DisplayObject& above : object.displaced)
+      DrawPlaced(above, world, cx, current, context);
   }
   for (const ActiveClip& c : clips)
     if (c.mask) --context.liveMasks;
+}
+
+// One object of a display list that is not a mask: within the mask a
+// script gave it, if any.
+void Renderer::DrawPlaced(const DisplayObject& object, const raster::Matrix& world,
+                          const raster::ColorTransform& cx, const raster::Mask* current,
+                          Context& context) {
+  if (object.clipDepth || !object.visible || object.isMask) return;
+  std::unique_ptr<raster::Mask> scripted = ScriptMask(object, current, context);
+  context.liveMasks += scripted ? 1 : 0;
+  DrawObject(object, world, cx, scripted ? scripted.get() : current, context);
+  context.liveMasks -= scripted ? 1 : 0;
 }
 
 // The coverage of the clip a script set as the object's mask, where that

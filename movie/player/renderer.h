@@ -35,6 +35,8 @@ class Renderer {
                 const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
   void DrawObject(const DisplayObject& object, const raster::Matrix& world,
                   const raster::ColorTransform& cx, const raster::Mask* mask, Context& context);
+  void DrawPlaced(const DisplayObject& object, const raster::Matrix& world,
+                  const raster::ColorTransform& cx, const raster::Mask* current, Context& context);
   std::unique_ptr<raster::Mask> ScriptMask(const DisplayObject& object, const raster::Mask* current,
                                            Context& context);
   void DrawContent(const DisplayObject& object, const raster::Matrix& world,

@@ -97,14 +97,79 @@ TEST(PlayerTimeline, MoveChangesAndReplacesWhatTheDepthHolds) {
   EXPECT_EQ(player.Root().Objects().at(1).matrix.ty, Twips{40});
 }
 
-// The second placement on an occupied depth is ignored (duplicate-depth-5).
-TEST(PlayerTimeline, DuplicateDepthKeepsTheFirstObject) {
+// A placement on an occupied depth takes the depth and goes beneath the
+// object there, which stays drawn (duplicate-depth-5). Moves and removals
+// reach the newest; a removal gives the depth back to the one beneath it.
+TEST(PlayerTimeline, PlacementOnAnOccupiedDepthGoesBeneathAndTakesTheDepth) {
   auto swf = Squares();
   swf.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
   swf.Tag(tag::kPlaceObject2, PlaceBody(1, 2));
   swf.ShowFrame();
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 3));
+  swf.ShowFrame();
+  PlaceObject move;
+  move.move = true;
+  move.depth = 1;
+  move.matrix = Matrix{};
+  move.matrix->tx = Twips{60};
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(move));
+  swf.ShowFrame();
+  swf.Tag(tag::kRemoveObject2, RemoveObject2Body(1));
+  swf.ShowFrame();
+  swf.Tag(tag::kRemoveObject2, RemoveObject2Body(1));
+  swf.Tag(tag::kRemoveObject2, RemoveObject2Body(1));
+  swf.ShowFrame();
   Player player(Load(swf));
-  EXPECT_EQ(Characters(player.Root()), (Ids{1}));
+  auto onDepth = [&] {
+    Ids ids;
+    ForEachOnDepth(player.Root().Objects().at(1),
+                   [&](const DisplayObject& o) { ids.push_back(o.characterId); });
+    return ids;
+  };
+  EXPECT_EQ(onDepth(), (Ids{2, 1}));
+  player.Advance();
+  EXPECT_EQ(onDepth(), (Ids{3, 2, 1})) << "the newest beneath, the oldest on top";
+  player.Advance();
+  EXPECT_EQ(player.Root().Objects().at(1).matrix.tx, Twips{60});
+  EXPECT_EQ(player.Root().Objects().at(1).displaced.at(0).matrix.tx, Twips{0});
+  player.Advance();
+  EXPECT_EQ(onDepth(), (Ids{2, 1}));
+  player.Advance();
+  EXPECT_TRUE(player.Root().Objects().empty());
+  player.Advance();
+  EXPECT_EQ(onDepth(), (Ids{2, 1})) << "looping rebuilds the first frame";
+}
+
+// Sprites a placement displaced still play, and leave with the depth.
+TEST(PlayerTimeline, DisplacedSpritesPlayOnAndLeaveWithTheDepth) {
+  auto swf = Squares();
+  TagStream inner;
+  inner.Tag(tag::kPlaceObject2, PlaceBody(1, 1));
+  inner.ShowFrame();
+  inner.Tag(tag::kRemoveObject2, RemoveObject2Body(1));
+  inner.Tag(tag::kPlaceObject2, PlaceBody(1, 2));
+  inner.ShowFrame();
+  swf.Tag(tag::kDefineSprite, DefineSpriteBody(10, inner));
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 10));
+  swf.ShowFrame();
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 3));
+  swf.ShowFrame();
+  swf.Tag(tag::kPlaceObject2, PlaceBody(1, 3));
+  swf.ShowFrame();
+  Player player(Load(swf));
+  player.Advance();
+  const DisplayObject& sprite = player.Root().Objects().at(1).displaced.at(0);
+  ASSERT_TRUE(sprite.clip);
+  std::weak_ptr<Clip> clip = sprite.clip;
+  EXPECT_EQ(sprite.clip->Self(), &sprite);
+  EXPECT_EQ(Characters(*sprite.clip), (Ids{2}));
+  player.Advance();
+  ASSERT_FALSE(clip.expired());
+  EXPECT_EQ(Characters(*clip.lock()), (Ids{1})) << "it played on, displaced";
+  EXPECT_EQ(player.Root().Objects().at(1).displaced.size(), 2u);
+  player.Advance();
+  EXPECT_TRUE(clip.expired()) << "going back to the first frame rebuilt the depth";
+  EXPECT_EQ(Characters(player.Root()), (Ids{10}));
 }
 
 // A move naming another sprite keeps the sprite there (replace-movie-movie-5,
