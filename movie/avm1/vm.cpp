@@ -521,6 +521,11 @@ bool Vm::InstanceOf(const Value& v, Object* ctor) {
 }
 
 void Vm::ActionLimitReached() {
+  if (!scriptsStopped_ && ++framesCutShort_ >= 2) {
+    scriptsStopped_ = true;
+    WarnOnce(LimitWarning::kScriptsStopped,
+             "scripts ran too long in a second frame; the movie plays on without them");
+  }
   WarnOnce(LimitWarning::kLongScript,
            "a script ran too long in one frame; its frame was cut short");
   throw ScriptAbort{};

@@ -28,6 +28,7 @@ constexpr size_t kMaxObjects = 4'000'000;
 enum class LimitWarning : unsigned {
   kRecursion,
   kLongScript,
+  kScriptsStopped,
   kPrototypeLoop,
   kObjects,
   kIntervals,
@@ -160,8 +161,11 @@ class Vm {
   double Random() { return std::uniform_real_distribution<double>(0, 1)(rng_); }
 
   // Limits
+  // A frame whose scripts run past the limit is cut short; the second
+  // time, every script of the movie stops for good (the timeline plays
+  // on), so a runaway loop cannot hold up each frame.
   void CountAction() {
-    if (++actionsThisFrame_ > kMaxActionsPerFrame) ActionLimitReached();
+    if (++actionsThisFrame_ > kMaxActionsPerFrame || scriptsStopped_) ActionLimitReached();
   }
   void ResetFrameBudget() { actionsThisFrame_ = 0; }
   // The first warning of its kind goes to the host; later ones are dropped.
@@ -204,6 +208,8 @@ class Vm {
   std::vector<ForgetFn> forgets_;
   std::mt19937 rng_{20061};
   uint64_t actionsThisFrame_ = 0;
+  int framesCutShort_ = 0;
+  bool scriptsStopped_ = false;
   unsigned warned_ = 0;
 };
 

@@ -107,6 +107,19 @@ TEST(Avm1Limits, AnEndlessLoopStopsWithAWarningAndTheMovieGoesOn) {
   EXPECT_NE(run.warnings[0].find("too long"), std::string::npos);
 }
 
+// A runaway loop in every frame would hold up each frame by the whole
+// limit: the second frame cut short stops the movie's scripts for good.
+TEST(Avm1Limits, ScriptsThatRunAwayTwiceStopForGood) {
+  Code loop;
+  loop.Jump(-5);
+  Code next;
+  next.Str("never").Trace();
+  Outcome run = Play(6, {loop, loop, next}, 3);
+  EXPECT_TRUE(run.lines.empty());
+  ASSERT_EQ(run.warnings.size(), 2u);
+  EXPECT_NE(run.warnings[1].find("without them"), std::string::npos);
+}
+
 TEST(Avm1Limits, EndlessRecursionStopsTheScript) {
   Code body;
   body.Call("f");
