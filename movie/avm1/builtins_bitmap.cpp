@@ -168,6 +168,7 @@ void InstallBitmapData(Vm& vm, Object* display) {
     }
     Pixels& p = table->bitmaps[self.object()];
     table->pixels += count - p.argb.size();
+    vm.NoteHeldBytes(count * sizeof(uint32_t));
     p.width = static_cast<int>(w), p.height = static_cast<int>(h);
     p.transparent = args.size() < 3 || vm.ToBoolean(args[2]);
     uint32_t fill = args.size() > 3 ? static_cast<uint32_t>(vm.ToInt32(args[3])) : 0xFFFFFFFFu;

@@ -40,6 +40,9 @@ enum class LimitWarning : unsigned {
 // this and twice the count the last collection left: small movies never
 // collect.
 constexpr size_t kCollectMinimum = 50'000;
+// So does this much memory held outside the heap (a quarter of what all
+// bitmaps may hold).
+constexpr size_t kCollectHeldBytes = 32u << 20;
 
 // Marks the objects a collection keeps; roots hand theirs to Mark and the
 // collector follows what each one reaches.
@@ -118,6 +121,10 @@ class Vm {
   // when `collectAlways` (a check for missed roots). Returns the objects freed.
   size_t CollectIfDue();
   size_t Collect();
+  // Memory objects hold outside the heap (bitmap pixels): enough of it
+  // made since the last collection makes the next one due, so garbage
+  // bitmaps give their pixels back even while the object count is low.
+  void NoteHeldBytes(size_t bytes) { heldSinceCollect_ += bytes; }
   bool collectAlways = false;
   bool collectNever = false;
   size_t collections = 0;
@@ -207,6 +214,7 @@ class Vm {
   std::vector<RootFn> roots_;
   std::vector<ForgetFn> forgets_;
   std::mt19937 rng_{20061};
+  size_t heldSinceCollect_ = 0;
   uint64_t actionsThisFrame_ = 0;
   int framesCutShort_ = 0;
   bool scriptsStopped_ = false;

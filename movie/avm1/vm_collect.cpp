@@ -36,7 +36,8 @@ void MarkSlots(Object& o, Marker& m) {
 
 size_t Vm::CollectIfDue() {
   if (collectNever || depth > 0) return 0;
-  if (!collectAlways && ObjectCount() < collectAt_) return 0;
+  if (!collectAlways && ObjectCount() < collectAt_ && heldSinceCollect_ < kCollectHeldBytes)
+    return 0;
   return Collect();
 }
 
@@ -68,6 +69,7 @@ size_t Vm::Collect() {
     ++freed;
   }
   ++collections;
+  heldSinceCollect_ = 0;
   collectAt_ = std::max(kCollectMinimum, 2 * ObjectCount());
   return freed;
 }

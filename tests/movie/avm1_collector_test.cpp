@@ -204,6 +204,23 @@ TEST(Avm1Collector, AFreedBitmapsSlotIsNoBitmapWhenMadeAgain) {
   EXPECT_EQ(run.lines, (Lines{"2880", "2880", "2880", "2880", "2880", "2880", "undefined"}));
 }
 
+// A new 1000 x 1000 bitmap a frame, never disposed: few objects, but the
+// pixels of the dropped ones must come back before all bitmaps together
+// reach their limit (32 M pixels, 32 frames here).
+TEST(Avm1Collector, DroppedBitmapsGiveTheirPixelsBackWhileObjectsAreFew) {
+  Code frame;
+  frame.Append(SetVar("bmp", Code(Arguments({Num(1000), Num(1000)}))
+                                 .Append(Member(Var("flash"), "display"))
+                                 .Str("BitmapData")
+                                 .Op(0x53)));
+  frame.Append(SetVar("widths", Add(Var("widths"), Member(Var("bmp"), "width"))));
+  Playing run(MovieOf({frame, frame}, 8), Collection::kWhenGrown);
+  run.Frames(100);
+  EXPECT_EQ(run.lines, Lines{}) << "no bitmap was refused";
+  EXPECT_GE(run.runtime.Machine().collections, 3u);
+  EXPECT_LT(run.runtime.Machine().ObjectCount(), kCollectMinimum);
+}
+
 TEST(Avm1Collector, AFreedTextFormatsSlotIsNoTextFormatWhenMadeAgain) {
   Code make;
   make.Append(SetVar("tf", New("TextFormat", {})));
