@@ -188,14 +188,19 @@ std::vector<movie::Clip*> Runtime::ClipsInTickOrder() {
 void Runtime::CollectClipsForTick(movie::Clip& clip, std::vector<movie::Clip*>& out) {
   auto& objects = clip.MutableObjects();
   for (auto it = objects.rbegin(); it != objects.rend(); ++it)
-    if (it->second.clip) CollectClipsForTick(*it->second.clip, out);
+    movie::ForEachOnDepth(it->second, [&](movie::DisplayObject& o) {
+      if (o.clip) CollectClipsForTick(*o.clip, out);
+    });
   out.push_back(&clip);
 }
 
+// Clips a placement displaced are still on the stage: their events run.
 void Runtime::CollectClips(movie::Clip& clip, std::vector<movie::Clip*>& out) {
   out.push_back(&clip);
-  for (auto& [depth, object] : clip.MutableObjects())
-    if (object.clip) CollectClips(*object.clip, out);
+  for (auto& [depth, placed] : clip.MutableObjects())
+    movie::ForEachOnDepth(placed, [&](movie::DisplayObject& o) {
+      if (o.clip) CollectClips(*o.clip, out);
+    });
 }
 
 // --- clip objects ---

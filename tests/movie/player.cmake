@@ -46,7 +46,7 @@ endif()
 
 kestrova_test(avm1_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_test.cpp ${CMAKE_CURRENT_LIST_DIR}/avm1_values_test.cpp
-          ${CMAKE_CURRENT_LIST_DIR}/avm1_button_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/avm1_button_test.cpp ${CMAKE_CURRENT_LIST_DIR}/avm1_displaced_test.cpp
   LIBS kestrova_avm1 kestrova_swf_writer kestrova_testing)
 
 kestrova_test(avm1_classes_test
