@@ -45,10 +45,24 @@ size_t ScanEnd(std::span<const uint8_t> b, size_t i) {
   return b.size();
 }
 
+// A define-Huffman-table segment (its bytes after the length) whose tables
+// each name at most 256 codes. The JPEG decoder stores a table's codes in
+// 256 places and trusts the counts; more would write past them.
+void CheckHuffmanTables(std::span<const uint8_t> segment) {
+  size_t i = 0;
+  while (i + 17 <= segment.size()) {
+    size_t codes = 0;
+    for (size_t k = 1; k <= 16; ++k) codes += segment[i + k];
+    if (codes > 256) throw SwfError("JPEG Huffman table of more than 256 codes");
+    i += 17 + codes;
+  }
+}
+
 // Before Flash 8 a JPEG may start with FF D9 FF D8, and tables and image
 // are joined by FF D9 FF D8 (an end of image and a start of image). The
 // markers are walked so that only such pairs go: the same bytes inside a
-// segment (an APP or comment payload) stay.
+// segment (an APP or comment payload) stay. Huffman tables are checked on
+// the way.
 std::vector<uint8_t> CleanJpeg(std::span<const uint8_t> b) {
   std::vector<uint8_t> out;
   out.reserve(b.size());
@@ -68,7 +82,10 @@ std::vector<uint8_t> CleanJpeg(std::span<const uint8_t> b) {
       copy(i + (b[i + 1] == 0xFF ? 1 : 2));  // markers without a length; fill bytes
     } else if (i + 3 < b.size()) {
       const bool scan = b[i + 1] == 0xDA;
-      copy(i + 2 + ((b[i + 2] << 8) | b[i + 3]));
+      const size_t length = (b[i + 2] << 8) | b[i + 3];
+      if (b[i + 1] == 0xC4 && length >= 2)
+        CheckHuffmanTables(b.subspan(i + 4, std::min(length - 2, b.size() - (i + 4))));
+      copy(i + 2 + length);
       if (scan) copy(ScanEnd(b, i));
     } else {
       copy(b.size());

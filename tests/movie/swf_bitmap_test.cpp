@@ -122,6 +122,29 @@ TEST(SwfBitmap, FaultsHaveTheirMessages) {
   EXPECT_EQ(ErrorOf(tag::kDefineBitsJpeg3, {0xFF, 0, 0, 0, 1}), "JPEG size beyond the tag");
 }
 
+// A Huffman table naming more codes than the decoder has room for would
+// be written past its end: the picture is refused first, in the movie's
+// own tables too.
+TEST(SwfBitmap, HuffmanTablesOfMoreThan256CodesAreRefused) {
+  Bytes table = {0xFF, 0xC4, 0x01, 0x14, 0x10};  // one AC table of 257 codes
+  table.insert(table.end(), 14, 0);
+  table.insert(table.end(), {2, 255});
+  table.resize(table.size() + 257, 0);
+  Bytes jpeg = Jpeg();
+  const Bytes bits = jpeg;
+  jpeg.insert(jpeg.begin() + 2, table.begin(), table.end());
+  EXPECT_EQ(ErrorOf(tag::kDefineBitsJpeg2, jpeg), "JPEG Huffman table of more than 256 codes");
+  Bytes tables = {0xFF, 0xD8};
+  tables.insert(tables.end(), table.begin(), table.end());
+  try {
+    Reader in(bits);
+    ReadDefineBits(in, tables);
+    ADD_FAILURE() << "no error";
+  } catch (const SwfError& e) {
+    EXPECT_STREQ(e.what(), "JPEG Huffman table of more than 256 codes");
+  }
+}
+
 TEST(SwfBitmap, Jpeg2WithTheOldStrayMarkersDecodes) {
   Bytes jpeg = Jpeg();
   ExpectRedBlue(*ReadTag(tag::kDefineBitsJpeg2, jpeg).pixels);
