@@ -45,24 +45,46 @@ size_t ScanEnd(std::span<const uint8_t> b, size_t i) {
   return b.size();
 }
 
-// A define-Huffman-table segment (its bytes after the length) whose tables
-// each name at most 256 codes. The JPEG decoder stores a table's codes in
-// 256 places and trusts the counts; more would write past them.
-void CheckHuffmanTables(std::span<const uint8_t> segment) {
-  size_t i = 0;
-  while (i + 17 <= segment.size()) {
+// The tables of a define-Huffman-table segment at `i` (after its length
+// field), read as the JPEG decoder reads them: table after table while the
+// length lasts, even past the segment's end. The decoder keeps a table's
+// codes in 256 places and trusts the counts; more would write past them.
+void CheckHuffmanTables(std::span<const uint8_t> b, size_t i, int64_t left) {
+  auto at = [&](size_t k) -> size_t { return k < b.size() ? b[k] : 0; };
+  while (left > 0 && i < b.size()) {
     size_t codes = 0;
-    for (size_t k = 1; k <= 16; ++k) codes += segment[i + k];
+    for (size_t k = 1; k <= 16; ++k) codes += at(i + k);
     if (codes > 256) throw SwfError("JPEG Huffman table of more than 256 codes");
     i += 17 + codes;
+    left -= static_cast<int64_t>(17 + codes);
+  }
+}
+
+// Walks the markers as the JPEG decoder finds them (it skips stray bytes
+// between segments) and checks every Huffman table on the way.
+void CheckJpegTables(std::span<const uint8_t> b) {
+  size_t i = 0;
+  while (i + 1 < b.size()) {
+    const uint8_t m = b[i + 1];
+    if (b[i] != 0xFF || m == 0xFF) {
+      ++i;
+    } else if (m == 0x00 || m == 0x01 || m == 0xD8 || m == 0xD9 || (m >= 0xD0 && m <= 0xD7)) {
+      i += 2;
+    } else if (i + 3 < b.size()) {
+      const size_t length = (b[i + 2] << 8) | b[i + 3];
+      if (m == 0xC4) CheckHuffmanTables(b, i + 4, static_cast<int64_t>(length) - 2);
+      i += 2 + std::max<size_t>(length, 2);
+      if (m == 0xDA) i = ScanEnd(b, i);
+    } else {
+      return;
+    }
   }
 }
 
 // Before Flash 8 a JPEG may start with FF D9 FF D8, and tables and image
 // are joined by FF D9 FF D8 (an end of image and a start of image). The
 // markers are walked so that only such pairs go: the same bytes inside a
-// segment (an APP or comment payload) stay. Huffman tables are checked on
-// the way.
+// segment (an APP or comment payload) stay.
 std::vector<uint8_t> CleanJpeg(std::span<const uint8_t> b) {
   std::vector<uint8_t> out;
   out.reserve(b.size());
@@ -82,10 +104,7 @@ std::vector<uint8_t> CleanJpeg(std::span<const uint8_t> b) {
       copy(i + (b[i + 1] == 0xFF ? 1 : 2));  // markers without a length; fill bytes
     } else if (i + 3 < b.size()) {
       const bool scan = b[i + 1] == 0xDA;
-      const size_t length = (b[i + 2] << 8) | b[i + 3];
-      if (b[i + 1] == 0xC4 && length >= 2)
-        CheckHuffmanTables(b.subspan(i + 4, std::min(length - 2, b.size() - (i + 4))));
-      copy(i + 2 + length);
+      copy(i + 2 + ((b[i + 2] << 8) | b[i + 3]));
       if (scan) copy(ScanEnd(b, i));
     } else {
       copy(b.size());
@@ -108,6 +127,7 @@ std::shared_ptr<const PixelBuffer> Share(PixelBuffer pixels) {
 PixelBuffer DecodeEmbeddedImage(std::span<const uint8_t> bytes) {
   std::vector<uint8_t> clean = CleanJpeg(bytes);
   if (clean.size() > 0x7FFFFFFF) throw SwfError("bitmap too large");
+  if (clean.size() > 1 && clean[0] == 0xFF && clean[1] == 0xD8) CheckJpegTables(clean);
   int width = 0, height = 0, channels = 0;
   auto* data = reinterpret_cast<const stbi_uc*>(clean.data());
   int size = static_cast<int>(clean.size());

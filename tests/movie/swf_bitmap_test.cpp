@@ -134,6 +134,15 @@ TEST(SwfBitmap, HuffmanTablesOfMoreThan256CodesAreRefused) {
   const Bytes bits = jpeg;
   jpeg.insert(jpeg.begin() + 2, table.begin(), table.end());
   EXPECT_EQ(ErrorOf(tag::kDefineBitsJpeg2, jpeg), "JPEG Huffman table of more than 256 codes");
+  // The decoder skips a stray byte between segments, and so does the check.
+  jpeg.insert(jpeg.begin() + 2, 0x42);
+  EXPECT_EQ(ErrorOf(tag::kDefineBitsJpeg2, jpeg), "JPEG Huffman table of more than 256 codes");
+  // The same bytes inside an application segment are its payload.
+  Bytes app = {0xFF, 0xE1, 0x01, 0x18};
+  app.insert(app.end(), table.begin(), table.end());
+  Bytes inApp = bits;
+  inApp.insert(inApp.begin() + 2, app.begin(), app.end());
+  ExpectRedBlue(*ReadTag(tag::kDefineBitsJpeg2, inApp).pixels);
   Bytes tables = {0xFF, 0xD8};
   tables.insert(tables.end(), table.begin(), table.end());
   try {
