@@ -8,6 +8,7 @@
 #include "movie/swf/decoder.h"
 #include "tests/movie/action_expressions.h"
 #include "tests/movie/swf_test_movies.h"
+#include "tools/mkswf/sample_movies.h"
 
 namespace kestrova::avm1 {
 namespace {
@@ -161,6 +162,21 @@ TEST(Avm1Effects, SettingAnEffectCountsAsADisplayChange) {
     runtime.Machine().Set(Value(s), name, value);
     EXPECT_GT(runtime.Player().Changes(), before) << name;
   }
+}
+
+// The "effects" sample: its script's glow lights the stage round the
+// first disc, and the tinted disc turns blue.
+TEST(Avm1Effects, TheEffectsSampleShowsWhatItsScriptSets) {
+  auto movie = std::make_shared<const swf::Movie>(
+      swf::DecodeMovie(mkswf::FindMovieKind("effects")->build(false)));
+  Runtime runtime(movie, {});
+  PixelBuffer out(mkswf::kStageWidth, mkswf::kStageHeight);
+  movie::Renderer(movie).Render(runtime.Player(), out.View());
+  const Pixel background = MakePixel(0x10, 0x20, 0x48);
+  EXPECT_EQ(out.At(5, 5), background);
+  EXPECT_GT(PixelR(out.At(35, 85)), 0x60) << "the white glow beside the glowing disc";
+  const Pixel tinted = out.At(265, 85);
+  EXPECT_GT(PixelB(tinted), PixelR(tinted)) << "the orange disc tinted blue";
 }
 
 }  // namespace
