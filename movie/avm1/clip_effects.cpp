@@ -18,8 +18,6 @@ constexpr const char* kBlendModes[] = {"normal",  "normal", "layer",      "multi
                                        "lighten", "darken", "difference", "add",      "subtract",
                                        "invert",  "alpha",  "erase",      "overlay",  "hardlight"};
 constexpr int kBlendModeCount = 15;
-// More filters than this on one clip are not taken.
-constexpr size_t kMaxFilters = 64;
 
 int BlendModeOf(Vm& vm, const Value& v) {
   if (v.IsString()) {
@@ -54,25 +52,13 @@ void Runtime::InstallClipEffects(Object* proto) {
       [this](Vm& vm, const Value& self, const Args&) -> Value {
         movie::Clip* clip = ClipOf(self.object());
         if (!clip) return Value();
-        std::vector<Value> copies;
-        for (const Value& f : ArrayItems(vm, clips_[clip].filters, kMaxFilters))
-          copies.push_back(CloneFilter(vm, f));
-        return vm.NewArray(copies);
+        return CloneFilters(vm, clips_[clip].filters, kMaxFilters);
       },
       [this](Vm& vm, const Value& self, const Args& args) {
         Value list = Arg(args, 0);
         movie::DisplayObject* d = list.object() ? EffectsTarget(self, true) : nullptr;
         if (!d) return Value();
-        std::vector<swf::Filter> drawn;
-        std::vector<Value> kept;
-        for (const Value& item : ArrayItems(vm, list, kMaxFilters)) {
-          std::optional<swf::Filter> f = ToSwfFilter(vm, item);
-          if (!f) continue;  // not a filter, or one the player does not draw
-          drawn.push_back(*f);
-          kept.push_back(CloneFilter(vm, item));
-        }
-        d->filters = std::move(drawn);
-        clips_[ClipOf(self.object())].filters = vm.NewArray(kept);
+        d->filters = ToSwfFilters(vm, list, kMaxFilters, clips_[ClipOf(self.object())].filters);
         return Value();
       });
   DefineAccessor(

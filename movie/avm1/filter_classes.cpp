@@ -285,6 +285,12 @@ Value CloneFilter(Vm& vm, const Value& filter) {
   return copy;
 }
 
+Value CloneFilters(Vm& vm, const Value& list, size_t limit) {
+  std::vector<Value> copies;
+  for (const Value& f : ArrayItems(vm, list, limit)) copies.push_back(CloneFilter(vm, f));
+  return vm.NewArray(copies);
+}
+
 std::vector<Value> ArrayItems(Vm& vm, const Value& array, size_t limit) {
   std::vector<Value> items;
   if (!array.object()) return items;

@@ -27,6 +27,8 @@ Object* FilterSettings(const Value& filter, FilterKind* kind = nullptr);
 // A filter of the same class with settings of its own (arrays copied),
 // or undefined when `filter` is none.
 Value CloneFilter(Vm& vm, const Value& filter);
+// A new array of copies of the filters in `list`, at most `limit`.
+Value CloneFilters(Vm& vm, const Value& list, size_t limit);
 // The items of an array (or of anything with a length), at most `limit`.
 std::vector<Value> ArrayItems(Vm& vm, const Value& array, size_t limit);
 

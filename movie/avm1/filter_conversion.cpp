@@ -150,4 +150,17 @@ std::optional<swf::Filter> ToSwfFilter(Vm& vm, const Value& filter) {
   return f;
 }
 
+std::vector<swf::Filter> ToSwfFilters(Vm& vm, const Value& list, size_t limit, Value& kept) {
+  std::vector<swf::Filter> drawn;
+  std::vector<Value> copies;
+  for (const Value& item : ArrayItems(vm, list, limit)) {
+    std::optional<swf::Filter> f = ToSwfFilter(vm, item);
+    if (!f) continue;  // not a filter, or one the player does not draw
+    drawn.push_back(*f);
+    copies.push_back(CloneFilter(vm, item));
+  }
+  kept = vm.NewArray(copies);
+  return drawn;
+}
+
 }  // namespace kestrova::avm1

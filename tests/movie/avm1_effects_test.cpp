@@ -164,6 +164,24 @@ TEST(Avm1Effects, SettingAnEffectCountsAsADisplayChange) {
   }
 }
 
+// A text field's filters draw as a clip's do; reading them gives copies.
+TEST(Avm1Effects, TextFieldsDrawTheirFilters) {
+  Code field;
+  field.Append(SetMember(Var("s"), "_visible", Num(0)));
+  field.Append(Statement(
+      Method(This(), "createTextField", {Str("t"), Num(5), Num(5), Num(5), Num(10), Num(10)})));
+  field.Append(SetMember(Var("t"), "background", Num(1)));
+  Code glowing = field;
+  glowing.Append(SetMember(Var("t"), "filters", ArrayOf({WhiteGlow(), Num(1)})));
+  glowing.Append(SetMember(Member(Member(Var("t"), "filters"), "0"), "color", Num(0)));
+  auto plainMovie = EffectsMovie(field);
+  PixelBuffer plain = Render(plainMovie);
+  PixelBuffer lit = Render(EffectsMovie(glowing));
+  EXPECT_EQ(plain.At(4, 10), kGrey);
+  EXPECT_GT(PixelG(lit.At(4, 10)), 0xA0) << "the white glow beside the field's box";
+  EXPECT_EQ(lit.At(10, 10), plain.At(10, 10)) << "inside the box";
+}
+
 // The "effects" sample: its script's glow lights the stage round the
 // first disc, and the tinted disc turns blue.
 TEST(Avm1Effects, TheEffectsSampleShowsWhatItsScriptSets) {
