@@ -7,6 +7,7 @@
 #include "movie/avm1/builtins.h"
 #include "movie/avm1/filter_classes.h"
 #include "movie/avm1/filter_conversion.h"
+#include "movie/avm1/filter_objects.h"
 #include "movie/avm1/runtime.h"
 
 namespace kestrova::avm1 {
@@ -52,7 +53,11 @@ void Runtime::InstallClipEffects(Object* proto) {
       [this](Vm& vm, const Value& self, const Args&) -> Value {
         movie::Clip* clip = ClipOf(self.object());
         if (!clip) return Value();
-        return CloneFilters(vm, clips_[clip].filters, kMaxFilters);
+        // What scripts set, as they set it; else the timeline's filters.
+        const Value& kept = clips_[clip].filters;
+        if (!kept.IsUndefined()) return CloneFilters(vm, kept, kMaxFilters);
+        movie::DisplayObject* d = SelfOf(*clip);
+        return d ? ToFilterObjects(vm, d->filters) : Value(vm.NewArray());
       },
       [this](Vm& vm, const Value& self, const Args& args) {
         Value list = Arg(args, 0);

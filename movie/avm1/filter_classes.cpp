@@ -134,10 +134,12 @@ Value Initial(Vm& vm, const FieldSpec& f) {
   }
 }
 
-// Arrays leave a filter as copies: changing one changes no filter.
-Value CopyOut(Vm& vm, const Value& v) {
-  if (!v.object() || v.object()->kind != Kind::Array) return v;
-  return vm.NewArray(ArrayItems(vm, v, SIZE_MAX));
+// Arrays leave a filter as copies: changing one changes no filter. The
+// filter made them (none is longer than a kernel); what a displacement
+// map holds goes out as it is.
+Value CopyOut(Vm& vm, const Value& v, Field type) {
+  if (type == Field::Any || !v.object() || v.object()->kind != Kind::Array) return v;
+  return vm.NewArray(ArrayItems(vm, v, kMaxKernel));
 }
 
 Object* NewSettings(Vm& vm, FilterKind kind) {
@@ -171,10 +173,10 @@ void DefineFilterClass(Vm& vm, Object* package, Object* baseProto, const ClassSp
   for (const FieldSpec& field : spec.fields) {
     std::string key = field.name;
     Field type = field.type;
-    Object* getter = vm.NewFunction([key](Vm& vm, const Value& self, const Args&) -> Value {
+    Object* getter = vm.NewFunction([key, type](Vm& vm, const Value& self, const Args&) -> Value {
       Object* settings = FilterSettings(self);
       const Property* p = settings ? settings->Find(key) : nullptr;
-      return p ? CopyOut(vm, p->value) : Value();
+      return p ? CopyOut(vm, p->value, type) : Value();
     });
     Object* setter = vm.NewFunction([key, type](Vm& vm, const Value& self, const Args& args) {
       Object* settings = FilterSettings(self);
@@ -280,7 +282,10 @@ Value CloneFilter(Vm& vm, const Value& filter) {
   for (const char* name : {"__constructor__", "constructor"})
     if (const Property* p = source->Find(name)) copy->Define(name, p->value, kDontEnum);
   Object* copied = NewSettings(vm, kind);
-  for (const Property& p : settings->Properties()) copied->Define(p.name, CopyOut(vm, p.value));
+  for (const Property& p : settings->Properties()) {
+    bool held = kind == FilterKind::DisplacementMap;  // its settings hold scripts' values
+    copied->Define(p.name, CopyOut(vm, p.value, held ? Field::Any : Field::Numbers));
+  }
   copy->primitive = Value(copied);
   return copy;
 }

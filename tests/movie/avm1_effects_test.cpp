@@ -112,6 +112,28 @@ TEST(Avm1Effects, FiltersAreCopiedWhenAssigned) {
   ExpectSamePixels(Render(EffectsMovie(script)), Render(placed));
 }
 
+// Flash 8's idiom: read the filters the timeline placed, change one, set
+// them again. Read back, they are the timeline's; set again unchanged,
+// they draw as before.
+TEST(Avm1Effects, TheTimelinesFiltersReadBackAndDrawWhenSetAgain) {
+  Code script;
+  script.Append(SetVar("f", Member(Var("s"), "filters")));
+  for (const char* name : {"color", "blurX", "strength", "quality", "inner"})
+    script.Append(Trace(Member(Member(Var("f"), "0"), name)));
+  script.Append(SetMember(Var("s"), "filters", Var("f")));
+  auto again = EffectsMovie(script);
+  Placement(*again).filters = std::vector<swf::Filter>{TimelineGlow()};
+  std::vector<std::string> lines;
+  Runtime runtime(again, {[&](const std::string& l) { lines.push_back(l); }, {}});
+  PixelBuffer out(kSize, kSize);
+  movie::Renderer(again).Render(runtime.Player(), out.View());
+  EXPECT_EQ(lines, (std::vector<std::string>{"16777215", "4", "2", "1", "false"}));
+
+  auto placed = EffectsMovie(Code());
+  Placement(*placed).filters = std::vector<swf::Filter>{TimelineGlow()};
+  ExpectSamePixels(out, Render(placed));
+}
+
 TEST(Avm1Effects, BlendModesSetByScriptMatchTheTimelines) {
   struct Case {
     Code value;

@@ -7,6 +7,7 @@
 
 #include "movie/avm1/builtins.h"
 #include "movie/avm1/filter_conversion.h"
+#include "movie/avm1/filter_objects.h"
 
 namespace kestrova::avm1 {
 namespace {
@@ -111,6 +112,50 @@ TEST_F(FilterConversion, MatrixFiltersKeepTheirNumbers) {
   EXPECT_FALSE(c->preserveAlpha);
   EXPECT_FALSE(c->clamp);
   EXPECT_EQ(c->defaultColor, MakePixel(0x10, 0x20, 0x30, 255));
+}
+
+// A timeline's filters as script objects, and back: the same filters.
+TEST_F(FilterConversion, TimelineFiltersMakeObjectsThatConvertBack) {
+  swf::Filter bevel;
+  bevel.kind = swf::Filter::Kind::Bevel;
+  bevel.color = MakePixel(1, 2, 3, 51);
+  bevel.highlight = MakePixel(0xF0, 0xE0, 0xD0, 255);
+  bevel.angle = 1, bevel.distance = 3, bevel.blurX = 5, bevel.blurY = 6, bevel.strength = 2;
+  bevel.passes = 2, bevel.onTop = true, bevel.knockout = true;
+  swf::Filter ramp = bevel;
+  ramp.kind = swf::Filter::Kind::GradientGlow;
+  ramp.onTop = false, ramp.inner = true, ramp.color = swf::Filter{}.color;  // stops only
+  ramp.gradient = {{0, MakePixel(9, 8, 7, 0)}, {200, MakePixel(1, 1, 1, 255)}};
+  swf::Filter shadow;
+  shadow.kind = swf::Filter::Kind::DropShadow;
+  shadow.compositeSource = false;
+  swf::Filter kernel;
+  kernel.kind = swf::Filter::Kind::Convolution;
+  kernel.columns = kernel.rows = 2;
+  kernel.kernel = {1, -1, 0.5f, 2};
+  kernel.divisor = 3, kernel.defaultColor = MakePixel(4, 5, 6, 255), kernel.preserveAlpha = true;
+  for (const swf::Filter& f : {bevel, ramp, shadow, kernel}) {
+    auto back = ToSwfFilter(vm_, ToFilterObject(vm_, f));
+    ASSERT_TRUE(back) << int(f.kind);
+    EXPECT_EQ(back->kind, f.kind);
+    EXPECT_EQ(back->color, f.color) << int(f.kind);
+    EXPECT_NEAR(back->angle, f.angle, 1e-6);
+    EXPECT_FLOAT_EQ(back->blurY, f.blurY);
+    EXPECT_EQ(back->passes, f.passes);
+    EXPECT_EQ(back->inner, f.inner) << int(f.kind);
+    EXPECT_EQ(back->onTop, f.onTop) << int(f.kind);
+    EXPECT_EQ(back->knockout, f.knockout);
+    EXPECT_EQ(back->compositeSource, f.compositeSource);
+    ASSERT_EQ(back->gradient.size(), f.gradient.size());
+    for (size_t i = 0; i < f.gradient.size(); ++i) {
+      EXPECT_EQ(back->gradient[i].color, f.gradient[i].color);
+      EXPECT_EQ(back->gradient[i].ratio, f.gradient[i].ratio);
+    }
+    EXPECT_EQ(back->kernel, f.kernel);
+    EXPECT_EQ(back->defaultColor, f.defaultColor);
+    EXPECT_FLOAT_EQ(back->divisor, f.divisor);
+  }
+  EXPECT_EQ(ToSwfFilter(vm_, ToFilterObject(vm_, bevel))->highlight, bevel.highlight);
 }
 
 TEST_F(FilterConversion, OtherValuesAreNoFilter) {
