@@ -60,10 +60,15 @@ void Runtime::InstallClipEffects(Object* proto) {
         return d ? ToFilterObjects(vm, d->filters) : Value(vm.NewArray());
       },
       [this](Vm& vm, const Value& self, const Args& args) {
-        Value list = Arg(args, 0);
-        movie::DisplayObject* d = list.object() ? EffectsTarget(self, true) : nullptr;
+        Value list = Arg(args, 0), kept;
+        if (!list.object()) return Value();
+        // Reading the array may run scripts (getters) that change the
+        // display list: the placement is found after.
+        std::vector<swf::Filter> drawn = ToSwfFilters(vm, list, kMaxFilters, kept);
+        movie::DisplayObject* d = EffectsTarget(self, true);
         if (!d) return Value();
-        d->filters = ToSwfFilters(vm, list, kMaxFilters, clips_[ClipOf(self.object())].filters);
+        d->filters = std::move(drawn);
+        clips_[ClipOf(self.object())].filters = kept;
         return Value();
       });
   DefineAccessor(

@@ -5,6 +5,7 @@
 // to the root; pixelBounds is the clip's box on the stage.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "movie/avm1/builtins.h"
 #include "movie/avm1/clip_bounds.h"
@@ -85,21 +86,27 @@ double FieldOf(Vm& vm, const Value& v, const char* name, double fallback) {
   return std::isfinite(n) ? n : fallback;
 }
 
-void ReadMatrix(Vm& vm, const Value& v, swf::Matrix& m) {
+// Reading runs the object's getters, which may change the display list:
+// what they give is read before any placement is looked up.
+swf::Matrix ReadMatrix(Vm& vm, const Value& v) {
   auto part = [&](const char* name, double fallback) {
     return static_cast<float>(std::clamp(FieldOf(vm, v, name, fallback), -32768.0, 32768.0));
   };
+  swf::Matrix m;
   m.a = part("a", 1), m.b = part("b", 0), m.c = part("c", 0), m.d = part("d", 1);
   m.tx.value = ToTwips(FieldOf(vm, v, "tx", 0));
   m.ty.value = ToTwips(FieldOf(vm, v, "ty", 0));
+  return m;
 }
 
-void ReadColor(Vm& vm, const Value& v, swf::ColorTransform& c) {
+swf::ColorTransform ReadColor(Vm& vm, const Value& v) {
+  swf::ColorTransform c;
   for (int i = 0; i < 8; ++i) {
     double limit = i < 4 ? 128 : 32768;
     double n = FieldOf(vm, v, kColorFields[i], i < 4 ? 1 : 0);
     c.*kColorMembers[i] = static_cast<float>(std::clamp(n, -limit, limit));
   }
+  return c;
 }
 
 }  // namespace
@@ -109,10 +116,14 @@ Value Runtime::NewTransform(Object* clip) { return GeomObject(vm_, "Transform", 
 void Runtime::SetTransform(Object* clip, const Value& transform) {
   if (!transform.object()) return;
   Value matrix = vm_.Get(transform, "matrix"), color = vm_.Get(transform, "colorTransform");
+  std::optional<swf::Matrix> m;
+  std::optional<swf::ColorTransform> cx;
+  if (matrix.object()) m = ReadMatrix(vm_, matrix);
+  if (color.object()) cx = ReadColor(vm_, color);
   movie::DisplayObject* d = EffectsTarget(Value(clip), true);
   if (!d) return;
-  if (matrix.object()) ReadMatrix(vm_, matrix, d->matrix);
-  if (color.object()) ReadColor(vm_, color, d->colorTransform);
+  if (m) d->matrix = *m;
+  if (cx) d->colorTransform = *cx;
 }
 
 void Runtime::InstallTransformClass() {
@@ -143,8 +154,9 @@ void Runtime::InstallTransformClass() {
       },
       [target](Vm& vm, const Value& self, const Args& args) {
         Value m = Arg(args, 0);
-        if (movie::DisplayObject* d = m.object() ? target(self, true) : nullptr)
-          ReadMatrix(vm, m, d->matrix);
+        if (!m.object()) return Value();
+        swf::Matrix read = ReadMatrix(vm, m);
+        if (movie::DisplayObject* d = target(self, true)) d->matrix = read;
         return Value();
       });
   accessor(
@@ -155,8 +167,9 @@ void Runtime::InstallTransformClass() {
       },
       [target](Vm& vm, const Value& self, const Args& args) {
         Value c = Arg(args, 0);
-        if (movie::DisplayObject* d = c.object() ? target(self, true) : nullptr)
-          ReadColor(vm, c, d->colorTransform);
+        if (!c.object()) return Value();
+        swf::ColorTransform read = ReadColor(vm, c);
+        if (movie::DisplayObject* d = target(self, true)) d->colorTransform = read;
         return Value();
       });
   accessor(

@@ -177,5 +177,27 @@ TEST(Avm1ClipEffects, TransformWritesWhatTheDisplayPropertiesRead) {
   EXPECT_EQ(Play(code), (Lines{"30", "40", "200", "300", "40", "50", "-20", "30", "30"}));
 }
 
+// Getters of what a setter reads may remove the clip being changed: the
+// change then goes nowhere (the placement is looked up after reading).
+TEST(Avm1ClipEffects, SettersReadTheirValuesBeforeTheClip) {
+  Code remove = Statement(Method(Var("c"), "removeMovieClip", {}));
+  Code getter = Function({}, Code(remove).Append(Return(Num(2))));
+  Code code;
+  code.Append(Statement(Method(This(), "createEmptyMovieClip", {Str("c"), Num(1)})));
+  code.Append(SetVar("o", New("Object", {})));
+  code.Append(Statement(Method(Var("o"), "addProperty", {Str("redMultiplier"), getter, Num(0)})));
+  code.Append(Statement(Method(Var("o"), "addProperty", {Str("ra"), getter, Num(0)})));
+  code.Append(Statement(Method(Var("o"), "addProperty", {Str("0"), getter, Num(0)})));
+  code.Append(SetMember(Var("o"), "length", Num(1)));
+  code.Append(SetVar("t", Member(Var("c"), "transform")));
+  code.Append(SetMember(Var("t"), "colorTransform", Var("o")));
+  code.Append(Statement(Method(This(), "createEmptyMovieClip", {Str("c"), Num(1)})));
+  code.Append(Statement(Method(New("Color", {Var("c")}), "setTransform", {Var("o")})));
+  code.Append(Statement(Method(This(), "createEmptyMovieClip", {Str("c"), Num(1)})));
+  code.Append(SetMember(Var("c"), "filters", Var("o")));
+  code.Append(Trace(Str("done")));
+  EXPECT_EQ(Play(code), (Lines{"done"}));
+}
+
 }  // namespace
 }  // namespace kestrova::avm1
