@@ -181,13 +181,16 @@ TEST(Avm1ClipEffects, TransformWritesWhatTheDisplayPropertiesRead) {
 // change then goes nowhere (the placement is looked up after reading).
 TEST(Avm1ClipEffects, SettersReadTheirValuesBeforeTheClip) {
   Code remove = Statement(Method(Var("c"), "removeMovieClip", {}));
-  Code getter = Function({}, Code(remove).Append(Return(Num(2))));
+  Code getter = Function({}, Code(remove).Append(Trace(Str("removed"))).Append(Return(Num(2))));
   Code code;
   code.Append(Statement(Method(This(), "createEmptyMovieClip", {Str("c"), Num(1)})));
   code.Append(SetVar("o", New("Object", {})));
-  code.Append(Statement(Method(Var("o"), "addProperty", {Str("redMultiplier"), getter, Num(0)})));
-  code.Append(Statement(Method(Var("o"), "addProperty", {Str("ra"), getter, Num(0)})));
-  code.Append(Statement(Method(Var("o"), "addProperty", {Str("0"), getter, Num(0)})));
+  code.Append(Statement(
+      Method(Var("o"), "addProperty", {Str("redMultiplier"), getter, Code().Record(0x96, {2})})));
+  code.Append(
+      Statement(Method(Var("o"), "addProperty", {Str("ra"), getter, Code().Record(0x96, {2})})));
+  code.Append(
+      Statement(Method(Var("o"), "addProperty", {Str("0"), getter, Code().Record(0x96, {2})})));
   code.Append(SetMember(Var("o"), "length", Num(1)));
   code.Append(SetVar("t", Member(Var("c"), "transform")));
   code.Append(SetMember(Var("t"), "colorTransform", Var("o")));
@@ -195,8 +198,16 @@ TEST(Avm1ClipEffects, SettersReadTheirValuesBeforeTheClip) {
   code.Append(Statement(Method(New("Color", {Var("c")}), "setTransform", {Var("o")})));
   code.Append(Statement(Method(This(), "createEmptyMovieClip", {Str("c"), Num(1)})));
   code.Append(SetMember(Var("c"), "filters", Var("o")));
+  // and _x, _name through valueOf and toString
+  code.Append(Statement(Method(This(), "createEmptyMovieClip", {Str("c"), Num(1)})));
+  code.Append(SetVar("n", New("Object", {})));
+  code.Append(SetMember(Var("n"), "valueOf", getter));
+  code.Append(SetMember(Var("c"), "_x", Var("n")));
+  code.Append(Statement(Method(This(), "createEmptyMovieClip", {Str("c"), Num(1)})));
+  code.Append(SetMember(Var("n"), "toString", getter));
+  code.Append(SetMember(Var("c"), "_name", Var("n")));
   code.Append(Trace(Str("done")));
-  EXPECT_EQ(Play(code), (Lines{"done"}));
+  EXPECT_EQ(Play(code), (Lines{"removed", "removed", "removed", "removed", "removed", "done"}));
 }
 
 }  // namespace
