@@ -186,6 +186,36 @@ TEST(Avm1Effects, SettingAnEffectCountsAsADisplayChange) {
   }
 }
 
+// Buttons (SWF 6 on) take the same effects as clips.
+TEST(Avm1Effects, ButtonsTakeBlendModesAndFilters) {
+  using namespace swf;
+  SwfWriter swf(8, Stage(kSize, kSize), 12);
+  swf.Tag(tag::kSetBackgroundColor, {0x80, 0x80, 0x80});
+  ShapeBuilder red;
+  red.Rect(100, 100, 300, 300, red.AddFill(swf::testing::Solid(0xFFFF0000)));
+  swf.Tag(tag::kDefineShape3, DefineShapeBody(1, red, 3));
+  swf.Tag(tag::kDefineButton2, DefineButton2Body(10, {{15, 1, 1, {}, {}, {}}}, {}));
+  PlaceObject place;
+  place.depth = 1;
+  place.character = 10;
+  place.name = "b";
+  swf.Tag(tag::kPlaceObject2, PlaceObject2Body(place));
+  Code script = SetMember(Var("b"), "blendMode", Str("add"));
+  script.Append(SetMember(Var("b"), "filters", ArrayOf({WhiteGlow()})));
+  script.Append(Trace(Member(Var("b"), "blendMode")));
+  script.Append(Trace(Member(Member(Member(Var("b"), "filters"), "0"), "blurX")));
+  swf.Tag(tag::kDoAction, DoActionBody(script.Bytes()));
+  swf.ShowFrame();
+  auto movie = std::make_shared<const Movie>(DecodeMovie(swf.Finish(false)));
+  std::vector<std::string> lines;
+  Runtime runtime(movie, {[&](const std::string& l) { lines.push_back(l); }, {}});
+  PixelBuffer out(kSize, kSize);
+  movie::Renderer(movie).Render(runtime.Player(), out.View());
+  EXPECT_EQ(lines, (std::vector<std::string>{"add", "4"}));
+  EXPECT_EQ(out.At(10, 10), MakePixel(0xFF, 0x80, 0x80)) << "red added to grey";
+  EXPECT_GT(PixelG(out.At(4, 10)), 0xA0) << "the white glow added to grey";
+}
+
 // A text field's filters draw as a clip's do; reading them gives copies.
 TEST(Avm1Effects, TextFieldsDrawTheirFilters) {
   Code field;
