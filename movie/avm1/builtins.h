@@ -17,6 +17,7 @@ void InstallPlayerStubs(Vm& vm);
 void InstallFlashPackage(Vm& vm);                  // flash.filters, flash.geom ... (SWF 8)
 void InstallBitmapClasses(Vm& vm, Object* flash);  // flash.geom, flash.display
 void InstallMatrixMethods(Vm& vm, Object* proto, Object* geom);  // flash.geom.Matrix
+void InstallColorTransform(Vm& vm, Object* geom);                // flash.geom.ColorTransform
 
 // A class: constructor `ctor` with a fresh prototype object (whose
 // __proto__ is `parentProto`), set as global `name`.

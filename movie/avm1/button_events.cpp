@@ -64,6 +64,7 @@ void Runtime::InstallButtonClass() {
       if (object.clip.get() == clip) return static_cast<double>(depth - movie::kScriptDepthBase);
     return Value();
   });
+  InstallClipEffects(buttonProto_);
 }
 
 // Buttons are objects of their own from SWF 6; before, their handlers

@@ -132,14 +132,16 @@ void Runtime::SetProperty(Object* o, int index, const Value& value) {
     textFields_.SetDisplayProperty(o, kPropertyNames[index], value);
     return;
   }
-  movie::Clip* clip = ClipOf(o);
-  if (!clip) return;
-  movie::DisplayObject* self = SelfOf(*clip);
-  if (!self) return;
-  ++clip->Context().changes;  // the picture may differ
+  if (!ClipOf(o)) return;
   // undefined and null leave a number property as it is
   bool numeric = index != 13 && index != 19 && !(index == 17 && value.IsObject());
   double v = !numeric || value.IsNullish() ? std::nan("") : vm_.ToNumber(value);
+  const std::string text = index == 13 || index == 19 ? vm_.ToString(value) : std::string();
+  // valueOf and toString are scripts, which may have removed the clip.
+  movie::Clip* clip = ClipOf(o);
+  movie::DisplayObject* self = clip ? SelfOf(*clip) : nullptr;
+  if (!self) return;
+  ++clip->Context().changes;  // the picture may differ
   swf::Matrix& m = self->matrix;
   auto scales = [&](double& sx, double& sy, double& rotation) {
     ScaleAndRotation(*clip, sx, sy, rotation);
@@ -206,7 +208,7 @@ void Runtime::SetProperty(Object* o, int index, const Value& value) {
       break;
     }
     case 13:
-      self->name = vm_.ToString(value);
+      self->name = text;
       break;
     case 16:
       if (!std::isnan(v)) quality_ = v == 0 ? "LOW" : v >= 2 ? "BEST" : "HIGH";
@@ -221,7 +223,7 @@ void Runtime::SetProperty(Object* o, int index, const Value& value) {
       if (!std::isnan(v)) soundBufferTime_ = ToTwips(v / 20);
       break;
     case 19: {
-      std::string q = vm_.ToString(value);
+      std::string q = text;
       for (char& c : q) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
       if (q == "LOW" || q == "MEDIUM" || q == "HIGH" || q == "BEST") quality_ = q;
       break;

@@ -2,6 +2,7 @@
 // getTransform, over the colour transform of the clip's placement.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "movie/avm1/builtins.h"
 #include "movie/avm1/runtime.h"
@@ -53,9 +54,11 @@ void Runtime::InstallColor() {
   };
   DefineClass(vm_, "Color", make, make, proto);
   vm_.Method(proto, "setRGB", [this](Vm& vm, const Value& self, const Args& args) {
+    if (!ColorTarget(self)) return Value();
+    // valueOf may remove the clip: the placement is found again after it.
+    auto rgb = static_cast<uint32_t>(vm.ToInt32(Arg(args, 0)));
     movie::DisplayObject* d = ColorTarget(self, true);
     if (!d) return Value();
-    auto rgb = static_cast<uint32_t>(vm.ToInt32(Arg(args, 0)));
     d->colorTransform.mr = d->colorTransform.mg = d->colorTransform.mb = 0;
     d->colorTransform.ar = static_cast<float>((rgb >> 16) & 255);
     d->colorTransform.ag = static_cast<float>((rgb >> 8) & 255);
@@ -71,13 +74,19 @@ void Runtime::InstallColor() {
   });
   vm_.Method(proto, "setTransform", [this](Vm& vm, const Value& self, const Args& args) {
     Value t = Arg(args, 0);
-    movie::DisplayObject* d = t.object() ? ColorTarget(self, true) : nullptr;
-    if (!d || !t.object()) return Value();
-    for (const Channel& ch : kChannels) {
-      Value percent = vm.Get(t, ch.percent), offset = vm.Get(t, ch.offset);
-      if (!percent.IsUndefined())
-        d->colorTransform.*ch.multiply = Clamped(vm.ToNumber(percent), 32768) / 100.0f;
-      if (!offset.IsUndefined()) d->colorTransform.*ch.add = Clamped(vm.ToNumber(offset), 32768);
+    if (!t.object()) return Value();
+    // The object's getters and valueOf run first: they may remove the clip.
+    std::optional<float> multiply[4], add[4];
+    for (int i = 0; i < 4; ++i) {
+      Value percent = vm.Get(t, kChannels[i].percent), offset = vm.Get(t, kChannels[i].offset);
+      if (!percent.IsUndefined()) multiply[i] = Clamped(vm.ToNumber(percent), 32768) / 100.0f;
+      if (!offset.IsUndefined()) add[i] = Clamped(vm.ToNumber(offset), 32768);
+    }
+    movie::DisplayObject* d = ColorTarget(self, true);
+    if (!d) return Value();
+    for (int i = 0; i < 4; ++i) {
+      if (multiply[i]) d->colorTransform.*kChannels[i].multiply = *multiply[i];
+      if (add[i]) d->colorTransform.*kChannels[i].add = *add[i];
     }
     return Value();
   });

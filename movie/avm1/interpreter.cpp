@@ -1,5 +1,6 @@
 #include "movie/avm1/interpreter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -71,8 +72,9 @@ Value& Interpreter::Top() {
 // Count, then that many values (first argument on top).
 Args Interpreter::PopArgs() {
   double n = vm_.ToNumber(Pop());
-  size_t count = std::isfinite(n) && n > 0 ? static_cast<size_t>(n) : 0;
-  count = std::min(count, stack_.size() - base_);
+  // Clamped while a double: a count beyond size_t has no conversion.
+  const double held = static_cast<double>(stack_.size() - base_);
+  size_t count = n > 0 ? static_cast<size_t>(std::min(n, held)) : 0;
   Args args;
   args.reserve(count);
   for (size_t i = 0; i < count; ++i) args.push_back(Pop());

@@ -43,6 +43,7 @@ void Runtime::InstallMovieClip() {
     return names;
   };
   InstallClipMethods(vm_.movieClipProto);
+  InstallClipEffects(vm_.movieClipProto);
 }
 
 void Runtime::InstallClipMethods(Object* proto) {

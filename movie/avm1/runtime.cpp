@@ -37,6 +37,7 @@ Runtime::Runtime(std::shared_ptr<const swf::Movie> movie, RuntimeOutput output,
   InstallColor();
   InstallButtonClass();
   InstallPlayerStubs(vm_);
+  InstallTransformClass();  // over the flash package the stubs made
   vm_.AddRoots([this](Marker& m) { MarkRoots(m); });
   vm_.AddForget([this](const Object* o) { Forget(o); });
   vm_.KeepAllMade();

@@ -105,6 +105,9 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
     bool transformSet = false;
     double xscale = 100, yscale = 100, rotation = 0;
     swf::Matrix madeMatrix;
+    // The filter objects `filters` was last set to (copies), read back as
+    // copies again.
+    Value filters;
   };
   struct Interval {
     int id;
@@ -121,6 +124,15 @@ class Runtime : public movie::ScriptHost, public VmHost, public DisplayHost {
   void InstallClipGeometry(Object* proto);  // clip_geometry.cpp
   void InstallColor();                      // color_class.cpp
   movie::DisplayObject* ColorTarget(const Value& self, bool change = false);
+  // SWF 8's filters, blendMode, cacheAsBitmap and transform of clips and
+  // buttons (clip_effects.cpp), over the placement the renderer draws.
+  void InstallClipEffects(Object* proto);
+  movie::DisplayObject* EffectsTarget(const Value& self, bool change);
+  // flash.geom.Transform (transform_class.cpp): of a clip, or of the clip a
+  // Transform object names.
+  void InstallTransformClass();
+  Value NewTransform(Object* clip);
+  void SetTransform(Object* clip, const Value& transform);
   void InstallTimers();
   void MarkRoots(Marker& m);  // runtime_roots.cpp
   void Forget(const Object* o);

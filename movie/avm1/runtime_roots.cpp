@@ -7,7 +7,8 @@
 //                 _listeners arrays, the objects native closures capture)
 //   clips_        the script object of every clip (and of anything else the
 //                 runtime binds there, buttons too) while its clip lives;
-//                 setMask links and Color targets are clips or properties
+//                 setMask links and Color targets are clips or properties;
+//                 the filter objects scripts gave the clip
 //   intervals_    the function or object, and the arguments, of each interval
 //   textFields_   the objects of fields on the stage, the values held for them
 //   interpreter_  its value stack (empty between frames)
@@ -21,7 +22,10 @@ namespace kestrova::avm1 {
 
 void Runtime::MarkRoots(Marker& m) {
   for (const auto& [clip, scripts] : clips_)
-    if (!scripts.clip.expired()) m.Mark(scripts.object);
+    if (!scripts.clip.expired()) {
+      m.Mark(scripts.object);
+      m.Mark(scripts.filters);
+    }
   for (const Interval& interval : intervals_) {
     m.Mark(interval.function);
     m.Mark(interval.object);

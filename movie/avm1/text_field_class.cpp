@@ -119,6 +119,14 @@ void TextFields::Changed(Object* o) {
   if (Self(o, &parent)) ++parent->Context().changes;
 }
 
+void TextFields::SetFilters(Object* o, std::vector<swf::Filter> filters) {
+  movie::Clip* parent = nullptr;
+  if (movie::DisplayObject* self = Self(o, &parent)) {
+    self->filters = std::move(filters);
+    ++parent->Context().changes;
+  }
+}
+
 // --- variables ---
 
 // "a.b.c", "_root.mc:v", "/mc:v": the object from the field's timeline

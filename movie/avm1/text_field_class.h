@@ -51,6 +51,8 @@ class TextFields {
   std::u32string Text(Object* o, text::TextField& field);
   void Rebind(Object* o, text::TextField& field);
   void Changed(Object* o);
+  // The filters the field is drawn with (a display change).
+  void SetFilters(Object* o, std::vector<swf::Filter> filters);
   // Settings only scripts read back (anti-aliasing, restrict ...), per
   // object; `fallback` until one is stored.
   Value Held(Object* o, const char* name, const Value& fallback);

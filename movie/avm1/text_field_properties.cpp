@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "movie/avm1/builtins.h"
+#include "movie/avm1/filter_classes.h"
+#include "movie/avm1/filter_conversion.h"
 #include "movie/avm1/runtime.h"
 #include "movie/avm1/text_field_class.h"
 #include "movie/text/html_text.h"
@@ -63,17 +65,6 @@ Value OneOf(TextFields& t, const Value& v, std::initializer_list<const char*> na
   return Value();
 }
 
-// The elements of an array-like value, in a new array.
-Object* CopyOf(Vm& vm, const Value& v) {
-  std::vector<Value> items;
-  if (Object* list = v.object()) {
-    double length = vm.ToNumber(vm.GetOf(list, "length", list));
-    for (double i = 0; i < length && i < 4096; ++i)
-      items.push_back(vm.GetOf(list, vm.NumberText(i), list));
-  }
-  return vm.NewArray(items);
-}
-
 Value Pixels(int32_t twips) { return std::floor(twips / 20.0); }
 
 std::u32string HtmlOf(const TextField& f);
@@ -120,12 +111,16 @@ const Accessor kAccessors[] = {
     KESTROVA_HELD("antiAliasType", Value("normal"), OneOf(t, v, {"normal", "advanced"}), kVersion8),
     KESTROVA_HELD("thickness", Value(0), Value(t.Machine().ToNumber(v)), kVersion8),
     KESTROVA_HELD("sharpness", Value(0), Value(t.Machine().ToNumber(v)), kVersion8),
+    // Copies of the filters in, copies out; drawn as a clip's are.
     Accessor{"filters",
              [](TextFields& t, Object* o, TextField&) {
-               return Value(CopyOf(t.Machine(), t.Held(o, "filters", Value())));
+               return CloneFilters(t.Machine(), t.Held(o, "filters", Value()), kMaxFilters);
              },
              [](TextFields& t, Object* o, TextField&, const Value& v) {
-               if (v.object()) t.Hold(o, "filters", CopyOf(t.Machine(), v));
+               if (!v.object()) return;
+               Value kept;
+               t.SetFilters(o, ToSwfFilters(t.Machine(), v, kMaxFilters, kept));
+               t.Hold(o, "filters", kept);
              },
              kVersion8},
     Accessor{"scroll", [](TextFields&, Object*, TextField& f) { return Value(f.scroll); },

@@ -221,6 +221,28 @@ TEST(Avm1Collector, DroppedBitmapsGiveTheirPixelsBackWhileObjectsAreFew) {
   EXPECT_LT(run.runtime.Machine().ObjectCount(), kCollectMinimum);
 }
 
+// A clip keeps copies of the filters scripts gave it, held nowhere else.
+TEST(Avm1Collector, AClipsFiltersSurviveCollections) {
+  Code make;
+  make.Append(Statement(Method(This(), "createEmptyMovieClip", {Str("c"), Num(1)})));
+  Code filters = Member(Var("flash"), "filters");
+  Code glow = Code(Arguments({Num(0x00FF00)})).Append(filters).Str("GlowFilter").Op(0x53);
+  Code colors = Code(Arguments({Num(0x123456)})).Op(0x42);
+  Code ramp = Code(Arguments({Num(4), Num(45), colors, Code(Arguments({Num(1)})).Op(0x42),
+                              Code(Arguments({Num(0)})).Op(0x42)}))
+                  .Append(filters)
+                  .Str("GradientGlowFilter")
+                  .Op(0x53);
+  make.Append(SetMember(Var("c"), "filters", Code(Arguments({glow, ramp})).Op(0x42)));
+  Code read;
+  read.Append(Trace(Member(Member(Member(Var("c"), "filters"), "0"), "color")));
+  read.Append(Trace(Member(Member(Member(Var("c"), "filters"), "1"), "colors")));
+  Playing run(MovieOf({make, Churn(300), Churn(300), read, Code().Op(0x07)}, 8),
+              Collection::kEveryFrame);
+  run.Frames(5);
+  EXPECT_EQ(run.lines, (Lines{"65280", "1193046"}));
+}
+
 TEST(Avm1Collector, AFreedTextFormatsSlotIsNoTextFormatWhenMadeAgain) {
   Code make;
   make.Append(SetVar("tf", New("TextFormat", {})));

@@ -96,6 +96,18 @@ TEST(Avm1Calls, FunctionsSeeTheirTimelineAndReturn) {
   EXPECT_EQ(Play(6, {code}, 1).lines, Lines({"42"}));
 }
 
+// An argument count beyond what the stack holds (even beyond any
+// integer) takes what is there.
+TEST(Avm1Calls, HugeArgumentCountsTakeWhatTheStackHolds) {
+  Code body;
+  body.Str("arguments").Op(0x1C).Str("length").Op(0x4E).Op(0x3E);  // return arguments.length
+  Code code;
+  code.Function("f", body);
+  for (double count : {1e300, 5.0, -1.0})
+    code.Str("a").Num(count).Str("f").Op(0x3D).Trace().Op(0x17);  // "a" below the count
+  EXPECT_EQ(Play(6, {code}, 1).lines, Lines({"1", "1", "0"}));
+}
+
 TEST(Avm1Limits, AnEndlessLoopStopsWithAWarningAndTheMovieGoesOn) {
   Code loop;
   loop.Jump(-5);  // jumps onto itself

@@ -49,6 +49,12 @@ kestrova_test(avm1_test
           ${CMAKE_CURRENT_LIST_DIR}/avm1_button_test.cpp ${CMAKE_CURRENT_LIST_DIR}/avm1_displaced_test.cpp
   LIBS kestrova_avm1 kestrova_swf_writer kestrova_testing)
 
+kestrova_test(avm1_effects_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_effects_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/avm1_filter_classes_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/avm1_filter_conversion_test.cpp
+  LIBS kestrova_avm1 kestrova_swf_writer kestrova_sample_movies kestrova_testing)
+
 kestrova_test(avm1_classes_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/avm1_classes_test.cpp ${CMAKE_CURRENT_LIST_DIR}/avm1_idioms_test.cpp
   LIBS kestrova_avm1 kestrova_swf_writer kestrova_testing)

@@ -7,7 +7,7 @@ swf2png=$2
 . "$(dirname "$0")/cli_checks.sh"
 
 kinds=$("$mkswf" --list | cut -d' ' -f1 | tr '\n' ' ')
-check "kinds" "shapes gradients tween sprite morph bitmap sample text particles drawing buttons " "$kinds"
+check "kinds" "shapes gradients tween sprite morph bitmap sample text particles drawing buttons effects " "$kinds"
 for kind in $kinds; do
   "$mkswf" "$kind" -o "$dir/$kind.swf" || { echo "FAIL mkswf $kind"; failures=$((failures + 1)); }
   "$swf2png" "$dir/$kind.swf" --frame 10 --size 393x169 -o "$dir/$kind.png" ||

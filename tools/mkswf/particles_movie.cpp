@@ -1,11 +1,11 @@
 // "particles": bubbles made by a script. Frame 1 duplicates one hidden
 // bubble 40 times (duplicateMovieClip), scatters the copies with random()
 // and gives each an onEnterFrame that makes it rise and come back below.
-#include <cstring>
 #include <string>
 
 #include "movie/swf/writer.h"
 #include "tools/mkswf/sample_movies.h"
+#include "tools/mkswf/script_bytes.h"
 
 namespace kestrova::mkswf {
 
@@ -27,57 +27,7 @@ enum : uint8_t {
   kLess2 = 0x48,
   kGetMember = 0x4E,
   kSetMember = 0x4F,
-  kPush = 0x96,
-  kDefineFunction = 0x9B,
   kIf = 0x9D,
-};
-
-// Byte code, written out action by action.
-class Script {
- public:
-  Script& Op(uint8_t op) {
-    bytes_.push_back(op);
-    return *this;
-  }
-  Script& Record(uint8_t op, const std::vector<uint8_t>& body) {
-    bytes_.insert(bytes_.end(), {op, uint8_t(body.size()), uint8_t(body.size() >> 8)});
-    bytes_.insert(bytes_.end(), body.begin(), body.end());
-    return *this;
-  }
-  Script& Str(const std::string& s) {
-    std::vector<uint8_t> body = {0};
-    body.insert(body.end(), s.begin(), s.end());
-    body.push_back(0);
-    return Record(kPush, body);
-  }
-  Script& Num(double d) {
-    uint64_t bits;
-    std::memcpy(&bits, &d, 8);
-    std::vector<uint8_t> body = {6};
-    for (int i : {4, 5, 6, 7, 0, 1, 2, 3}) body.push_back(static_cast<uint8_t>(bits >> (8 * i)));
-    return Record(kPush, body);
-  }
-  Script& Append(const Script& more) {
-    bytes_.insert(bytes_.end(), more.bytes_.begin(), more.bytes_.end());
-    return *this;
-  }
-  // Pushes `object` (a variable) and `name`: ready for GetMember or SetMember.
-  Script& Member(const std::string& object, const std::string& name) {
-    return Str(object).Op(kGetVariable).Str(name);
-  }
-  // DefineFunction NAME() { body }
-  Script& Function(const std::string& name, const Script& body) {
-    std::vector<uint8_t> rec(name.begin(), name.end());
-    size_t size = body.bytes_.size();
-    rec.insert(rec.end(), {0, 0, 0, uint8_t(size), uint8_t(size >> 8)});
-    Record(kDefineFunction, rec);
-    return Append(body);
-  }
-  size_t Size() const { return bytes_.size(); }
-  const std::vector<uint8_t>& Bytes() const { return bytes_; }
-
- private:
-  std::vector<uint8_t> bytes_;
 };
 
 // this._y -= this.vy; if (this._y < -12) this._y = stage height + 12;

@@ -332,6 +332,8 @@ const std::vector<MovieKind>& MovieKinds() {
       {"drawing", "a scene a script draws with the drawing API, one part turning", DrawingMovie},
       {"buttons", "two buttons with over and down states; releases turn a star, change a lamp",
        ButtonsMovie},
+      {"effects", "a glow, a drop shadow, blend mode add and a tint, all set by a script",
+       EffectsMovie},
   };
   return kinds;
 }

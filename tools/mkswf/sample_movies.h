@@ -15,7 +15,7 @@ struct MovieKind {
 };
 
 // shapes, gradients, tween, sprite, morph, bitmap, sample, text, particles,
-// drawing, buttons.
+// drawing, buttons, effects.
 const std::vector<MovieKind>& MovieKinds();
 const MovieKind* FindMovieKind(const std::string& name);
 
@@ -29,5 +29,8 @@ std::vector<uint8_t> Particles(bool compress);
 std::vector<uint8_t> DrawingMovie(bool compress);
 // Two buttons that answer the mouse (buttons_movie.cpp).
 std::vector<uint8_t> ButtonsMovie(bool compress);
+// SWF 8 filters, a blend mode and a colour transform set by a script
+// (effects_movie.cpp).
+std::vector<uint8_t> EffectsMovie(bool compress);
 
 }  // namespace kestrova::mkswf
