@@ -106,6 +106,9 @@ class TsuiTitleBar : public framework::TCustomPanel {
   int FrameTopOverlap() const { return OnSkinnedForm() ? kFrameTopRows : 0; }
   // Right-to-left reading: BiDiMode bdRightToLeft on a Middle-Eastern system.
   bool RightToLeftReading() const;
+  // Counts the bars composed: the section pictures and images change only
+  // with a new one.
+  uint64_t Compositions() const { return compositions_; }
   // The title button under the mouse at the last paint, -1 for none.
   int HotButton() const { return hot_button_; }
   // The top of the right-hand buttons and of the icon or control box.
@@ -203,6 +206,7 @@ class TsuiTitleBar : public framework::TCustomPanel {
   framework::TBitmap bar_;              // the bar as last composed
   BarKey bar_key_;
   bool bar_kept_ = false;
+  uint64_t compositions_ = 0;
   bool bar_has_caption_section_ = false;
 };
 

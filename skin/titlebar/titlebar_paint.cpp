@@ -68,6 +68,7 @@ void DrawIconOf(TCanvas& canvas, int x, int y) {
 }  // namespace
 
 void TsuiTitleBar::Paint() {
+  ++compositions_;
   bar_kept_ = false;
   bar_has_caption_section_ = false;
   if (Destroying() || Width() <= 0 || Height() <= 0) return;
