@@ -472,7 +472,10 @@ void TControl::ChangeStyle(TControlStyleFlag flag, bool on) {
 }
 
 void TControl::Invalidate() {
-  if (!parent_ || !parent_->HandleAllocated() || !visible_) return;
+  if (!parent_) return;
+  // What the parent paints changed, whether or not it is on screen yet.
+  ++parent_->paint_generation_;
+  if (!parent_->HandleAllocated() || !visible_) return;
   RECT r = BoundsRect();
   InvalidateRect(parent_->handle_value(), &r,
                  !control_style_.Contains(TControlStyleFlag::csOpaque));

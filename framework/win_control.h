@@ -75,6 +75,10 @@ class TWinControl : public TControl {
   void SetText(const std::string& text) override;
   void Invalidate() override;
   void Update() override;
+  // Counts the framework's invalidations of this window's own picture (its
+  // own and its graphic children's): a see-through child that keeps what
+  // lies behind it compares this count (PaintStamp, picture_cache.h).
+  uint64_t PaintGeneration() const { return paint_generation_; }
   void PaintTo(HDC dc, int x, int y) override;
   using TControl::PaintTo;
   void WndProc(TMessage& message) override;
@@ -152,6 +156,7 @@ class TWinControl : public TControl {
   bool aligning_ = false;
   // The child whose background is being painted (left out of PaintControls).
   TControl* background_for_ = nullptr;
+  uint64_t paint_generation_ = 0;
   friend void PaintParentBackground(TControl& control, HDC dc);
 };
 

@@ -7,6 +7,7 @@
 namespace kestrova::framework {
 
 void TWinControl::Invalidate() {
+  ++paint_generation_;
   if (handle_) InvalidateRect(handle_.Get(), nullptr, TRUE);
 }
 

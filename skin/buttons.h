@@ -19,6 +19,7 @@
 #include "framework/bitmap.h"
 #include "framework/check_box.h"
 #include "framework/custom_control.h"
+#include "framework/picture_cache.h"
 #include "framework/timer.h"
 #include "skin/style_table.h"
 
@@ -64,6 +65,8 @@ class TsuiCustomButton : public framework::TCustomControl {
 
   void Click() override;
   void WndProc(framework::TMessage& message) override;
+  // Also drops the kept picture: what the button shows changed.
+  void Invalidate() override;
 
   framework::TNotifyEvent OnMouseEnter;
   framework::TNotifyEvent OnMouseExit;
@@ -101,6 +104,8 @@ class TsuiCustomButton : public framework::TCustomControl {
  private:
   void LoadFrame(framework::TBitmap& picture, int frame);
   void LoadStateFrame(framework::TBitmap& picture);
+  framework::PaintStamp Stamp() const;
+  void ComposePicture(framework::TBitmap& buffer);
   void Release();  // not pressed, no auto-repeat
   void StopRepeat() { repeat_timer_.reset(); }
   void HandleKey(framework::TMessage& m);
@@ -123,6 +128,7 @@ class TsuiCustomButton : public framework::TCustomControl {
   bool active_default_ = false;
   bool bold_caption_ = false;
   std::unique_ptr<framework::TTimer> repeat_timer_;
+  framework::TPictureCache picture_;
 };
 
 class TsuiButton : public TsuiCustomButton {
@@ -183,6 +189,8 @@ class TsuiCheckBox : public framework::TCustomControl {
 
   void Click() override;
   void WndProc(framework::TMessage& message) override;
+  // Also drops the kept picture: what the box shows changed.
+  void Invalidate() override;
 
  protected:
   virtual bool NeedDrawFocus() { return TabStop() && Focused(); }
@@ -201,12 +209,15 @@ class TsuiCheckBox : public framework::TCustomControl {
 
  private:
   void LoadBox(framework::TBitmap& picture);
+  framework::PaintStamp Stamp();
+  void ComposePicture(framework::TBitmap& buffer);
 
   bool checked_ = false;
   TsuiUIStyle ui_style_ = TsuiUIStyle::DeepBlue;
   TsuiFileTheme* file_theme_ = nullptr;
   bool transparent_ = false;
   bool auto_size_ = true;
+  framework::TPictureCache picture_;
 };
 
 // Registers the three classes for stored designs.

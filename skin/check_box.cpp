@@ -135,10 +135,31 @@ void TsuiCheckBox::LoadBox(TBitmap& picture) {
     GetBuiltInBitmap(style, PicElement(), &picture, 4, BuiltInFrame(checked_, Enabled()));
 }
 
+// Kept like the button's picture (custom_button.cpp). Composing may resize
+// the box (AutoSize), so the stamp is taken after it.
 void TsuiCheckBox::Paint() {
+  if (!picture_.Holds(Stamp())) {
+    ComposePicture(picture_.Picture());
+    picture_.Keep(Stamp());
+  }
+  picture_.CopyTo(Canvas().Handle());
+}
+
+void TsuiCheckBox::Invalidate() {
+  picture_.Drop();
+  TCustomControl::Invalidate();
+}
+
+PaintStamp TsuiCheckBox::Stamp() {
+  const uint64_t state = (Enabled() ? 1 : 0) | (checked_ ? 2 : 0) | (NeedDrawFocus() ? 4 : 0) |
+                         (RightToLeft(*this) ? 8 : 0);
+  return StampOf(*this, transparent_, ThemeVersion(file_theme_) << 8 | state);
+}
+
+void TsuiCheckBox::ComposePicture(TBitmap& buffer) {
   TBitmap picture;
   picture.SetTransparent(PicTransparent());
-  TBitmap buffer(1, 1);
+  buffer = TBitmap(1, 1);
   buffer.Canvas().SetFont(Font());
   LoadBox(picture);
   const int th = buffer.Canvas().TextHeight("W");
@@ -174,8 +195,6 @@ void TsuiCheckBox::Paint() {
     c.Brush().SetStyle(TBrushStyle::bsSolid);
     c.DrawFocusRect(focus_rect);
   }
-  RECT r = ClientRect();
-  Canvas().CopyRect(r, c, r);
 }
 
 void TsuiCheckBox::WndProc(TMessage& m) {

@@ -146,11 +146,33 @@ void TsuiCustomButton::LoadStateFrame(TBitmap& picture) {
   }
 }
 
+// The finished picture is kept until something it shows changes (every
+// setter repaints, and the stamp holds the rest), so a repaint the system
+// asks for is one blit.
 void TsuiCustomButton::Paint() {
+  if (!picture_.Holds(Stamp())) {
+    ComposePicture(picture_.Picture());
+    picture_.Keep(Stamp());
+  }
+  picture_.CopyTo(Canvas().Handle());
+}
+
+void TsuiCustomButton::Invalidate() {
+  picture_.Drop();
+  TCustomControl::Invalidate();
+}
+
+PaintStamp TsuiCustomButton::Stamp() const {
+  const uint64_t state = (Enabled() ? 1 : 0) | (pressed_ ? 2 : 0) | (hovering_ ? 4 : 0) |
+                         (Focused() ? 8 : 0) | (active_default_ ? 16 : 0);
+  return StampOf(*this, transparent_, ThemeVersion(file_theme_) << 8 | state);
+}
+
+void TsuiCustomButton::ComposePicture(TBitmap& buffer) {
   TBitmap picture;
   LoadStateFrame(picture);
   picture.SetTransparent(pic_transparent_);
-  TBitmap buffer(Width(), Height());
+  buffer = TBitmap(Width(), Height());
   if (transparent_) {
     DrawParentBackground(buffer.Canvas(), *this);
   } else {
@@ -162,8 +184,6 @@ void TsuiCustomButton::Paint() {
   buffer.Canvas().SetFont(Font());
   Canvas().SetFont(Font());
   if (!IsBlank(Caption())) DrawCaption(buffer.Canvas(), Caption());
-  RECT r = ClientRect();
-  Canvas().CopyRect(r, buffer.Canvas(), r);
 }
 
 void TsuiCustomButton::DrawStatePicture(TCanvas& canvas, TBitmap& picture) {

@@ -39,6 +39,7 @@ void TsuiFileTheme::SetThemeFile(const std::string& value) {
   theme_file_ = *found;
   const bool wasReady = ready_;
   ready_ = mgr_->LoadFromFile(theme_file_, password_);
+  ++version_;
   // A skin that failed to replace a loaded one is gone too: its users take
   // their fallback look now rather than keep half of the old one.
   if (ready_ || wasReady) RefreshThemeUsers(*this, !firstLoad);
@@ -52,6 +53,7 @@ void TsuiFileTheme::SetPassword(const std::string& password) {
 void TsuiFileTheme::SetSkin(std::unique_ptr<SkinLookup> skin) {
   ready_ = skin != nullptr;
   mgr_->SetSkin(std::move(skin));
+  ++version_;
 }
 
 const TBitmap* TsuiFileTheme::GetBitmap(TsuiFileThemeBitmap index) const {

@@ -42,6 +42,8 @@ class TsuiFileTheme : public framework::TComponent {
 
   // True while a skin is loaded. Assigning it (as a design may) does nothing.
   bool Ready() const { return ready_; }
+  // Moves with every skin loaded or set.
+  uint64_t Version() const { return version_; }
   void SetReady(bool) {}
 
   // The path of the skin file last found; setting it searches and loads.
@@ -75,6 +77,7 @@ class TsuiFileTheme : public framework::TComponent {
   std::unique_ptr<TsuiFileThemeMgr> mgr_;
   std::string theme_file_;
   bool ready_ = false;
+  uint64_t version_ = 0;
   std::string password_;
 };
 

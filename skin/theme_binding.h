@@ -14,4 +14,7 @@ inline void BindFileTheme(framework::TComponent& holder, TsuiFileTheme*& slot,
   if (theme) holder.FreeNotification(theme);
 }
 
+// What a control keeps of a theme's pictures is stale once this moves.
+inline uint64_t ThemeVersion(const TsuiFileTheme* theme) { return theme ? theme->Version() : 0; }
+
 }  // namespace kestrova::skin

@@ -163,6 +163,8 @@ class TsuiForm : public framework::TCustomPanel, public TsuiTitleBarHost, public
   // Border painting, one step each.
   void PaintBuiltInBorder(framework::TCanvas& canvas, int width, int height);
   void PaintBuiltInTop(framework::TCanvas& canvas, int width);
+  void ComposeBuiltInTop(framework::TBitmap& left, framework::TBitmap& right,
+                         framework::TBitmap& client, int width);
   void PaintCornerArcs(framework::TCanvas& canvas, int width);
   void PaintInnerStrips(framework::TCanvas& canvas, int width, int height);
   void PaintFileThemeBorder(framework::TCanvas& canvas, int width, int height);
@@ -189,6 +191,16 @@ class TsuiForm : public framework::TCustomPanel, public TsuiTitleBarHost, public
   };
   framework::TBitmap background_;
   BackgroundKey background_key_;
+  // The title pictures' part under the frame, composed once for the bar's
+  // pictures and the window's width (form_border.cpp).
+  struct TopKey {
+    int width = 0, border_width = 0;
+    uint64_t bar_compositions = 0;
+    friend bool operator==(const TopKey&, const TopKey&) = default;
+  };
+  framework::TBitmap top_left_, top_right_, top_row_;
+  TopKey top_key_;
+  bool top_kept_ = false;
   TsuiTitleBarButtonClickEvent no_custom_btns_click_;
   TsuiTitleBarButtonClickEvent no_help_btn_click_;
 

@@ -78,24 +78,38 @@ void TsuiForm::PaintBuiltInTop(TCanvas& canvas, int width) {
   TBitmap* client = title_bar_->GetTitleImage(2);
   if (!left || !right || !client) return;
   const int bw = border_width_;
-  if (bw < 3) {
-    TBitmap scratch(3 - bw, left->Height());
-    scratch.Canvas().Draw(0, 0, *left);
-    canvas.Draw(bw, 0, scratch);
-    if (right->Width() >= 3)
-      scratch.Canvas().Draw(2 - right->Width(), 0, *right);
-    else
-      scratch.Canvas().StretchDraw(RECT{0, 0, scratch.Width(), scratch.Height()}, *right);
-    canvas.Draw(width - 3, 0, scratch);
+  // The pictures change only with a new composition of the bar.
+  const TopKey key{width, bw, title_bar_->Compositions()};
+  if (!top_kept_ || !(key == top_key_)) {
+    ComposeBuiltInTop(*left, *right, *client, width);
+    top_key_ = key;
+    top_kept_ = true;
   }
-
-  TBitmap top(width - 5, 3);
-  top.Canvas().Draw(-2, 0, *left);
-  top.Canvas().Draw(top.Width() - right->Width() + 3, 0, *right);
-  top.Canvas().StretchDraw(
-      RECT{left->Width() - 2, 0, top.Width() - right->Width() + 3, client->Height()}, *client);
-  canvas.Draw(2, 0, top);
+  if (bw < 3) {
+    canvas.Draw(bw, 0, top_left_);
+    canvas.Draw(width - 3, 0, top_right_);
+  }
+  canvas.Draw(2, 0, top_row_);
   if (bw == 1 && RoundCorner() == 11 && !Designing()) PaintCornerArcs(canvas, width);
+}
+
+void TsuiForm::ComposeBuiltInTop(TBitmap& left, TBitmap& right, TBitmap& client, int width) {
+  const int bw = border_width_;
+  if (bw < 3) {
+    top_left_ = TBitmap(3 - bw, left.Height());
+    top_left_.Canvas().Draw(0, 0, left);
+    // The right corner is drawn over the left one's pixels.
+    top_right_ = top_left_;
+    if (right.Width() >= 3)
+      top_right_.Canvas().Draw(2 - right.Width(), 0, right);
+    else
+      top_right_.Canvas().StretchDraw(RECT{0, 0, top_right_.Width(), top_right_.Height()}, right);
+  }
+  top_row_ = TBitmap(width - 5, 3);
+  top_row_.Canvas().Draw(-2, 0, left);
+  top_row_.Canvas().Draw(top_row_.Width() - right.Width() + 3, 0, right);
+  top_row_.Canvas().StretchDraw(
+      RECT{left.Width() - 2, 0, top_row_.Width() - right.Width() + 3, client.Height()}, client);
 }
 
 // The frame line follows the rounded top corners of the region.

@@ -80,7 +80,8 @@ class TsuiTitleBar : public framework::TCustomPanel {
   void SetText(const std::string& text) override;
 
   // Redraws the bar at once (its images included), on screen when the
-  // window exists.
+  // window exists. Every change of what the bar shows calls it; a repaint
+  // the system asks for shows the bar as last composed (PaintWindow).
   void Paint() override;
   // Every maximize button takes the pictures of its form's window state.
   void UpdateMaximizeButtons();
@@ -105,6 +106,9 @@ class TsuiTitleBar : public framework::TCustomPanel {
   int FrameTopOverlap() const { return OnSkinnedForm() ? kFrameTopRows : 0; }
   // Right-to-left reading: BiDiMode bdRightToLeft on a Middle-Eastern system.
   bool RightToLeftReading() const;
+  // Counts the bars composed: the section pictures and images change only
+  // with a new one.
+  uint64_t Compositions() const { return compositions_; }
   // The title button under the mouse at the last paint, -1 for none.
   int HotButton() const { return hot_button_; }
   // The top of the right-hand buttons and of the icon or control box.
@@ -119,6 +123,7 @@ class TsuiTitleBar : public framework::TCustomPanel {
   TsuiTitleBarButtonClickEvent OnHelpBtnClick;
 
  protected:
+  void PaintWindow(HDC dc) override;
   // The picture sections into `b` (and RegionImage, BackImage).
   virtual void DrawSections(framework::TBitmap& b);
   // The title buttons, the icon or control box, and the caption into `b`.
@@ -156,6 +161,20 @@ class TsuiTitleBar : public framework::TCustomPanel {
                          int index);
   void ReleaseOnButton();
 
+  // What the last composed bar depends on besides what calls Paint: a
+  // repaint with the same key shows it again.
+  struct BarKey {
+    int width = 0, height = 0;
+    int mouse_x = 0, mouse_y = 0;  // the hot button follows the mouse
+    bool mouse_down = false, active = false, right_to_left = false;
+    int frame_width = 0;
+    uint64_t theme = 0;
+    framework::TColor form_color = 0;
+    std::string caption;
+    bool operator==(const BarKey&) const = default;
+  };
+  BarKey CurrentBarKey() const;
+
   bool custom_ = false;
   TsuiUIStyle ui_style_ = TsuiUIStyle::DeepBlue;
   TsuiFileTheme* file_theme_ = nullptr;
@@ -184,6 +203,11 @@ class TsuiTitleBar : public framework::TCustomPanel {
   int caption_top_ = 0;
   bool keep_font_color_ = false;
   TsuiTitleBarPopupMenu* system_menu_;  // owned as a component
+  framework::TBitmap bar_;              // the bar as last composed
+  BarKey bar_key_;
+  bool bar_kept_ = false;
+  uint64_t compositions_ = 0;
+  bool bar_has_caption_section_ = false;
 };
 
 // Registers the bar and its items' classes for stored designs.

@@ -10,6 +10,7 @@
 #include "skin/drawing.h"
 #include "skin/filetheme.h"
 #include "skin/styles.h"
+#include "skin/theme_binding.h"
 #include "skin/titlebar/titlebar.h"
 
 namespace kestrova::skin {
@@ -67,13 +68,48 @@ void DrawIconOf(TCanvas& canvas, int x, int y) {
 }  // namespace
 
 void TsuiTitleBar::Paint() {
+  ++compositions_;
+  bar_kept_ = false;
+  bar_has_caption_section_ = false;
   if (Destroying() || Width() <= 0 || Height() <= 0) return;
-  TBitmap b(Width(), Height());
-  b.Canvas().Brush().SetStyle(TBrushStyle::bsClear);
-  b.Canvas().SetFont(Font());
-  DrawSections(b);
-  DrawButtonsAndCaption(b);
-  ShowOnScreen(b);
+  const BarKey key = CurrentBarKey();
+  bar_ = TBitmap(Width(), Height());
+  bar_.Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+  bar_.Canvas().SetFont(Font());
+  DrawSections(bar_);
+  DrawButtonsAndCaption(bar_);
+  bar_key_ = key;
+  bar_kept_ = true;
+  ShowOnScreen(bar_);
+}
+
+TsuiTitleBar::BarKey TsuiTitleBar::CurrentBarKey() const {
+  BarKey key;
+  key.width = Width();
+  key.height = Height();
+  POINT mouse{INT_MIN / 2, INT_MIN / 2};
+  if (HandleAllocated() && GetCursorPos(&mouse)) mouse = ScreenToClient(mouse);
+  key.mouse_x = mouse.x;
+  key.mouse_y = mouse.y;
+  key.mouse_down = mouse_is_down_;
+  key.active = form_active_;
+  key.right_to_left = RightToLeftReading();
+  key.frame_width = QueryFrameWidth();
+  key.theme = ThemeVersion(file_theme_);
+  key.form_color = form_color_;
+  key.caption = Caption();
+  return key;
+}
+
+// Dragging or uncovering the window repaints the bar many times over with
+// nothing in it changed: one blit of the bar as last composed. The frame's
+// border is painted again as composing would have.
+void TsuiTitleBar::PaintWindow(HDC dc) {
+  if (!bar_kept_ || Destroying() || !(bar_key_ == CurrentBarKey()))
+    return TCustomPanel::PaintWindow(dc);
+  BitBlt(dc, 0, 0, bar_.Width(), bar_.Height(), bar_.Canvas().Handle(), 0, 0, SRCCOPY);
+  if (!bar_has_caption_section_) return;
+  if (auto* host = dynamic_cast<TsuiTitleBarHost*>(Parent())) host->PaintFormBorder();
 }
 
 void TsuiTitleBar::ShowOnScreen(TBitmap& b) {
@@ -181,6 +217,7 @@ void TsuiTitleBar::DrawSections(TBitmap& b) {
   }
   if (client >= 0) row.Stretch(sections_.Items(client)->Picture().Bitmap(), row.left, row.right);
   back_image_.Canvas().Draw(0, 0, region_image_);
+  bar_has_caption_section_ = caption_section;
   if (!caption_section)
     caption_section_text_.clear();
   else if (auto* host = dynamic_cast<TsuiTitleBarHost*>(Parent()))

@@ -409,10 +409,11 @@ TEST(ButtonAction, FollowsTheActionAndTakesItsImageAsGlyph) {
   EXPECT_FALSE(b->Enabled());
 }
 
-// A loaded skin holding only strips of solid frames: frame k is 0x0000k0.
+// A loaded skin holding only strips of solid frames: frame k is 0x0000k0,
+// plus the tint.
 class StripSkin : public SkinLookup {
  public:
-  StripSkin() {
+  explicit StripSkin(int tint = 0) : tint_(tint) {
     strips_[0] = Strip(3);
     strips_[1] = Strip(6);
   }
@@ -424,17 +425,20 @@ class StripSkin : public SkinLookup {
   int32_t GetInteger(std::string_view) const override { return -1; }
   bool GetBool(std::string_view) const override { return false; }
 
-  static framework::TColor FrameColor(int k) { return framework::TColor(k << 4); }
+  static framework::TColor FrameColor(int k, int tint = 0) {
+    return framework::TColor(k << 4 | tint);
+  }
 
  private:
-  static TBitmap Strip(int count) {
+  TBitmap Strip(int count) const {
     TBitmap strip(count * 12, 17);
     for (int k = 1; k <= count; ++k) {
-      strip.Canvas().Brush().SetColor(FrameColor(k));
+      strip.Canvas().Brush().SetColor(FrameColor(k, tint_));
       strip.Canvas().FillRect(RECT{(k - 1) * 12, 0, k * 12, 17});
     }
     return strip;
   }
+  int tint_;
   TBitmap strips_[2];
 };
 
@@ -470,6 +474,29 @@ TEST(FileTheme, ButtonAndCheckBoxTakeTheThemeFramesAndForgetAGoneTheme) {
   EXPECT_EQ(b->UIStyle(), TsuiUIStyle::DeepBlue);
   EXPECT_EQ(box->FileTheme(), nullptr);
   EXPECT_EQ(box->UIStyle(), TsuiUIStyle::DeepBlue);
+}
+
+// The controls keep their finished pictures: a theme given another skin
+// must not leave them showing the old one.
+TEST(FileTheme, AnotherSkinOfTheThemeIsDrawnOnTheNextPaint) {
+  Bench bench;
+  auto* theme = new testing::TTestFileTheme(bench.form.get());
+  theme->SetSkin(std::make_unique<StripSkin>());
+  TsuiButton* b = bench.Button("", 10, TsuiUIStyle::FromThemeFile);
+  b->SetFileTheme(theme);
+  TsuiCheckBox* box = bench.Box("Box");
+  box->SetUIStyle(TsuiUIStyle::FromThemeFile);
+  box->SetFileTheme(theme);
+  TBitmap shot = Shot(*b);
+  EXPECT_EQ(shot.Canvas().Pixel(40, 11), StripSkin::FrameColor(1));
+  TBitmap box_shot = Shot(*box);
+  EXPECT_EQ(box_shot.Canvas().Pixel(5, box->Height() / 2), StripSkin::FrameColor(3));
+
+  theme->SetSkin(std::make_unique<StripSkin>(1));
+  shot = Shot(*b);
+  EXPECT_EQ(shot.Canvas().Pixel(40, 11), StripSkin::FrameColor(1, 1));
+  box_shot = Shot(*box);
+  EXPECT_EQ(box_shot.Canvas().Pixel(5, box->Height() / 2), StripSkin::FrameColor(3, 1));
 }
 
 TEST(CheckBox, StateAndCheckedFireOnClickOnlyOnChange) {

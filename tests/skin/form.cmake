@@ -13,5 +13,5 @@ endif()
 if(WIN32 AND TARGET kestrova_installer_window)
   add_executable(form_repaint_bench ${PROJECT_SOURCE_DIR}/bench/form_repaint_bench.cpp)
   target_link_libraries(form_repaint_bench PRIVATE kestrova_installer_window
-    kestrova_installer_resources)
+    kestrova_installer_resources kestrova_sample_movies)
 endif()

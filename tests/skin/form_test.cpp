@@ -268,6 +268,37 @@ TEST(FormTitleBar, AHiddenTitleBarLeavesALineAndTheFrameColour) {
   }
 }
 
+// The frame keeps the title pictures' top rows it draws under itself: a new
+// style shows its own, as on a form made in that style, and so does a
+// wider window.
+TEST(FormTitleBar, TheRowsUnderTheFrameFollowTheStyleAndTheWidth) {
+  auto top_rows_match = [](Bench& changed, Bench& fresh) {
+    TBitmap a = changed.Shot(), b = fresh.Shot();
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < b.Width(); ++x)
+        if (InRegion(fresh.Window(), x, y) && At(a, x, y) != At(b, x, y))
+          return ::testing::AssertionFailure()
+                 << x << "," << y << ": " << std::hex << At(a, x, y) << " for " << At(b, x, y);
+    return ::testing::AssertionSuccess();
+  };
+  Bench changed(TsuiUIStyle::MacOS);
+  changed.frame->SetUIStyle(TsuiUIStyle::WinXP);
+  kestrova::testing::PumpFor(30);
+  {
+    Bench fresh(TsuiUIStyle::WinXP);
+    fresh.form->SetTop(changed.form->Top() + changed.H() + 10);  // side by side on screen
+    kestrova::testing::PumpFor(30);
+    EXPECT_TRUE(top_rows_match(changed, fresh));
+  }
+  changed.form->SetWidth(changed.W() + 40);
+  kestrova::testing::PumpFor(30);
+  Bench fresh(TsuiUIStyle::WinXP);
+  fresh.form->SetBounds(fresh.form->Left(), changed.form->Top() + changed.H() + 10, changed.W(),
+                        fresh.H());
+  kestrova::testing::PumpFor(30);
+  EXPECT_TRUE(top_rows_match(changed, fresh));
+}
+
 TEST(FormRegion, CornersFollowRoundCornerAndRoundCornerBottom) {
   {
     Bench xp(TsuiUIStyle::WinXP);
