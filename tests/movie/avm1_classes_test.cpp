@@ -11,6 +11,7 @@
 #include "movie/swf/decoder.h"
 #include "tests/movie/action_code.h"
 #include "tests/movie/swf_test_movies.h"
+#include "tests/movie/trace_lines.h"
 
 namespace kestrova::avm1 {
 namespace {
@@ -19,13 +20,7 @@ using swf::testing::Stage;
 using testing::Code;
 
 std::vector<std::string> RunMovie(swf::SwfWriter& swf, int frames) {
-  auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
-  std::vector<std::string> lines;
-  RuntimeOutput output{[&](const std::string& l) { lines.push_back(l); },
-                       [&](const std::string& w) { lines.push_back("warning: " + w); }};
-  Runtime runtime(movie, output);
-  for (int f = 1; f < frames; ++f) runtime.Advance();
-  return lines;
+  return testing::TraceLines(swf, frames);
 }
 
 std::vector<std::string> Play(int version, const Code& code) {

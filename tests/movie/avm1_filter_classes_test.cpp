@@ -11,6 +11,7 @@
 #include "movie/swf/decoder.h"
 #include "tests/movie/action_expressions.h"
 #include "tests/movie/swf_test_movies.h"
+#include "tests/movie/trace_lines.h"
 
 namespace kestrova::avm1 {
 namespace {
@@ -33,12 +34,7 @@ std::vector<std::string> Play(const Code& code) {
   swf.Tag(swf::tag::kPlaceObject2, swf::PlaceObject2Body(place));
   swf.Tag(swf::tag::kDoAction, swf::DoActionBody(code.Bytes()));
   swf.ShowFrame();
-  auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
-  std::vector<std::string> lines;
-  RuntimeOutput output{[&](const std::string& l) { lines.push_back(l); },
-                       [&](const std::string& w) { lines.push_back("warning: " + w); }};
-  Runtime runtime(movie, output);
-  return lines;
+  return testing::TraceLines(swf);
 }
 
 Code Flash(const char* package, const char* name, const std::vector<Code>& args = {}) {

@@ -12,6 +12,7 @@
 #include "tests/movie/action_code.h"
 #include "tests/movie/action_expressions.h"
 #include "tests/movie/swf_test_movies.h"
+#include "tests/movie/trace_lines.h"
 
 namespace kestrova::avm1 {
 namespace {
@@ -27,13 +28,7 @@ Lines Play(const std::vector<Code>& frames, int run, float rate = 10) {
     swf.Tag(swf::tag::kDoAction, swf::DoActionBody(code.Bytes()));
     swf.ShowFrame();
   }
-  auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
-  Lines lines;
-  RuntimeOutput output{[&](const std::string& l) { lines.push_back(l); },
-                       [&](const std::string& w) { lines.push_back("warning: " + w); }};
-  Runtime runtime(movie, output);
-  for (int f = 1; f < run; ++f) runtime.Advance();
-  return lines;
+  return testing::TraceLines(swf, run);
 }
 
 TEST(Avm1Idioms, StringsAndNumbersAsMoviesUseThem) {

@@ -12,6 +12,7 @@
 #include "movie/swf/decoder.h"
 #include "tests/movie/action_code.h"
 #include "tests/movie/swf_test_movies.h"
+#include "tests/movie/trace_lines.h"
 
 namespace kestrova::avm1 {
 namespace {
@@ -23,12 +24,7 @@ std::vector<std::string> Play(int version, const Code& code) {
   swf::SwfWriter swf(static_cast<uint8_t>(version), Stage(100, 100), 10);
   swf.Tag(swf::tag::kDoAction, swf::DoActionBody(code.Bytes()));
   swf.ShowFrame();
-  auto movie = std::make_shared<const swf::Movie>(swf::DecodeMovie(swf.Finish(false)));
-  std::vector<std::string> lines;
-  RuntimeOutput output{[&](const std::string& l) { lines.push_back(l); },
-                       [&](const std::string& w) { lines.push_back("warning: " + w); }};
-  Runtime runtime(movie, output);
-  return lines;
+  return testing::TraceLines(swf);
 }
 
 TEST(Avm1Values, SharedTextStaysWithEachCopy) {
