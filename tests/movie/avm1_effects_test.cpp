@@ -29,15 +29,22 @@ Code WhiteGlow() {
   return Flash("filters", "GlowFilter", {Num(0xFFFFFF), Num(1), Num(4), Num(4), Num(2), Num(1)});
 }
 
-// Over grey, the sprite "s" (depth 1) holds a red square from 5 to 15
-// pixels; `script` runs in the root's first frame.
-std::shared_ptr<swf::Movie> EffectsMovie(const Code& script) {
+// A SWF 8 movie over grey whose shape 1 is a red square from 5 to 15 pixels.
+swf::SwfWriter GreyWithRedSquare() {
   using namespace swf;
   SwfWriter swf(8, Stage(kSize, kSize), 12);
   swf.Tag(tag::kSetBackgroundColor, {0x80, 0x80, 0x80});
   ShapeBuilder red;
   red.Rect(100, 100, 300, 300, red.AddFill(swf::testing::Solid(0xFFFF0000)));
   swf.Tag(tag::kDefineShape3, DefineShapeBody(1, red, 3));
+  return swf;
+}
+
+// Over grey, the sprite "s" (depth 1) holds a red square from 5 to 15
+// pixels; `script` runs in the root's first frame.
+std::shared_ptr<swf::Movie> EffectsMovie(const Code& script) {
+  using namespace swf;
+  SwfWriter swf = GreyWithRedSquare();
   TagStream inner;
   inner.Tag(tag::kPlaceObject2, swf::testing::PlaceBody(1, 1));
   inner.ShowFrame();
@@ -189,11 +196,7 @@ TEST(Avm1Effects, SettingAnEffectCountsAsADisplayChange) {
 // Buttons (SWF 6 on) take the same effects as clips.
 TEST(Avm1Effects, ButtonsTakeBlendModesAndFilters) {
   using namespace swf;
-  SwfWriter swf(8, Stage(kSize, kSize), 12);
-  swf.Tag(tag::kSetBackgroundColor, {0x80, 0x80, 0x80});
-  ShapeBuilder red;
-  red.Rect(100, 100, 300, 300, red.AddFill(swf::testing::Solid(0xFFFF0000)));
-  swf.Tag(tag::kDefineShape3, DefineShapeBody(1, red, 3));
+  SwfWriter swf = GreyWithRedSquare();
   swf.Tag(tag::kDefineButton2, DefineButton2Body(10, {{15, 1, 1, {}, {}, {}}}, {}));
   PlaceObject place;
   place.depth = 1;
