@@ -24,6 +24,11 @@ void InstallColorTransform(Vm& vm, Object* geom);                // flash.geom.C
 Object* DefineClass(Vm& vm, const std::string& name, NativeFn call, NativeFn construct,
                     Object* proto);
 
+// A native accessor `name` of `target`: the getter, and the setter unless
+// it is empty (then the property is read-only).
+void DefineAccessor(Vm& vm, Object* target, const char* name, NativeFn get, NativeFn set,
+                    uint16_t flags = kDontEnum);
+
 inline Value Arg(const Args& args, size_t i) { return i < args.size() ? args[i] : Value(); }
 
 }  // namespace kestrova::avm1

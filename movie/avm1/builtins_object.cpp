@@ -17,6 +17,14 @@ Object* DefineClass(Vm& vm, const std::string& name, NativeFn call, NativeFn con
   return ctor;
 }
 
+void DefineAccessor(Vm& vm, Object* target, const char* name, NativeFn get, NativeFn set,
+                    uint16_t flags) {
+  Property& p = target->Put(name);
+  p.getter = vm.NewFunction(std::move(get));
+  if (set) p.setter = vm.NewFunction(std::move(set));
+  p.flags = flags;
+}
+
 namespace {
 
 Value ObjectToString(Vm&, const Value& self, const Args&) {

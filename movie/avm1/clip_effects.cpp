@@ -31,13 +31,6 @@ int BlendModeOf(Vm& vm, const Value& v) {
   return n >= 1 && n < kBlendModeCount ? static_cast<int>(n) : -1;
 }
 
-void DefineAccessor(Vm& vm, Object* proto, const char* name, NativeFn get, NativeFn set) {
-  Property& p = proto->Put(name);
-  p.getter = vm.NewFunction(std::move(get));
-  p.setter = vm.NewFunction(std::move(set));
-  p.flags = kDontEnum | kVersion8;
-}
-
 }  // namespace
 
 movie::DisplayObject* Runtime::EffectsTarget(const Value& self, bool change) {
@@ -70,7 +63,8 @@ void Runtime::InstallClipEffects(Object* proto) {
         d->filters = std::move(drawn);
         clips_[ClipOf(self.object())].filters = kept;
         return Value();
-      });
+      },
+      kDontEnum | kVersion8);
   DefineAccessor(
       vm_, proto, "blendMode",
       [this](Vm&, const Value& self, const Args&) -> Value {
@@ -84,7 +78,8 @@ void Runtime::InstallClipEffects(Object* proto) {
         if (movie::DisplayObject* d = EffectsTarget(self, true))
           d->blendMode = static_cast<uint8_t>(mode);
         return Value();
-      });
+      },
+      kDontEnum | kVersion8);
   DefineAccessor(
       vm_, proto, "cacheAsBitmap",
       [this](Vm&, const Value& self, const Args&) -> Value {
@@ -95,7 +90,8 @@ void Runtime::InstallClipEffects(Object* proto) {
         if (movie::DisplayObject* d = EffectsTarget(self, true))
           d->cacheAsBitmap = vm.ToBoolean(Arg(args, 0));
         return Value();
-      });
+      },
+      kDontEnum | kVersion8);
   DefineAccessor(
       vm_, proto, "transform",
       [this](Vm&, const Value& self, const Args&) -> Value {
@@ -104,7 +100,8 @@ void Runtime::InstallClipEffects(Object* proto) {
       [this](Vm&, const Value& self, const Args& args) {
         if (ClipOf(self.object())) SetTransform(self.object(), Arg(args, 0));
         return Value();
-      });
+      },
+      kDontEnum | kVersion8);
 }
 
 }  // namespace kestrova::avm1

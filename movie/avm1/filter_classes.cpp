@@ -34,17 +34,17 @@ enum class Field : uint8_t {
   Any,
 };
 
-struct FieldSpec {
+struct FieldInfo {
   const char* name;
   Field type;
   double initial = 0;
   const char* text = nullptr;
 };
 
-struct ClassSpec {
+struct FilterClassInfo {
   const char* name;
   FilterKind kind;
-  std::vector<FieldSpec> fields;
+  std::vector<FieldInfo> fields;
 };
 
 constexpr size_t kMaxStops = 16;
@@ -114,7 +114,7 @@ Value Coerce(Vm& vm, Field type, const Value& v, const Value& previous) {
   return v;
 }
 
-Value Initial(Vm& vm, const FieldSpec& f) {
+Value Initial(Vm& vm, const FieldInfo& f) {
   switch (f.type) {
     case Field::Bool:
       return f.initial != 0;
@@ -148,10 +148,10 @@ Object* NewSettings(Vm& vm, FilterKind kind) {
   return settings;
 }
 
-void DefineFilterClass(Vm& vm, Object* package, Object* baseProto, const ClassSpec& spec) {
+void DefineFilterClass(Vm& vm, Object* package, Object* baseProto, const FilterClassInfo& info) {
   Object* proto = vm.NewObject();
   proto->proto = baseProto;
-  auto construct = [fields = spec.fields, kind = spec.kind](Vm& vm, const Value& self,
+  auto construct = [fields = info.fields, kind = info.kind](Vm& vm, const Value& self,
                                                             const Args& args) -> Value {
     // The arguments are read (valueOf called) even by a second
     // construction, which keeps the settings of the first.
@@ -169,8 +169,8 @@ void DefineFilterClass(Vm& vm, Object* package, Object* baseProto, const ClassSp
     return Value();
   };
   Object* ctor = DefineClass(vm, "", construct, nullptr, proto);
-  package->Define(spec.name, ctor, kDontEnum);
-  for (const FieldSpec& field : spec.fields) {
+  package->Define(info.name, ctor, kDontEnum);
+  for (const FieldInfo& field : info.fields) {
     std::string key = field.name;
     Field type = field.type;
     Object* getter = vm.NewFunction([key, type](Vm& vm, const Value& self, const Args&) -> Value {
@@ -193,8 +193,8 @@ void DefineFilterClass(Vm& vm, Object* package, Object* baseProto, const ClassSp
 }
 
 // The angled filters' common head and tail.
-std::vector<FieldSpec> Angled(std::vector<FieldSpec> middle, std::vector<FieldSpec> tail) {
-  std::vector<FieldSpec> fields = {{"distance", Field::Number, 4}, {"angle", Field::Number, 45}};
+std::vector<FieldInfo> Angled(std::vector<FieldInfo> middle, std::vector<FieldInfo> tail) {
+  std::vector<FieldInfo> fields = {{"distance", Field::Number, 4}, {"angle", Field::Number, 45}};
   fields.insert(fields.end(), middle.begin(), middle.end());
   for (const char* blur : {"blurX", "blurY"}) fields.push_back({blur, Field::Blur, 4});
   fields.push_back({"strength", Field::Blur, 1});
@@ -203,10 +203,10 @@ std::vector<FieldSpec> Angled(std::vector<FieldSpec> middle, std::vector<FieldSp
   return fields;
 }
 
-std::vector<ClassSpec> FilterClasses() {
-  const std::vector<FieldSpec> stops = {
+std::vector<FilterClassInfo> FilterClasses() {
+  const std::vector<FieldInfo> stops = {
       {"colors", Field::Colors}, {"alphas", Field::Alphas}, {"ratios", Field::Ratios}};
-  const std::vector<FieldSpec> placed = {{"type", Field::Placement, 0, "inner"},
+  const std::vector<FieldInfo> placed = {{"type", Field::Placement, 0, "inner"},
                                          {"knockout", Field::Bool}};
   return {
       {"BlurFilter",
@@ -313,7 +313,7 @@ void InstallFilterClasses(Vm& vm, Object* package) {
   package->Define("BitmapFilter", base->Find("constructor")->value, kDontEnum);
   vm.Method(base, "clone",
             [](Vm& vm, const Value& self, const Args&) { return CloneFilter(vm, self); });
-  for (const ClassSpec& spec : FilterClasses()) DefineFilterClass(vm, package, base, spec);
+  for (const FilterClassInfo& info : FilterClasses()) DefineFilterClass(vm, package, base, info);
 }
 
 }  // namespace kestrova::avm1

@@ -141,10 +141,7 @@ void Runtime::InstallTransformClass() {
     return o ? EffectsTarget(o->primitive, change) : nullptr;
   };
   auto accessor = [&](const char* name, NativeFn get, NativeFn set) {
-    Property& p = proto->Put(name);
-    p.getter = vm_.NewFunction(std::move(get));
-    if (set) p.setter = vm_.NewFunction(std::move(set));
-    p.flags = kDontEnum;
+    DefineAccessor(vm_, proto, name, std::move(get), std::move(set));
   };
   accessor(
       "matrix",
